@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Game.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QPushButton;
+class QGroupBox;
+class DieBox;
+class ScoreGridView;
+class Platform;
+class SettingsStore;
+
+// The main window: lays out the controls, routes each event to its handler in Game and draws
+// what the game says. Creating it runs the start-up (Form_Load).
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmMain(Platform &platform, SettingsStore &settings, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    Game &game() { return m_game; }
+
+    // Event handlers, named after their control and event.
+    void cmdRoll_Click();
+    void imgDiceRolled_Click(int index);
+    void imgDiceSaved_Click(int index);
+    void ScoreCardTop_Click();
+    void ScoreCardBottom_Click();
+    void mnuNewGame_Click();
+    void mnuSaveGame_Click();
+    void mnuLoadGame_Click();
+    void mnuExit_Click();
+    void mnuAnimateDice_Click();
+    void mnuAbout_Click();
+
+    // A mouse click on cell (row, col) of a grid, as the grid control reports it: the cell becomes
+    // current, then the grid's click handler runs. Ignored while the grid is disabled.
+    void clickScoreCardTop(int row, int col);
+    void clickScoreCardBottom(int row, int col);
+
+    // The controls, for the window's tests.
+    QPushButton *cmdRoll() const { return m_cmdRoll; }
+    DieBox *imgDiceRolled(int index) const { return m_imgDiceRolled.at(std::size_t(index)); }
+    DieBox *imgDiceSaved(int index) const { return m_imgDiceSaved.at(std::size_t(index)); }
+    ScoreGridView *ScoreCardTop() const { return m_scoreCardTop; }
+    ScoreGridView *ScoreCardBottom() const { return m_scoreCardBottom; }
+    QGroupBox *Frame1(int index) const { return m_frame1.at(std::size_t(index)); }
+    QAction *mnuNewGame() const { return m_mnuNewGame; }
+    QAction *mnuSaveGame() const { return m_mnuSaveGame; }
+    QAction *mnuLoadGame() const { return m_mnuLoadGame; }
+    QAction *mnuExit() const { return m_mnuExit; }
+    QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
+    QAction *mnuAbout() const { return m_mnuAbout; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    // Brings every control in line with the game.
+    void render();
+
+    Game m_game;
+    QPushButton *m_cmdRoll = nullptr;
+    std::array<DieBox *, 5> m_imgDiceRolled{};
+    std::array<DieBox *, 5> m_imgDiceSaved{};
+    std::array<QGroupBox *, 2> m_frame1{};
+    ScoreGridView *m_scoreCardTop = nullptr;
+    ScoreGridView *m_scoreCardBottom = nullptr;
+    QAction *m_mnuNewGame = nullptr;
+    QAction *m_mnuSaveGame = nullptr;
+    QAction *m_mnuLoadGame = nullptr;
+    QAction *m_mnuExit = nullptr;
+    QAction *m_mnuAnimateDice = nullptr;
+    QAction *m_mnuAbout = nullptr;
+};

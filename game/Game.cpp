@@ -1,0 +1,514 @@
+#include "Game.h"
+
+#include "NumericValue.h"
+#include "SaveFile.h"
+#include "ScoreCardLayout.h"
+#include "Scoring.h"
+#include "SettingsStore.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)|*.sav");
+constexpr int kFramePause = 200;  // ms per animated frame
+constexpr int kBonusThreshold = 62;  // the bonus is earned by an upper sum above this
+constexpr int kBonus = 35;
+
+// A draw of the one random sequence scaled to 0..n-1; a source that strays to 1.0 stays in range.
+int scaled(double r, int n)
+{
+    return std::clamp(int(std::floor(n * r)), 0, n - 1);
+}
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+}  // namespace
+
+Game::Game(Platform &platform, SettingsStore &settings, QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings),
+      m_top(layout::makeTop()), m_bottom(layout::makeBottom())
+{
+}
+
+bool Game::ask(const QString &title, const QString &text)
+{
+    emit changed();
+    return m_platform.askYesNo(title, text);
+}
+
+void Game::tell(const QString &title, const QString &text)
+{
+    emit changed();
+    m_platform.tell(title, text);
+}
+
+QString Game::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    emit changed();
+    return oneLine(m_platform.inputBox(prompt, title, defaultText));
+}
+
+void Game::Form_Load()
+{
+    m_state.AnimateDice = m_settings.get(settingkeys::kAnimateDice, QStringLiteral("True"))
+                          != QLatin1String("False");
+    m_animateChecked = m_state.AnimateDice;
+    m_platform.seedRandom();
+    m_rollEnabled = false;
+    layout::setUpScoreCards(m_top, m_bottom);
+    emit changed();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dice
+
+void Game::cmdRoll_Click()
+{
+    // A roll that is under way pumps events; a click queued behind a New game or a Load must not
+    // start a second roll inside the first.
+    if (!m_rollEnabled || !m_state.GameInProgress || m_rolling)
+        return;
+    m_rolling = true;
+
+    m_diceEnabled = false;
+    m_rollEnabled = false;
+    m_top.setEnabled(false);
+    m_bottom.setEnabled(false);
+    ++m_state.RollCount;
+    m_platform.playCue(Platform::Cue::DieRoll);
+    m_rolledFaces.fill(0);
+
+    const quint64 generation = m_generation;
+    const int frames = scaled(m_platform.random(), 15) + 1 + 5;
+    for (int frame = 1; frame <= frames; ++frame) {
+        for (std::size_t i = 0; i < 5; ++i) {
+            if (m_state.DiceSaved[i])
+                continue;
+            const int face = scaled(m_platform.random(), 6) + 1;
+            if (frame == frames || m_state.AnimateDice)
+                m_rolledFaces[i] = face;
+            m_state.DiceValue[i] = qint16(face);
+        }
+        emit changed();
+        m_platform.pumpEvents();
+        if (m_quitting) {
+            m_rolling = false;
+            return;
+        }
+        // A new or loaded game replaced this one between frames: draw nothing onto it.
+        if (generation != m_generation)
+            break;
+        if (m_state.AnimateDice) {
+            m_platform.waitFrame(kFramePause);
+            if (m_quitting) {
+                m_rolling = false;
+                return;
+            }
+            if (generation != m_generation)
+                break;
+        }
+    }
+
+    m_rolling = false;
+    m_rollEnabled = m_state.GameInProgress && m_state.RollCount < 3;
+    m_top.setEnabled(true);
+    m_bottom.setEnabled(true);
+    m_diceEnabled = true;
+    emit changed();
+}
+
+void Game::imgDiceRolled_Click(int index)
+{
+    // A box that shows no die has nothing to hold.
+    if (!m_diceEnabled || index < 0 || index > 4 || m_rolledFaces[std::size_t(index)] == 0)
+        return;
+    const auto i = std::size_t(index);
+    m_savedFaces[i] = m_rolledFaces[i];
+    m_rolledFaces[i] = 0;
+    m_state.DiceSaved[i] = true;
+    emit changed();
+}
+
+void Game::imgDiceSaved_Click(int index)
+{
+    if (!m_diceEnabled || index < 0 || index > 4 || m_savedFaces[std::size_t(index)] == 0)
+        return;
+    const auto i = std::size_t(index);
+    m_rolledFaces[i] = m_savedFaces[i];
+    m_savedFaces[i] = 0;
+    m_state.DiceSaved[i] = false;
+    emit changed();
+}
+
+void Game::mnuAnimateDice_Click()
+{
+    m_state.AnimateDice = !m_state.AnimateDice;
+    m_animateChecked = m_state.AnimateDice;
+    m_settings.save(settingkeys::kAnimateDice,
+                    m_state.AnimateDice ? QStringLiteral("True") : QStringLiteral("False"));
+    emit changed();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Score card
+
+void Game::ScoreCardTop_Click() { scoreClick(m_top, true); }
+void Game::ScoreCardBottom_Click() { scoreClick(m_bottom, false); }
+
+void Game::scoreClick(ScoreCard &grid, bool upper)
+{
+    if (!grid.enabled() || !m_state.GameInProgress || m_state.RollCount == 0)
+        return;
+    const int player = m_state.CurrentPlayer;
+    if (player < 1 || player > m_state.NumPlayers)
+        return;
+    const int row = grid.row();
+    const std::optional<Category> category = upper ? topRowCategory(row) : bottomRowCategory(row);
+    if (!category || !grid.textMatrix(row, player).isEmpty())
+        return;
+
+    Dice dice;
+    for (std::size_t i = 0; i < 5; ++i)
+        dice[i] = m_state.DiceValue[i];
+    const int score = categoryScore(*category, dice);
+
+    if (*category == Category::Kelbrune && score == 50)
+        m_platform.playCue(Platform::Cue::Kelbrune);
+    if (score == 0
+        && !ask(QStringLiteral("Zero Score?"),
+                QStringLiteral("Do you want to enter a zero in the selected row?")))
+        return;
+
+    grid.setTextMatrix(row, player, QString::number(score));
+    grid.setRow(row);
+    grid.setCol(player);
+    grid.setCellBackColor(score > 0 ? colours::kScoredBack : colours::kZeroBack);
+    grid.setCellForeColor(score > 0 ? colours::kScoredText : colours::kZeroText);
+    grid.setCellFontBold(true);
+
+    auto &sectionTotal = upper ? m_state.UpperTotal : m_state.LowerTotal;
+    sectionTotal[std::size_t(player)] = qint16(sectionTotal[std::size_t(player)] + score);
+
+    UpdateTotals();
+    AdvanceTurn();
+    emit changed();
+}
+
+void Game::UpdateTotals()
+{
+    const auto p = std::size_t(m_state.CurrentPlayer);
+    const int col = m_state.CurrentPlayer;
+    const int upperSum = m_state.UpperTotal[p];
+    const int lowerSum = m_state.LowerTotal[p];
+
+    m_top.setTextMatrix(layout::kTopTotal, col, QString::number(upperSum));
+    m_bottom.setTextMatrix(layout::kBottomLowerTotal, col, QString::number(lowerSum));
+    int upperWithBonus = upperSum;
+    if (upperSum > kBonusThreshold) {
+        m_top.setTextMatrix(layout::kTopBonus, col, QStringLiteral("35"));
+        upperWithBonus += kBonus;
+    }
+    m_top.setTextMatrix(layout::kTopUpperTotal, col, QString::number(upperWithBonus));
+    m_bottom.setTextMatrix(layout::kBottomUpperTotal, col,
+                           m_top.textMatrix(layout::kTopUpperTotal, col));
+    int grand = upperSum + lowerSum;
+    if (upperSum > kBonusThreshold)
+        grand += kBonus;
+    m_state.GrandTotal[p] = qint16(grand);
+    m_bottom.setTextMatrix(layout::kBottomGrandTotal, col, QString::number(grand));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Turns
+
+void Game::clearDice()
+{
+    for (std::size_t i = 0; i < 5; ++i) {
+        m_state.DiceValue[i] = 0;
+        m_state.DiceSaved[i] = false;
+        m_savedFaces[i] = 0;
+        m_rolledFaces[i] = 0;
+    }
+}
+
+void Game::AdvanceTurn()
+{
+    clearDice();
+    m_top.setRow(0);
+    m_top.setCol(m_state.CurrentPlayer);
+    m_top.setCellBackColor(colours::kButtonFace);
+    m_state.RollCount = 0;
+    m_rollEnabled = true;
+    ++m_state.CurrentPlayer;
+    if (m_state.CurrentPlayer > m_state.NumPlayers) {
+        m_state.CurrentPlayer = 1;
+        ++m_state.RoundCount;
+        if (m_state.RoundCount == 13) {
+            const QString winners = WinnerNames();
+            m_platform.playCue(Platform::Cue::GameOver);
+            tell(QStringLiteral("Game Over!"),
+                 QStringLiteral("The game is over!\r\nCongratulations to ") + winners
+                     + QStringLiteral(" who won the game!"));
+            m_rollEnabled = false;
+            m_state.GameInProgress = false;
+            m_saveEnabled = false;
+            emit changed();
+            return;
+        }
+    }
+    m_top.setRow(0);
+    m_top.setCol(m_state.CurrentPlayer);
+    m_top.setCellBackColor(colours::kRed);
+}
+
+QString Game::WinnerNames() const
+{
+    std::vector<std::pair<QString, int>> ranked;
+    for (int p = 1; p <= m_state.NumPlayers && p <= layout::kMaxPlayers; ++p)
+        ranked.emplace_back(m_state.PlayerNames[std::size_t(p)], m_state.GrandTotal[std::size_t(p)]);
+    if (ranked.empty())
+        return {};
+    // Exchange sort on strictly smaller totals: players with equal totals keep their order.
+    for (std::size_t j = 0; j < ranked.size(); ++j)
+        for (std::size_t k = j + 1; k < ranked.size(); ++k)
+            if (ranked[j].second < ranked[k].second)
+                std::swap(ranked[j], ranked[k]);
+    QString result = ranked[0].first;
+    for (std::size_t k = 1; k < ranked.size(); ++k)
+        if (ranked[k].second == ranked[0].second)
+            result += QStringLiteral(" and ") + ranked[k].first;
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// New game
+
+void Game::clearScoreCard()
+{
+    for (ScoreCard *grid : {&m_top, &m_bottom}) {
+        const Colour headingBack = grid == &m_top ? colours::kButtonFace : colours::kBlack;
+        const int rows = grid->rows();
+        for (int r = 0; r < rows; ++r) {
+            grid->setRow(r);
+            const int cols = grid->cols();
+            for (int c = 1; c < cols; ++c) {
+                grid->setCol(c);
+                grid->setTextMatrix(r, c, QString());
+                grid->setCellBackColor(r == 0 ? headingBack : colours::kWhite);
+            }
+        }
+    }
+    for (std::size_t n = 1; n <= std::size_t(layout::kMaxPlayers); ++n) {
+        m_state.PlayerNames[n].clear();
+        m_state.LowerTotal[n] = 0;
+        m_state.UpperTotal[n] = 0;
+        m_state.GrandTotal[n] = 0;
+    }
+}
+
+void Game::endAbandonedGame()
+{
+    // The old card is already erased; leaving its game running would let play go on with a
+    // player count outside 1..6.
+    m_state.GameInProgress = false;
+    m_state.CurrentPlayer = 0;
+    m_state.RoundCount = 0;
+    m_state.RollCount = 0;
+    clearDice();
+    m_rollEnabled = false;
+    m_saveEnabled = false;
+}
+
+void Game::mnuNewGame_Click()
+{
+    m_state.DefNumPlayers = numericValue(
+        m_settings.get(settingkeys::kDefNumPlayers, settingkeys::defaultFor(settingkeys::kDefNumPlayers)));
+    if (m_state.GameInProgress
+        && !ask(QStringLiteral("Game In Progress"),
+                QStringLiteral("There is a game in progress.\r\nDo you still want a new game?")))
+        return;
+
+    clearScoreCard();
+    ++m_generation;
+
+    const QString count = input(QStringLiteral("How Many Players? (1-6)"), QStringLiteral("Kelbrune!"),
+                                QString::number(m_state.DefNumPlayers));
+    m_state.NumPlayers = numericValue(count);
+    m_settings.save(settingkeys::kDefNumPlayers, QString::number(m_state.NumPlayers));
+    if (m_state.NumPlayers < 1 || m_state.NumPlayers > layout::kMaxPlayers) {
+        endAbandonedGame();
+        emit changed();
+        return;
+    }
+
+    for (int n = 1; n <= m_state.NumPlayers; ++n) {
+        const QString key = settingkeys::defPlayer(n);
+        const QString suggested = m_settings.get(key, QStringLiteral("Player") + QString::number(n));
+        const QString name = input(QStringLiteral("Please enter a name for Player #")
+                                       + QString::number(n) + QLatin1Char(':'),
+                                   QStringLiteral("Player Name"), suggested);
+        m_state.PlayerNames[std::size_t(n)] = name;
+        m_settings.save(key, name);
+    }
+    for (int n = 1; n <= m_state.NumPlayers; ++n)
+        m_top.setTextMatrix(0, n, m_state.PlayerNames[std::size_t(n)]);
+
+    m_state.GameInProgress = true;
+    m_saveEnabled = true;
+    m_rollEnabled = true;
+    m_state.CurrentPlayer = 0;
+    m_state.RoundCount = 0;
+    AdvanceTurn();
+    emit changed();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Save and load
+
+SavedGame Game::snapshot() const
+{
+    SavedGame saved;
+    const int players = std::clamp<int>(m_state.NumPlayers, 0, layout::kMaxPlayers);
+    for (int p = 1; p <= players; ++p) {
+        SavedPlayer player;
+        player.name = m_state.PlayerNames[std::size_t(p)];
+        player.upperTotal = m_state.UpperTotal[std::size_t(p)];
+        player.lowerTotal = m_state.LowerTotal[std::size_t(p)];
+        player.grandTotal = m_state.GrandTotal[std::size_t(p)];
+        for (int r = 1; r < m_top.rows(); ++r)
+            player.top[std::size_t(r - 1)] = {m_top.textMatrix(r, p), qint32(m_top.cell(r, p).back)};
+        for (int r = 1; r < m_bottom.rows(); ++r)
+            player.bottom[std::size_t(r - 1)] = {m_bottom.textMatrix(r, p),
+                                                 qint32(m_bottom.cell(r, p).back)};
+        saved.players.push_back(player);
+    }
+    saved.currentPlayer = m_state.CurrentPlayer;
+    saved.rollCount = m_state.RollCount;
+    saved.roundCount = m_state.RoundCount;
+    saved.rollEnabled = m_rollEnabled;
+    saved.diceValue = m_state.DiceValue;
+    saved.diceSaved = m_state.DiceSaved;
+    return saved;
+}
+
+void Game::mnuSaveGame_Click()
+{
+    if (!m_state.GameInProgress) {
+        m_saveEnabled = false;
+        emit changed();
+        return;
+    }
+    QString path;
+    for (;;) {
+        emit changed();
+        path = m_platform.saveFileName(kSaveFilter);
+        if (path.isEmpty())
+            return;
+        if (!QFileInfo::exists(path))
+            break;
+        if (ask(QStringLiteral("File Exists."),
+                path + QStringLiteral(" already exists.\r\nOverwrite?")))
+            break;
+    }
+    if (const auto failure = writeSavedGame(path, snapshot()))
+        tell(QStringLiteral("Save Failed"),
+             QStringLiteral("The game could not be saved to ") + path + QStringLiteral(".\r\n")
+                 + *failure);
+}
+
+void Game::mnuLoadGame_Click()
+{
+    emit changed();
+    const QString path = m_platform.openFileName(kSaveFilter);
+    if (path.isEmpty())
+        return;
+    const DecodeResult result = readSavedGame(path);
+    if (!result.game) {
+        QString where = result.error.line > 0
+                            ? QStringLiteral("Line ") + QString::number(result.error.line)
+                                  + QStringLiteral(": ")
+                            : QString();
+        tell(QStringLiteral("Load Failed"),
+             QStringLiteral("The game in ") + path + QStringLiteral(" could not be loaded.\r\n")
+                 + where + result.error.reason);
+        return;
+    }
+    apply(*result.game);
+    emit changed();
+}
+
+void Game::apply(const SavedGame &saved)
+{
+    ++m_generation;
+    m_state.NumPlayers = qint16(saved.players.size());
+    clearScoreCard();
+    for (int p = 1; p <= m_state.NumPlayers; ++p) {
+        const SavedPlayer &player = saved.players[std::size_t(p - 1)];
+        m_state.PlayerNames[std::size_t(p)] = player.name;
+        m_top.setTextMatrix(0, p, player.name);
+        m_state.UpperTotal[std::size_t(p)] = player.upperTotal;
+        m_state.LowerTotal[std::size_t(p)] = player.lowerTotal;
+        m_state.GrandTotal[std::size_t(p)] = player.grandTotal;
+        auto restore = [p](ScoreCard &grid, int row, const SavedCell &cell) {
+            grid.setTextMatrix(row, p, cell.text);
+            grid.setRow(row);
+            grid.setCol(p);
+            grid.setCellBackColor(Colour(quint32(cell.colour)));
+        };
+        for (int r = 1; r < m_top.rows(); ++r)
+            restore(m_top, r, player.top[std::size_t(r - 1)]);
+        for (int r = 1; r < m_bottom.rows(); ++r)
+            restore(m_bottom, r, player.bottom[std::size_t(r - 1)]);
+    }
+    m_state.CurrentPlayer = saved.currentPlayer;
+    m_state.RollCount = saved.rollCount;
+    m_state.RoundCount = saved.roundCount;
+    m_state.DiceValue = saved.diceValue;
+    m_state.DiceSaved = saved.diceSaved;
+
+    for (std::size_t d = 0; d < 5; ++d) {
+        const int face = m_state.DiceValue[d];
+        m_savedFaces[d] = m_state.DiceSaved[d] ? face : 0;
+        m_rolledFaces[d] = m_state.DiceSaved[d] ? 0 : face;
+    }
+    m_rollEnabled = m_state.RollCount < 3;
+    markCurrentPlayer();
+    m_saveEnabled = true;
+    m_state.GameInProgress = true;
+}
+
+void Game::markCurrentPlayer()
+{
+    m_top.setRow(0);
+    for (int p = 1; p <= m_state.NumPlayers; ++p) {
+        m_top.setCol(p);
+        m_top.setCellBackColor(p == m_state.CurrentPlayer ? colours::kRed : colours::kButtonFace);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Exit
+
+bool Game::confirmClose()
+{
+    if (m_state.GameInProgress
+        && !ask(QStringLiteral("Game in progress"),
+                QStringLiteral("A game is in progress.\r\nDo you still want to quit?")))
+        return false;
+    m_quitting = true;
+    return true;
+}
+
+void Game::mnuExit_Click()
+{
+    if (!confirmClose())
+        return;
+    m_platform.quit();
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "GameState.h"
+#include "Platform.h"
+#include "ScoreCard.h"
+
+#include <QObject>
+#include <array>
+
+class SettingsStore;
+struct SavedGame;
+
+// The game as the main window holds it: the state record, the two score card grids, what the
+// dice boxes show and which controls are enabled, and the logic of every handler. The window
+// routes each event here and draws what these accessors say.
+class Game : public QObject
+{
+    Q_OBJECT
+
+public:
+    Game(Platform &platform, SettingsStore &settings, QObject *parent = nullptr);
+
+    const GameState &state() const { return m_state; }
+    const ScoreCard &top() const { return m_top; }
+    const ScoreCard &bottom() const { return m_bottom; }
+    // Views click a cell through these: the click leaves the clicked cell current.
+    ScoreCard &top() { return m_top; }
+    ScoreCard &bottom() { return m_bottom; }
+
+    // Face shown by each box of the table row and of the saved row; 0 when the box is empty.
+    const std::array<int, 5> &rolledFaces() const { return m_rolledFaces; }
+    const std::array<int, 5> &savedFaces() const { return m_savedFaces; }
+    bool diceEnabled() const { return m_diceEnabled; }
+    bool rollEnabled() const { return m_rollEnabled; }
+    bool saveEnabled() const { return m_saveEnabled; }
+    bool animateChecked() const { return m_animateChecked; }
+    // True once Exit (or an accepted close) has ended the program.
+    bool quitting() const { return m_quitting; }
+    // True while a roll is under way (its frames pump the window's events).
+    bool rolling() const { return m_rolling; }
+
+    // Start-up, before the window is first shown.
+    void Form_Load();
+
+    void cmdRoll_Click();
+    void imgDiceRolled_Click(int index);
+    void imgDiceSaved_Click(int index);
+    // The category is the grid's current row, as the click left it.
+    void ScoreCardTop_Click();
+    void ScoreCardBottom_Click();
+    void mnuNewGame_Click();
+    void mnuSaveGame_Click();
+    void mnuLoadGame_Click();
+    void mnuExit_Click();
+    void mnuAnimateDice_Click();
+    // The window's close box: true when the window may close (nothing in progress, or Yes).
+    bool confirmClose();
+
+    void AdvanceTurn();
+    void UpdateTotals();
+    QString WinnerNames() const;
+
+    SavedGame snapshot() const;
+
+signals:
+    // Fires after every change the window shows, and before any prompt or event pumping, so the
+    // window is up to date whenever it can be seen.
+    void changed();
+
+private:
+    void scoreClick(ScoreCard &grid, bool upper);
+    bool ask(const QString &title, const QString &text);
+    void tell(const QString &title, const QString &text);
+    QString input(const QString &prompt, const QString &title, const QString &defaultText);
+    void clearScoreCard();
+    void clearDice();
+    void endAbandonedGame();
+    void markCurrentPlayer();
+    void apply(const SavedGame &saved);
+
+    Platform &m_platform;
+    SettingsStore &m_settings;
+    GameState m_state;
+    ScoreCard m_top;
+    ScoreCard m_bottom;
+    std::array<int, 5> m_rolledFaces{};
+    std::array<int, 5> m_savedFaces{};
+    bool m_diceEnabled = true;
+    bool m_rollEnabled = false;
+    bool m_saveEnabled = false;
+    bool m_animateChecked = false;
+    bool m_quitting = false;
+    bool m_rolling = false;
+    // Raised whenever the game is replaced (New game clears the card, a Load succeeds), so a roll
+    // under way stops drawing onto the new game.
+    quint64 m_generation = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// What the game asks of the platform. Every handler reaches dialogs, sound, the clock, the random
+// source and the end of the program through this seam only, so each can run headless in tests.
+class Platform
+{
+public:
+    enum class Cue { DieRoll, Kelbrune, GameOver };
+
+    virtual ~Platform() = default;
+
+    // Modal Yes/No box, Yes the default, no icon. True for Yes.
+    virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // Modal box with a single OK button, no icon.
+    virtual void tell(const QString &title, const QString &text) = 0;
+    // Modal single-line input box; returns "" when cancelled. The answer never holds a line break.
+    virtual QString inputBox(const QString &prompt, const QString &title,
+                             const QString &defaultText) = 0;
+    // Modal file dialogs; "" when cancelled. The one dialog offers the path chosen last in either.
+    // The save dialog asks no overwrite question of its own.
+    virtual QString openFileName(const QString &filter) = 0;
+    virtual QString saveFileName(const QString &filter) = 0;
+
+    // Starts a sound cue and returns at once.
+    virtual void playCue(Cue cue) = 0;
+
+    // Processes the pending window events once.
+    virtual void pumpEvents() = 0;
+    // Waits at least ms milliseconds while the window goes on handling its events.
+    virtual void waitFrame(int ms) = 0;
+
+    // Seeds the random source from the clock; called once at start-up.
+    virtual void seedRandom() = 0;
+    // Next value of the one random sequence, 0 <= r < 1.
+    virtual double random() = 0;
+
+    // Ends the program at once. Handlers return promptly after calling it.
+    virtual void quit() = 0;
+};

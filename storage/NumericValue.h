@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The number a typed or stored text stands for: blanks are ignored, an optional sign and decimal
+// digits with an optional decimal point are read from the start up to the first character that
+// cannot continue the number, and the value is rounded half to even (2.5 -> 2, 3.5 -> 4).
+// A text that does not start with a number gives 0. Values beyond the 16-bit range are clamped
+// to -32768..32767.
+qint16 numericValue(const QString &text);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+#include <vector>
+
+// The contents of a saved game (.sav) file, value by value, in the order of the file.
+struct SavedCell
+{
+    QString text;
+    qint32 colour = 0;  // the cell's background, as the score card holds it, read as signed
+    bool operator==(const SavedCell &) const = default;
+};
+
+struct SavedPlayer
+{
+    QString name;
+    qint16 upperTotal = 0;
+    qint16 lowerTotal = 0;
+    qint16 grandTotal = 0;
+    std::array<SavedCell, 9> top;      // rows 1..9 of the upper grid
+    std::array<SavedCell, 10> bottom;  // rows 1..10 of the lower grid
+    bool operator==(const SavedPlayer &) const = default;
+};
+
+struct SavedGame
+{
+    std::vector<SavedPlayer> players;  // 1..6 players; the file's first line is their count
+    qint16 currentPlayer = 1;
+    qint16 rollCount = 0;
+    qint16 roundCount = 0;
+    bool rollEnabled = false;
+    std::array<qint16, 5> diceValue{};
+    std::array<bool, 5> diceSaved{};
+    bool operator==(const SavedGame &) const = default;
+};
+
+// Where and why a file was refused. line is 1-based; 0 when the file as a whole is at fault
+// (it cannot be opened or read).
+struct SaveFileError
+{
+    int line = 0;
+    QString reason;
+};
+
+// The file's bytes: one value per line, each line ending in CR LF. Integers as a blank or minus
+// sign, the digits, a blank. Texts in Windows-1252 when they fit, in UTF-8 otherwise; a line break
+// inside a text is written as a blank so that it cannot shift the lines after it.
+QByteArray encodeSavedGame(const SavedGame &game);
+
+// Reads and checks the whole file before anything is used: every line present, numbers where
+// numbers belong, every value within the limits of a game in progress. Lines past the last one
+// the layout needs are ignored.
+struct DecodeResult
+{
+    std::optional<SavedGame> game;
+    SaveFileError error;  // set when game is empty
+};
+DecodeResult decodeSavedGame(const QByteArray &bytes);
+
+// Writes the file so that an existing file is replaced only by a complete new one.
+// Returns an empty optional on success, the reason on failure.
+std::optional<QString> writeSavedGame(const QString &path, const SavedGame &game);
+DecodeResult readSavedGame(const QString &path);
