@@ -32,6 +32,8 @@ struct SavedGame
     qint16 currentPlayer = 1;
     qint16 rollCount = 0;
     qint16 roundCount = 0;
+    // Written from the Roll button; read back as true unless the line is exactly "False". The
+    // game sets the button from rollCount instead.
     bool rollEnabled = false;
     std::array<qint16, 5> diceValue{};
     std::array<bool, 5> diceSaved{};
@@ -39,7 +41,8 @@ struct SavedGame
 };
 
 // Where and why a file was refused. line is 1-based; 0 when the file as a whole is at fault
-// (it cannot be opened or read).
+// (missing, a folder, unreadable, far too large). reason is a sentence a player understands,
+// naming neither the file nor the line: the caller adds those.
 struct SaveFileError
 {
     int line = 0;
@@ -47,13 +50,16 @@ struct SaveFileError
 };
 
 // The file's bytes: one value per line, each line ending in CR LF. Integers as a blank or minus
-// sign, the digits, a blank. Texts in Windows-1252 when they fit, in UTF-8 otherwise; a line break
-// inside a text is written as a blank so that it cannot shift the lines after it.
+// sign, the digits, a blank. Texts in Windows-1252 when they fit, in UTF-8 otherwise (also when
+// the Windows-1252 bytes would read as different UTF-8, so every text reads back as it was); a
+// line break inside a text is written as a blank so that it cannot shift the lines after it.
+// Writes what it is given: the caller keeps the game within its limits.
 QByteArray encodeSavedGame(const SavedGame &game);
 
 // Reads and checks the whole file before anything is used: every line present, numbers where
 // numbers belong, every value within the limits of a game in progress. Lines past the last one
-// the layout needs are ignored.
+// the layout needs are ignored. Lines may end in CR LF or a bare LF, the last one in nothing; a
+// line is read as UTF-8 when it is valid UTF-8, as Windows-1252 otherwise.
 struct DecodeResult
 {
     std::optional<SavedGame> game;
@@ -64,4 +70,5 @@ DecodeResult decodeSavedGame(const QByteArray &bytes);
 // Writes the file so that an existing file is replaced only by a complete new one.
 // Returns an empty optional on success, the reason on failure.
 std::optional<QString> writeSavedGame(const QString &path, const SavedGame &game);
+// Refuses anything but an ordinary file of at most 1 MiB before decoding it.
 DecodeResult readSavedGame(const QString &path);

@@ -1,0 +1,483 @@
+#include "SaveFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr qint64 kMaxFileBytes = 1 << 20;  // a real six-player file is well under 20 KB
+constexpr int kBlockLines = 42;
+constexpr int kTailLines = 15;
+
+constexpr const char *kTopRows[9] = {"Aces", "Twos",  "Threes", "Fours",      "Fives",
+                                     "Sixes", "Total", "Bonus", "Upper Total"};
+constexpr const char *kBottomRows[10] = {"3 of a Kind", "4 of a Kind", "Full House",
+                                         "Sm Straight", "Lg Straight", "Kelbrune",
+                                         "Chance",      "Lower Total", "Upper Total",
+                                         "Grand Total"};
+
+// Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves unused read as the C1
+// controls of the same number, as Windows itself reads them, so every byte has a character and
+// every such character goes back to its byte.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Strict: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int more = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p <= more)
+            return false;
+        if (p[1] < low || p[1] > high)
+            return false;
+        for (int k = 2; k <= more; ++k) {
+            if (p[k] < 0x80 || p[k] > 0xBF)
+                return false;
+        }
+        p += more + 1;
+    }
+    return true;
+}
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+// The byte for a character of Windows-1252, or -1 when the code page has none.
+int cp1252Byte(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    const auto *hit = std::find(std::begin(kCp1252High), std::end(kCp1252High), u);
+    return hit == std::end(kCp1252High) ? -1 : int(0x80 + (hit - std::begin(kCp1252High)));
+}
+
+QString decodeText(QByteArrayView bytes)
+{
+    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : fromCp1252(bytes);
+    // A bare CR is no line end here, but the game never holds one either.
+    text.replace(u'\r', u' ');
+    return text;
+}
+
+QByteArray encodeText(const QString &original)
+{
+    QString text = original;
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    bool beyondAscii = false;
+    for (const QChar c : text) {
+        const int b = cp1252Byte(c.unicode());
+        if (b < 0)
+            return text.toUtf8();
+        beyondAscii = beyondAscii || b >= 0x80;
+        bytes.append(char(b));
+    }
+    // The reader takes valid UTF-8 for UTF-8; a name such as "Ã©" would come back as "é".
+    if (beyondAscii && isValidUtf8(bytes))
+        return text.toUtf8();
+    return bytes;
+}
+
+void appendLine(QByteArray &out, QByteArrayView line)
+{
+    out.append(line);
+    out.append("\r\n");
+}
+
+void appendNumber(QByteArray &out, qint64 value)
+{
+    out.append(value < 0 ? '-' : ' ');
+    out.append(QByteArray::number(value < 0 ? -value : value));
+    out.append(' ');
+    out.append("\r\n");
+}
+
+void appendBool(QByteArray &out, bool value)
+{
+    appendLine(out, value ? "True" : "False");
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// The number between the blanks of an Integer or Colour line; empty when the line holds
+// anything else. Magnitudes beyond any limit saturate rather than overflow.
+std::optional<qint64> parseNumber(QByteArrayView line)
+{
+    constexpr qint64 kSaturated = 1'000'000'000'000LL;
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && isBlank(line[begin]))
+        ++begin;
+    while (end > begin && isBlank(line[end - 1]))
+        --end;
+    bool negative = false;
+    if (begin < end && (line[begin] == '-' || line[begin] == '+')) {
+        negative = line[begin] == '-';
+        ++begin;
+    }
+    if (begin == end)
+        return std::nullopt;
+    qint64 value = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        if (line[i] < '0' || line[i] > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + (line[i] - '0'), kSaturated);
+    }
+    return negative ? -value : value;
+}
+
+QString shown(QByteArrayView line)
+{
+    constexpr qsizetype kLongest = 24;
+    const QString text = QString::fromLatin1(line.first(std::min(line.size(), kLongest))).trimmed();
+    return line.size() > kLongest ? text + QStringLiteral("...") : text;
+}
+
+// Hands out the lines of a file one by one, counting them from 1.
+class LineReader
+{
+public:
+    explicit LineReader(QByteArrayView bytes)
+        : m_bytes(bytes)
+    {
+        // A byte-order mark, as some editors put before UTF-8 text.
+        if (m_bytes.size() >= 3 && std::memcmp(m_bytes.data(), "\xEF\xBB\xBF", 3) == 0)
+            m_pos = 3;
+    }
+
+    // The next line without its line end (CR LF or a bare LF; the last one may have none);
+    // empty when the file has ended.
+    std::optional<QByteArrayView> next()
+    {
+        ++m_line;
+        if (m_pos >= m_bytes.size())
+            return std::nullopt;
+        const char *start = m_bytes.data() + m_pos;
+        const auto rest = std::size_t(m_bytes.size() - m_pos);
+        const auto *lf = static_cast<const char *>(std::memchr(start, '\n', rest));
+        qsizetype length = lf ? qsizetype(lf - start) : qsizetype(rest);
+        m_pos += length + (lf ? 1 : 0);
+        if (length > 0 && start[length - 1] == '\r')
+            --length;
+        return QByteArrayView(start, length);
+    }
+
+    int line() const { return m_line; }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+    int m_line = 0;
+};
+
+// Reads the values in file order and keeps the first fault it meets; once one is found every
+// further read fails, so the fault reported is that of the lowest line.
+class Decoder
+{
+public:
+    explicit Decoder(QByteArrayView bytes)
+        : m_reader(bytes)
+    {
+    }
+
+    void expectLines(int count) { m_expected = count; }
+
+    std::optional<QByteArrayView> line()
+    {
+        if (m_failed)
+            return std::nullopt;
+        const auto next = m_reader.next();
+        if (!next) {
+            if (m_reader.line() == 1)
+                fail(m_reader.line(), QStringLiteral("The file is empty."));
+            else if (m_expected > 0)
+                fail(m_reader.line(),
+                     QStringLiteral("The file ends before this line; this game needs %1 lines.")
+                         .arg(m_expected));
+            else
+                fail(m_reader.line(), QStringLiteral("The file ends before this line."));
+        }
+        return next;
+    }
+
+    std::optional<QString> text()
+    {
+        const auto raw = line();
+        if (!raw)
+            return std::nullopt;
+        return decodeText(*raw);
+    }
+
+    // describe() names the value, as in "the upper total of player 1"; it is only called to
+    // word a refusal.
+    template<typename Describe>
+    std::optional<qint64> number(qint64 lowest, qint64 highest, Describe describe)
+    {
+        const auto raw = line();
+        if (!raw)
+            return std::nullopt;
+        const auto value = parseNumber(*raw);
+        if (!value) {
+            fail(m_reader.line(), QStringLiteral("This line should hold %1 as a whole number.").arg(describe()));
+            return std::nullopt;
+        }
+        if (*value < lowest || *value > highest) {
+            fail(m_reader.line(), QStringLiteral("%1 must be from %2 to %3, not %4.")
+                                      .arg(capitalised(describe()))
+                                      .arg(lowest)
+                                      .arg(highest)
+                                      .arg(shown(*raw)));
+            return std::nullopt;
+        }
+        return value;
+    }
+
+    // A held line means "not held" only when it is exactly "False".
+    std::optional<bool> held()
+    {
+        const auto raw = line();
+        if (!raw)
+            return std::nullopt;
+        return *raw != QByteArrayView("False");
+    }
+
+    int lineNumber() const { return m_reader.line(); }
+
+    void fail(int line, const QString &reason)
+    {
+        if (m_failed)
+            return;
+        m_failed = true;
+        m_error = {line, reason};
+    }
+
+    DecodeResult failure() const { return {std::nullopt, m_error}; }
+
+private:
+    static QString capitalised(const QString &what)
+    {
+        return what.left(1).toUpper() + what.mid(1);
+    }
+
+    LineReader m_reader;
+    SaveFileError m_error;
+    bool m_failed = false;
+    int m_expected = 0;
+};
+
+constexpr qint64 kInt16Min = -32768;
+constexpr qint64 kInt16Max = 32767;
+constexpr qint64 kInt32Min = -2147483648LL;
+constexpr qint64 kInt32Max = 2147483647LL;
+
+}  // namespace
+
+QByteArray encodeSavedGame(const SavedGame &game)
+{
+    QByteArray out;
+    out.reserve(qsizetype(game.players.size()) * 600 + 100);
+    appendNumber(out, qint64(game.players.size()));
+    for (const SavedPlayer &player : game.players) {
+        appendLine(out, encodeText(player.name));
+        appendNumber(out, player.upperTotal);
+        appendNumber(out, player.lowerTotal);
+        appendNumber(out, player.grandTotal);
+        for (const SavedCell &cell : player.top) {
+            appendLine(out, encodeText(cell.text));
+            appendNumber(out, cell.colour);
+        }
+        for (const SavedCell &cell : player.bottom) {
+            appendLine(out, encodeText(cell.text));
+            appendNumber(out, cell.colour);
+        }
+    }
+    appendNumber(out, game.currentPlayer);
+    appendNumber(out, game.rollCount);
+    appendNumber(out, game.roundCount);
+    appendBool(out, game.rollEnabled);
+    for (std::size_t d = 0; d < game.diceValue.size(); ++d) {
+        appendNumber(out, game.diceValue[d]);
+        appendBool(out, game.diceSaved[d]);
+    }
+    return out;
+}
+
+DecodeResult decodeSavedGame(const QByteArray &bytes)
+{
+    Decoder in(bytes);
+    SavedGame game;
+
+    const auto count = in.number(1, 6, [] { return QStringLiteral("the number of players"); });
+    if (!count)
+        return in.failure();
+    in.expectLines(kBlockLines * int(*count) + kTailLines);
+    game.players.resize(std::size_t(*count));
+
+    auto readCell = [&](SavedCell &cell, int p, const char *row, const char *grid) {
+        const auto text = in.text();
+        const auto colour = in.number(kInt32Min, kInt32Max, [&] {
+            return QStringLiteral("the colour of player %1's %2 cell%3")
+                .arg(p)
+                .arg(QLatin1String(row), QLatin1String(grid));
+        });
+        if (!text || !colour)
+            return false;
+        cell.text = *text;
+        cell.colour = qint32(*colour);
+        return true;
+    };
+
+    for (int p = 1; p <= int(*count); ++p) {
+        SavedPlayer &player = game.players[std::size_t(p - 1)];
+        const auto name = in.text();
+        auto total = [&](const char *which) {
+            return in.number(kInt16Min, kInt16Max, [&] {
+                return QStringLiteral("the %1 total of player %2").arg(QLatin1String(which)).arg(p);
+            });
+        };
+        const auto upper = total("upper");
+        const auto lower = total("lower");
+        const auto grand = total("grand");
+        if (!name || !upper || !lower || !grand)
+            return in.failure();
+        player.name = *name;
+        player.upperTotal = qint16(*upper);
+        player.lowerTotal = qint16(*lower);
+        player.grandTotal = qint16(*grand);
+        for (std::size_t r = 0; r < player.top.size(); ++r) {
+            if (!readCell(player.top[r], p, kTopRows[r], ""))
+                return in.failure();
+        }
+        for (std::size_t r = 0; r < player.bottom.size(); ++r) {
+            // "Upper Total" stands in both grids.
+            if (!readCell(player.bottom[r], p, kBottomRows[r], r == 8 ? " in the lower card" : ""))
+                return in.failure();
+        }
+    }
+
+    const auto current = in.number(1, *count, [] { return QStringLiteral("the player to move"); });
+    const auto rolls = in.number(0, 3, [] { return QStringLiteral("the number of rolls made this turn"); });
+    const auto round = in.number(0, 12, [] { return QStringLiteral("the round"); });
+    // The Roll button's line: the game sets the button from the roll count instead.
+    const auto rollButton = in.line();
+    if (!current || !rolls || !round || !rollButton)
+        return in.failure();
+    game.currentPlayer = qint16(*current);
+    game.rollCount = qint16(*rolls);
+    game.roundCount = qint16(*round);
+    game.rollEnabled = *rollButton != QByteArrayView("False");
+
+    for (std::size_t d = 0; d < game.diceValue.size(); ++d) {
+        const int die = int(d) + 1;
+        const auto value = in.number(0, 6, [&] { return QStringLiteral("die %1").arg(die); });
+        const int valueLine = in.lineNumber();
+        const auto held = in.held();
+        if (!value || !held)
+            return in.failure();
+        if (*held && *value == 0) {
+            in.fail(valueLine, QStringLiteral("Die %1 is set aside, so it must show 1 to 6, not 0.").arg(die));
+            return in.failure();
+        }
+        game.diceValue[d] = qint16(*value);
+        game.diceSaved[d] = *held;
+    }
+    return {std::move(game), {}};
+}
+
+std::optional<QString> writeSavedGame(const QString &path, const SavedGame &game)
+{
+    auto reason = [](const QFileDevice &file) {
+        const QString why = file.errorString();
+        // Some failures (a rename refused, say) leave only the device's default text.
+        if (why.isEmpty() || why == QFile().errorString())
+            return QStringLiteral("The file could not be written.");
+        return why;
+    };
+
+    // Writes to a temporary file beside the target and renames it over the target only once
+    // everything is on disk, so a failed save leaves an existing file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return reason(file);
+    const QByteArray bytes = encodeSavedGame(game);
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = reason(file);
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return reason(file);
+    return std::nullopt;
+}
+
+DecodeResult readSavedGame(const QString &path)
+{
+    auto failure = [](const QString &reason) { return DecodeResult{std::nullopt, {0, reason}}; };
+
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failure(QStringLiteral("The file does not exist."));
+    if (info.isDir())
+        return failure(QStringLiteral("This is a folder, not a saved game."));
+    // A pipe or a device could block the game or never end.
+    if (!info.isFile())
+        return failure(QStringLiteral("This is not an ordinary file."));
+    if (info.size() > kMaxFileBytes)
+        return failure(QStringLiteral("The file is far too large to be a saved game."));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("The file cannot be opened: %1.").arg(file.errorString()));
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+    if (bytes.size() > kMaxFileBytes)
+        return failure(QStringLiteral("The file is far too large to be a saved game."));
+    return decodeSavedGame(bytes);
+}

@@ -1,0 +1,67 @@
+// Any bytes may arrive as a .sav file. The reader must never crash, hang or step outside its
+// buffers; a file it accepts must be a game within its limits that a save and a load give back
+// unchanged; a file it refuses must say where and why.
+
+#include "SaveFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool withinLimits(const SavedGame &game)
+{
+    const auto players = qint16(game.players.size());
+    if (players < 1 || players > 6)
+        return false;
+    if (game.currentPlayer < 1 || game.currentPlayer > players)
+        return false;
+    if (game.rollCount < 0 || game.rollCount > 3 || game.roundCount < 0 || game.roundCount > 12)
+        return false;
+    for (std::size_t d = 0; d < game.diceValue.size(); ++d) {
+        const int lowest = game.diceSaved[d] ? 1 : 0;
+        if (game.diceValue[d] < lowest || game.diceValue[d] > 6)
+            return false;
+    }
+    return true;
+}
+
+bool textsHoldNoLineBreak(const SavedGame &game)
+{
+    auto clean = [](const QString &text) { return !text.contains(u'\r') && !text.contains(u'\n'); };
+    for (const SavedPlayer &player : game.players) {
+        if (!clean(player.name))
+            return false;
+        for (const SavedCell &cell : player.top)
+            if (!clean(cell.text))
+                return false;
+        for (const SavedCell &cell : player.bottom)
+            if (!clean(cell.text))
+                return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const DecodeResult result = decodeSavedGame(bytes);
+    if (!result.game) {
+        if (result.error.line < 1 || result.error.line > 42 * 6 + 15 || result.error.reason.isEmpty())
+            std::abort();
+        return 0;
+    }
+    if (!withinLimits(*result.game) || !textsHoldNoLineBreak(*result.game))
+        std::abort();
+
+    const QByteArray saved = encodeSavedGame(*result.game);
+    const DecodeResult again = decodeSavedGame(saved);
+    if (!again.game || !(*again.game == *result.game))
+        std::abort();
+    if (encodeSavedGame(*again.game) != saved)
+        std::abort();
+    return 0;
+}
