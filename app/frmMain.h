@@ -3,6 +3,7 @@
 #include "Game.h"
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 
 class QAction;
@@ -56,6 +57,8 @@ public:
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
     QAction *mnuAbout() const { return m_mnuAbout; }
+    // The picture of a face 1..6 that a die box copies; a null picture for any other face.
+    const QPixmap &imgDice(int face) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,6 +70,7 @@ private:
     void render();
 
     Game m_game;
+    std::array<QPixmap, 6> m_imgDice;  // face k + 1 at index k
     QPushButton *m_cmdRoll = nullptr;
     std::array<DieBox *, 5> m_imgDiceRolled{};
     std::array<DieBox *, 5> m_imgDiceSaved{};

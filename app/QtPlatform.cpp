@@ -1,0 +1,195 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+QString displayText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+const char *cueFileName(Platform::Cue cue)
+{
+    switch (cue) {
+    case Platform::Cue::DieRoll: return "DieRoll.wav";
+    case Platform::Cue::Kelbrune: return "Kelbrune!.wav";
+    case Platform::Cue::GameOver: return "GameOver.wav";
+    }
+    return "";
+}
+
+// Without a sound server the sound effects say so on every load; the game is silent then, and
+// that is all a player needs to notice.
+QtMessageHandler g_nextHandler = nullptr;
+
+void quietAboutMissingSound(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg
+        && (text.startsWith(QLatin1String("PulseAudioService: "))
+            || text == QLatin1String("No audio device detected")))
+        return;
+    if (g_nextHandler)
+        g_nextHandler(type, context, text);
+}
+}  // namespace
+
+QtPlatform::QtPlatform()
+{
+    if (!g_nextHandler)
+        g_nextHandler = qInstallMessageHandler(quietAboutMissingSound);
+}
+
+QtPlatform::~QtPlatform()
+{
+    for (QSoundEffect *e : m_effects)
+        delete e;
+}
+
+bool QtPlatform::askYesNo(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, displayText(text),
+                    QMessageBox::Yes | QMessageBox::No, m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::tell(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::Ok, m_window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString QtPlatform::inputBox(const QString &prompt, const QString &title,
+                             const QString &defaultText)
+{
+    bool ok = false;
+    QString answer = QInputDialog::getText(m_window, title, displayText(prompt), QLineEdit::Normal,
+                                           defaultText, &ok);
+    if (!ok)
+        return {};
+    answer.remove(QLatin1Char('\r'));
+    answer.remove(QLatin1Char('\n'));
+    return answer;
+}
+
+QString QtPlatform::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString name = parts[i].trimmed();
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the parentheses of the name.
+        filters << (name.contains(QLatin1Char('(')) ? name : name + " (" + patterns + ')');
+    }
+    if (filters.isEmpty())
+        return filter;
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString QtPlatform::openFileName(const QString &filter)
+{
+    const QString path = QFileDialog::getOpenFileName(m_window, QString(), m_lastPath,
+                                                      qtFilter(filter));
+    if (!path.isEmpty())
+        m_lastPath = path;
+    return path;
+}
+
+QString QtPlatform::saveFileName(const QString &filter)
+{
+    // The game asks its own overwrite question.
+    const QString path = QFileDialog::getSaveFileName(m_window, QString(), m_lastPath,
+                                                      qtFilter(filter), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty())
+        m_lastPath = path;
+    return path;
+}
+
+QString QtPlatform::cuePath(const QString &fileName)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString beside = dir + QStringLiteral("/Media/") + fileName;
+    if (QFileInfo::exists(beside))
+        return beside;
+    return dir + QStringLiteral("/../share/kelbrune/Media/") + fileName;
+}
+
+QSoundEffect *QtPlatform::effect(Cue cue)
+{
+    const auto i = std::size_t(cue);
+    if (!m_effects[i] && !m_missing[i]) {
+        const QString path = cuePath(QString::fromLatin1(cueFileName(cue)));
+        if (!QFileInfo(path).isFile()) {
+            m_missing[i] = true;
+        } else {
+            m_effects[i] = new QSoundEffect;
+            m_effects[i]->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+        }
+    }
+    return m_effects[i];
+}
+
+void QtPlatform::preloadCues()
+{
+    for (Cue cue : {Cue::DieRoll, Cue::Kelbrune, Cue::GameOver})
+        effect(cue);
+}
+
+void QtPlatform::playCue(Cue cue)
+{
+    QSoundEffect *e = effect(cue);
+    if (!e || e->status() == QSoundEffect::Error) {
+        QApplication::beep();
+        return;
+    }
+    // A new cue cuts the one before it short, as a rapid second roll should sound.
+    if (e->isPlaying())
+        e->stop();
+    e->play();
+}
+
+void QtPlatform::pumpEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::waitFrame(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtPlatform::seedRandom()
+{
+    const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
+    std::seed_seq seed{quint32(now), quint32(now >> 32)};
+    m_random.seed(seed);
+}
+
+double QtPlatform::random()
+{
+    // The top 53 bits as a fraction: exactly uniform on [0, 1), never 1.
+    return double(m_random() >> 11) * 0x1.0p-53;
+}
+
+void QtPlatform::quit()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}

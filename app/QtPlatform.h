@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <random>
+
+class QSoundEffect;
+class QWidget;
+
+// The platform the game runs on: Qt's message, input and file dialogs, sound effects from the
+// Media folder beside the program, the event loop and a clock-seeded random source.
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The window the dialogs are modal to.
+    void setWindow(QWidget *window) { m_window = window; }
+
+    bool askYesNo(const QString &title, const QString &text) override;
+    void tell(const QString &title, const QString &text) override;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    QString openFileName(const QString &filter) override;
+    QString saveFileName(const QString &filter) override;
+    // A cue still playing starts again from its beginning. A file that is missing or cannot be
+    // decoded gives the system beep; with no sound device the cue is silent.
+    void playCue(Cue cue) override;
+    void pumpEvents() override;
+    void waitFrame(int ms) override;
+    void seedRandom() override;
+    double random() override;
+    void quit() override;
+
+    // Loads the three cues, so the first roll does not wait for its file. Called once the
+    // window is up; playCue loads whatever is still missing.
+    void preloadCues();
+
+    // "Saved Games (*.sav)|*.sav" as a Qt name filter: "Saved Games (*.sav)".
+    static QString qtFilter(const QString &filter);
+    // Where a cue's file is looked for: Media beside the program, else the installed data folder.
+    static QString cuePath(const QString &fileName);
+
+private:
+    QSoundEffect *effect(Cue cue);
+
+    QPointer<QWidget> m_window;
+    QString m_lastPath;
+    std::array<QSoundEffect *, 3> m_effects{};
+    std::array<bool, 3> m_missing{};
+    std::mt19937_64 m_random;
+};

@@ -1,0 +1,266 @@
+#include "ScoreGridView.h"
+
+#include "Fonts.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+const QColor kGridLines(192, 192, 192);
+
+// The card is a light sheet of paper: under a dark desktop theme the system colours would give
+// dark heading cells beside the white player cells, so the light set stands in.
+QPalette cardPalette()
+{
+    QPalette palette = QApplication::palette();
+    if (palette.color(QPalette::Base).lightness() < palette.color(QPalette::Text).lightness()
+        || palette.color(QPalette::Button).lightness() < 128) {
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::Window, QColor(240, 240, 240));
+        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::Button, QColor(240, 240, 240));
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::Light, Qt::white);
+        palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
+        palette.setColor(QPalette::Dark, QColor(160, 160, 160));
+        palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
+    }
+    // The grids are disabled for the second or two of a roll; they must not flicker grey.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        const QBrush active = palette.brush(QPalette::Active, r);
+        palette.setBrush(QPalette::Inactive, r, active);
+        palette.setBrush(QPalette::Disabled, r, active);
+    }
+    return palette;
+}
+
+// Paints a cell from its roles alone: no selection, focus or hover state of the style shows.
+class CellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QColor>());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (text.isEmpty())
+            return;
+        painter->save();
+        painter->setFont(index.data(Qt::FontRole).value<QFont>());
+        painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
+        const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        painter->drawText(option.rect.adjusted(2, 0, -2, -1), int(align | Qt::TextSingleLine),
+                          text);
+        painter->restore();
+    }
+};
+}  // namespace
+
+QColor cellColour(Colour colour, const QPalette &palette)
+{
+    if (!isSystemColour(colour))
+        return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+    switch (systemColourIndex(colour)) {
+    case 5: return palette.color(QPalette::Base);
+    case 8: return palette.color(QPalette::Text);
+    case 15: return palette.color(QPalette::Button);
+    case 18: return palette.color(QPalette::ButtonText);
+    case 13: return palette.color(QPalette::Highlight);
+    case 14: return palette.color(QPalette::HighlightedText);
+    case 16: return palette.color(QPalette::Dark);
+    case 20: return palette.color(QPalette::Light);
+    case 21: return palette.color(QPalette::Shadow);
+    case 22: return palette.color(QPalette::Midlight);
+    case 23: return palette.color(QPalette::ToolTipText);
+    case 24: return palette.color(QPalette::ToolTipBase);
+    case 4: return palette.color(QPalette::Window);
+    case 7: case 9: return palette.color(QPalette::WindowText);
+    default: return palette.color(QPalette::Base);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+ScoreCardModel::ScoreCardModel(const ScoreCard &card, QObject *parent)
+    : QAbstractTableModel(parent), m_card(card), m_palette(cardPalette()),
+      m_revision(card.revision())
+{
+    setBaseFont(fonts::compactSans());
+}
+
+int ScoreCardModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_card.rows();
+}
+
+int ScoreCardModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_card.cols();
+}
+
+QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const ScoreCard::Cell &cell = m_card.cell(index.row(), index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell.text;
+    case Qt::FontRole:
+        return m_fonts[(cell.bold ? 1 : 0) + (cell.italic ? 2 : 0)];
+    case Qt::TextAlignmentRole:
+        return int(cell.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    case Qt::BackgroundRole:
+        return cellColour(cell.back, m_palette);
+    case Qt::ForegroundRole:
+        return cellColour(cell.fore, m_palette);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ScoreCardModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+void ScoreCardModel::setBaseFont(const QFont &font)
+{
+    for (int i = 0; i < 4; ++i) {
+        m_fonts[i] = font;
+        m_fonts[i].setBold(i & 1);
+        m_fonts[i].setItalic(i & 2);
+    }
+}
+
+bool ScoreCardModel::refresh()
+{
+    if (m_card.revision() == m_revision)
+        return false;
+    m_revision = m_card.revision();
+    emit dataChanged(index(0, 0), index(m_card.rows() - 1, m_card.cols() - 1));
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+ScoreGridView::ScoreGridView(const ScoreCard &card, QWidget *parent)
+    : QTableView(parent), m_card(card), m_model(new ScoreCardModel(card, this))
+{
+    setPalette(cardPalette());
+    setFont(fonts::compactSans());
+    setModel(m_model);
+    setItemDelegate(new CellDelegate(this));
+    setFocusPolicy(Qt::NoFocus);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setShowGrid(false);  // drawn in paintEvent, in the card's own grey
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    layoutColumns();
+}
+
+void ScoreGridView::refresh()
+{
+    if (isEnabled() != m_card.enabled())
+        setEnabled(m_card.enabled());
+    if (m_model->refresh())
+        layoutColumns();
+}
+
+void ScoreGridView::layoutColumns()
+{
+    for (int c = 0; c < m_card.cols(); ++c) {
+        const int width = (m_card.colWidth(c) + kTwipsPerPixel / 2) / kTwipsPerPixel;
+        if (columnWidth(c) != width)
+            setColumnWidth(c, width);
+    }
+}
+
+void ScoreGridView::layoutRows()
+{
+    const int rows = m_card.rows();
+    if (rows <= 0)
+        return;
+    const int height = viewport()->height();
+    for (int r = 0; r < rows; ++r) {
+        // Spread the pixels left over across the first rows, one each.
+        const int h = height / rows + (r < height % rows ? 1 : 0);
+        if (rowHeight(r) != h)
+            setRowHeight(r, h);
+    }
+}
+
+void ScoreGridView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    layoutRows();
+}
+
+void ScoreGridView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    const int rows = m_card.rows();
+    const int cols = m_card.cols();
+    if (rows <= 0 || cols <= 0)
+        return;
+    const int right = columnViewportPosition(cols - 1) + columnWidth(cols - 1) - 1;
+    const int bottom = rowViewportPosition(rows - 1) + rowHeight(rows - 1) - 1;
+    QPainter painter(viewport());
+    painter.setPen(kGridLines);
+    for (int c = 0; c < cols; ++c) {
+        const int x = columnViewportPosition(c) + columnWidth(c) - 1;
+        painter.drawLine(x, 0, x, bottom);
+    }
+    for (int r = 0; r < rows; ++r) {
+        const int y = rowViewportPosition(r) + rowHeight(r) - 1;
+        painter.drawLine(0, y, right, y);
+    }
+}
+
+// The mouse handlers stand in for the table's own: no current cell, no selection, no editing.
+void ScoreGridView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton ? indexAt(event->position().toPoint())
+                                                   : QModelIndex();
+}
+
+void ScoreGridView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
+void ScoreGridView::mouseMoveEvent(QMouseEvent *) {}
+
+void ScoreGridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QModelIndex pressed = m_pressed;
+    m_pressed = QModelIndex();
+    if (event->button() != Qt::LeftButton || !pressed.isValid() || !isEnabled())
+        return;
+    if (indexAt(event->position().toPoint()) == pressed)
+        emit cellClicked(pressed.row(), pressed.column());
+}
+
+void ScoreGridView::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}

@@ -1,0 +1,292 @@
+#include "frmMain.h"
+
+#include "DieBox.h"
+#include "Fonts.h"
+#include "ScoreGridView.h"
+#include "frmAbout.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+// The client area: a black table for the score card, the dice and the Roll button.
+class Backdrop : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter(this).fillRect(event->rect(), Qt::black);
+    }
+};
+
+// A framed group drawn the classic way, with its caption set into the top edge: the desktop
+// style would draw a frame that vanishes on black.
+class DiceFrame : public QGroupBox
+{
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const int top = metrics.height() / 2;
+        const QRect edge(0, top, width() - 2, height() - top - 2);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(edge);
+        painter.setPen(Qt::white);
+        painter.drawRect(edge.translated(1, 1));
+        const QRect caption(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+    }
+};
+}  // namespace
+
+frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
+    : QMainWindow(parent), m_game(platform, settings)
+{
+    setWindowTitle(QStringLiteral("Kelbrune!"));
+    // A fixed dialog frame: minimise and close, no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(":/icons/kelbrune-%1.png").arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    setWindowIcon(icon);
+
+    for (int k = 0; k < 6; ++k)
+        m_imgDice[std::size_t(k)] = QPixmap(QStringLiteral(":/dice/die%1.bmp").arg(k + 1));
+
+    buildMenus();
+    buildControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(&m_game, &Game::changed, this, &frmMain::render);
+    m_game.Form_Load();
+    render();
+
+    adjustSize();
+    if (QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus()
+{
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
+    m_mnuNewGame = game->addAction(QStringLiteral("&New"));
+    m_mnuSaveGame = game->addAction(QStringLiteral("&Save"));
+    m_mnuLoadGame = game->addAction(QStringLiteral("&Load"));
+    game->addSeparator();
+    m_mnuExit = game->addAction(QStringLiteral("E&xit"));
+    QMenu *settings = menuBar()->addMenu(QStringLiteral("&Settings"));
+    m_mnuAnimateDice = settings->addAction(QStringLiteral("&Animate Die Rolls"));
+    m_mnuAnimateDice->setCheckable(true);
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuAbout = help->addAction(QStringLiteral("&About"));
+    m_mnuSaveGame->setEnabled(false);
+
+    connect(m_mnuNewGame, &QAction::triggered, this, [this] { mnuNewGame_Click(); });
+    connect(m_mnuSaveGame, &QAction::triggered, this, [this] { mnuSaveGame_Click(); });
+    connect(m_mnuLoadGame, &QAction::triggered, this, [this] { mnuLoadGame_Click(); });
+    connect(m_mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(m_mnuAnimateDice, &QAction::triggered, this, [this] { mnuAnimateDice_Click(); });
+    connect(m_mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void frmMain::buildControls()
+{
+    auto *client = new Backdrop(this);
+    client->setFixedSize(12810 / kTwipsPerPixel, 8985 / kTwipsPerPixel);
+    setCentralWidget(client);
+
+    // Created in tab order; only the Roll button takes the focus.
+    m_scoreCardTop = new ScoreGridView(m_game.top(), client);
+    m_scoreCardTop->setGeometry(twips(120, 120, 7335, 4095));
+    m_scoreCardBottom = new ScoreGridView(m_game.bottom(), client);
+    m_scoreCardBottom->setGeometry(twips(120, 4185, 7335, 4575));
+    connect(m_scoreCardTop, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardTop);
+    connect(m_scoreCardBottom, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardBottom);
+
+    const std::array<const char *, 2> captions{"Saved Dice", "Rolled Dice"};
+    const std::array<int, 2> frameTops{240, 1800};
+    for (std::size_t f = 0; f < 2; ++f) {
+        auto *frame = new DiceFrame(QString::fromLatin1(captions[f]), client);
+        frame->setGeometry(twips(7560, frameTops[f], 5055, 1335));
+        frame->setFont(fonts::compactSans());
+        frame->setFocusPolicy(Qt::NoFocus);
+        QPalette colours = frame->palette();
+        colours.setColor(QPalette::Window, Qt::black);
+        colours.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        frame->setPalette(colours);
+        frame->setAutoFillBackground(true);
+        m_frame1[f] = frame;
+
+        auto &row = f == 0 ? m_imgDiceSaved : m_imgDiceRolled;
+        for (int i = 0; i < 5; ++i) {
+            auto *box = new DieBox(i, frame);
+            box->setGeometry(twips(240 + 960 * i, 360, 735, 735));
+            row[std::size_t(i)] = box;
+            if (f == 0)
+                connect(box, &DieBox::clicked, this, &frmMain::imgDiceSaved_Click);
+            else
+                connect(box, &DieBox::clicked, this, &frmMain::imgDiceRolled_Click);
+        }
+    }
+
+    m_cmdRoll = new QPushButton(QStringLiteral("Roll!"), client);
+    m_cmdRoll->setGeometry(twips(7560, 3360, 5055, 855));
+    m_cmdRoll->setFont(fonts::comicBold(18));
+    m_cmdRoll->setAutoDefault(false);
+    connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
+}
+
+const QPixmap &frmMain::imgDice(int face) const
+{
+    static const QPixmap none;
+    return face >= 1 && face <= 6 ? m_imgDice[std::size_t(face - 1)] : none;
+}
+
+void frmMain::render()
+{
+    const auto &rolled = m_game.rolledFaces();
+    const auto &saved = m_game.savedFaces();
+    const bool diceEnabled = m_game.diceEnabled();
+    for (std::size_t i = 0; i < 5; ++i) {
+        m_imgDiceRolled[i]->setFace(rolled[i], imgDice(rolled[i]));
+        m_imgDiceSaved[i]->setFace(saved[i], imgDice(saved[i]));
+        if (m_imgDiceRolled[i]->isEnabled() != diceEnabled)
+            m_imgDiceRolled[i]->setEnabled(diceEnabled);
+        if (m_imgDiceSaved[i]->isEnabled() != diceEnabled)
+            m_imgDiceSaved[i]->setEnabled(diceEnabled);
+    }
+    if (m_cmdRoll->isEnabled() != m_game.rollEnabled())
+        m_cmdRoll->setEnabled(m_game.rollEnabled());
+    m_mnuSaveGame->setEnabled(m_game.saveEnabled());
+    m_mnuAnimateDice->setChecked(m_game.animateChecked());
+    m_scoreCardTop->refresh();
+    m_scoreCardBottom->refresh();
+}
+
+void frmMain::cmdRoll_Click()
+{
+    m_game.cmdRoll_Click();
+    render();
+}
+
+void frmMain::imgDiceRolled_Click(int index)
+{
+    m_game.imgDiceRolled_Click(index);
+    render();
+}
+
+void frmMain::imgDiceSaved_Click(int index)
+{
+    m_game.imgDiceSaved_Click(index);
+    render();
+}
+
+void frmMain::ScoreCardTop_Click()
+{
+    m_game.ScoreCardTop_Click();
+    render();
+}
+
+void frmMain::ScoreCardBottom_Click()
+{
+    m_game.ScoreCardBottom_Click();
+    render();
+}
+
+void frmMain::clickScoreCardTop(int row, int col)
+{
+    ScoreCard &grid = m_game.top();
+    if (!grid.enabled())
+        return;
+    grid.setRow(row);
+    grid.setCol(col);
+    ScoreCardTop_Click();
+}
+
+void frmMain::clickScoreCardBottom(int row, int col)
+{
+    ScoreCard &grid = m_game.bottom();
+    if (!grid.enabled())
+        return;
+    grid.setRow(row);
+    grid.setCol(col);
+    ScoreCardBottom_Click();
+}
+
+void frmMain::mnuNewGame_Click()
+{
+    m_game.mnuNewGame_Click();
+    render();
+}
+
+void frmMain::mnuSaveGame_Click()
+{
+    m_game.mnuSaveGame_Click();
+    render();
+}
+
+void frmMain::mnuLoadGame_Click()
+{
+    m_game.mnuLoadGame_Click();
+    render();
+}
+
+void frmMain::mnuExit_Click()
+{
+    m_game.mnuExit_Click();
+    render();
+}
+
+void frmMain::mnuAnimateDice_Click()
+{
+    m_game.mnuAnimateDice_Click();
+    render();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_game.quitting() || m_game.confirmClose())
+        event->accept();
+    else
+        event->ignore();
+    render();
+}

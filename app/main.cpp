@@ -1,0 +1,24 @@
+#include "QtPlatform.h"
+#include "QtSettingsStore.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Both names, so the settings live in Kelbrune!/Kelbrune!.conf of the user's config folder.
+    QApplication::setApplicationName(QStringLiteral("Kelbrune!"));
+    QApplication::setOrganizationName(QStringLiteral("Kelbrune!"));
+
+    QtSettingsStore settings;
+    QtPlatform platform;
+    frmMain window(platform, settings);
+    platform.setWindow(&window);
+    QApplication::setWindowIcon(window.windowIcon());
+    window.show();
+    // The sound cues load once the window is on screen, so they never delay it.
+    QTimer::singleShot(0, &window, [&platform] { platform.preloadCues(); });
+    return app.exec();
+}
