@@ -1,0 +1,70 @@
+// Plays 1000 scripted games through the real window in one process and prints the peak memory
+// after the first game and after the last: the game must not grow as games go by.
+#include "MemorySettings.h"
+#include "ScriptedPlatform.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+long statusKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// One game of three players, thirteen rounds, every turn rolled twice with a die held.
+void playOneGame(ScriptedPlatform &platform, frmMain &window)
+{
+    platform.inputAnswers << "3" << "Ann" << "Bob" << "Cy";
+    window.mnuNewGame_Click();
+    for (int round = 0; round < 13; ++round) {
+        for (int player = 0; player < 3; ++player) {
+            window.cmdRoll_Click();
+            window.imgDiceRolled_Click(0);
+            window.cmdRoll_Click();
+            platform.yesNoAnswers << true;
+            if (round < 6)
+                window.clickScoreCardTop(round + 1, 1);
+            else
+                window.clickScoreCardBottom(round - 5, 1);
+            platform.yesNoAnswers.clear();
+        }
+    }
+    platform.clearRecords();
+}
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ScriptedPlatform platform;
+    MemorySettings settings;
+    frmMain window(platform, settings);
+    window.mnuAnimateDice_Click();  // no frame waits; the draws are the same
+
+    playOneGame(platform, window);
+    const long afterFirst = statusKiB("VmHWM:");
+    QElapsedTimer timer;
+    timer.start();
+    const int games = 1000;
+    for (int g = 1; g < games; ++g) {
+        playOneGame(platform, window);
+        settings.log.clear();
+    }
+    const long afterLast = statusKiB("VmHWM:");
+    std::printf("games played:          %d (3 players, 13 rounds each)\n", games);
+    std::printf("time per game:         %.2f ms\n", double(timer.elapsed()) / (games - 1));
+    std::printf("peak memory, game 1:   %ld KiB\n", afterFirst);
+    std::printf("peak memory, game %d: %ld KiB\n", games, afterLast);
+    std::printf("growth:                %ld KiB (target: under 1024)\n", afterLast - afterFirst);
+    return 0;
+}

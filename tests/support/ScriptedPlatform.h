@@ -1,0 +1,85 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <random>
+
+// The platform as tests see it: every prompt is answered from a queue and recorded, every cue is
+// recorded, the dice come from a scripted list of draws, and a command can run between two frames
+// of a roll. An unexpected prompt (its queue is empty) is recorded and answered No / "" / cancel.
+class ScriptedPlatform : public Platform
+{
+public:
+    struct Prompt
+    {
+        enum Kind { YesNo, Ok, Input, OpenFile, SaveFile };
+        Kind kind;
+        QString title;
+        QString text;         // the message, the input prompt, or the file filter
+        QString defaultText;  // input boxes only
+    };
+
+    // Answers, consumed in order.
+    QList<bool> yesNoAnswers;
+    QStringList inputAnswers;
+    QStringList fileAnswers;
+
+    // What happened. events is one timeline: "cue DieRoll", "yes/no Zero Score?", "ok Game Over!",
+    // "input Player Name", "open", "save", "quit".
+    QStringList events;
+    QList<Prompt> prompts;
+    QList<Cue> cues;
+    QStringList unexpected;
+    int draws = 0;
+    int pumps = 0;
+    QList<int> waits;
+    int seeds = 0;
+    bool quitCalled = false;
+
+    // Draws still to come; when empty, draws come from a seeded generator.
+    QList<double> randoms;
+
+    // Runs once, from inside the pump with this number (1 = the first pump of the roll).
+    void atPump(int pump, std::function<void()> command)
+    {
+        m_commandPump = pumps + pump;
+        m_command = std::move(command);
+    }
+
+    // Scripts the draws of one roll whose last frame shows these faces ("2 2 3 3 3"); held dice
+    // draw nothing and their faces in the text are ignored. frames is 6..20.
+    void scriptRoll(const QString &faces, const std::array<bool, 5> &held = {}, int frames = 6);
+    // The draw that makes a face 1..6, and one that makes a frame count 6..20.
+    static double drawForFace(int face) { return (face - 0.5) / 6.0; }
+    static double drawForFrames(int frames) { return (frames - 6 + 0.5) / 15.0; }
+
+    bool askYesNo(const QString &title, const QString &text) override;
+    void tell(const QString &title, const QString &text) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
+    QString openFileName(const QString &filter) override;
+    QString saveFileName(const QString &filter) override;
+    void playCue(Cue cue) override;
+    void pumpEvents() override;
+    void waitFrame(int ms) override { waits.append(ms); }
+    void seedRandom() override { ++seeds; }
+    double random() override;
+    void quit() override
+    {
+        quitCalled = true;
+        events.append(QStringLiteral("quit"));
+    }
+
+    // The prompts of one kind, for short assertions.
+    QList<Prompt> promptsOf(Prompt::Kind kind) const;
+    void clearRecords();
+
+private:
+    std::mt19937 m_fallback{20261206u};
+    int m_commandPump = -1;
+    std::function<void()> m_command;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "MemorySettings.h"
+#include "ScriptedPlatform.h"
+#include "frmMain.h"
+
+#include <QStringList>
+
+// The real main window with a scripted platform and settings in memory, and short verbs for
+// what a player does.
+struct Table
+{
+    ScriptedPlatform platform;
+    MemorySettings settings;
+    frmMain window{platform, settings};
+
+    Game &game() { return window.game(); }
+    const GameState &state() { return window.game().state(); }
+    const ScoreCard &top() { return window.game().top(); }
+    const ScoreCard &bottom() { return window.game().bottom(); }
+
+    // Game > New answered with the player count and the names; no game may be in progress.
+    void newGame(const QStringList &names)
+    {
+        platform.inputAnswers << QString::number(names.size()) << names;
+        window.mnuNewGame_Click();
+    }
+    // A roll whose last frame shows these faces on the dice that are not held.
+    void roll(const QString &faces, int frames = 6)
+    {
+        platform.scriptRoll(faces, state().DiceSaved, frames);
+        window.cmdRoll_Click();
+    }
+    void hold(int die) { window.imgDiceRolled_Click(die); }
+    void release(int die) { window.imgDiceSaved_Click(die); }
+    // A click on a category row; by default in the current player's column.
+    void scoreTop(int row, int col = 0)
+    {
+        window.clickScoreCardTop(row, col > 0 ? col : state().CurrentPlayer);
+    }
+    void scoreBottom(int row, int col = 0)
+    {
+        window.clickScoreCardBottom(row, col > 0 ? col : state().CurrentPlayer);
+    }
+    // One whole turn: roll these dice and enter them in a row of a grid (zeros confirmed).
+    void turn(const QString &faces, bool upper, int row)
+    {
+        roll(faces);
+        platform.yesNoAnswers << true;
+        const int before = platform.yesNoAnswers.size();
+        upper ? scoreTop(row) : scoreBottom(row);
+        if (platform.yesNoAnswers.size() == before)
+            platform.yesNoAnswers.removeLast();  // no zero question was asked
+    }
+};
