@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Advice.h"
+#include "Position.h"
+
+#include <atomic>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+// Optimal play of one player's score card: for any point of a game, the expected final score of
+// the strategy that maximises it, and the move that achieves it. The categories score exactly as
+// categoryScore() scores them; zero entries are allowed; the upper bonus is 35 once the upper sum
+// reaches 63; five of a kind is worth 50 in its own category once and nothing extra after that.
+//
+// The table behind the answers holds the expected points still to come from the start of every
+// turn a game can reach. It is built by solve(); until then there is no advice. The empty card is
+// worth 245.870775 points.
+class OptimalPlay
+{
+public:
+    OptimalPlay() = default;
+    OptimalPlay(const OptimalPlay &) = delete;
+    OptimalPlay &operator=(const OptimalPlay &) = delete;
+
+    // Builds the table, using every core; a few tenths of a second on two cores. Blocks until the
+    // table is ready. Safe from any thread and any number of times: the first call does the work,
+    // calls made meanwhile wait for it, later calls return at once. Meant to run away from the
+    // window thread; the object must outlive a solve() in progress.
+    void solve();
+    // Whether solve() has finished; safe from any thread, never blocks.
+    bool ready() const { return m_ready.load(std::memory_order_acquire); }
+
+    // The best move at a position, in well under a millisecond; safe from several threads at once.
+    // None before the table is ready, when every category is used (there is no move left), and for
+    // a position outside its limits (bits above the thirteen categories, rollsMade outside 0..3,
+    // a face outside 1..6 after a roll, a negative upper sum).
+    // Before the first roll the advice is Roll. With rolls left it is Keep, or Score when entering
+    // the dice now is worth at least as much as every set of dice that could be kept. After the
+    // third roll it is Score. A Score names the free category worth most to the whole game, which
+    // is not always the one that scores most now.
+    // An upper sum that the used upper categories cannot add up to (only an edited file holds one)
+    // is answered as the nearest lower sum they can; that answer is approximate.
+    std::optional<Advice> advise(const Position &position) const;
+    // advise(position)->expectedFinal.
+    std::optional<double> expectedFinalScore(const Position &position) const;
+
+private:
+    void build();
+    void solveCard(std::uint16_t usedMask);
+    // The nearest upper sum at or below `upperSum` (capped at 63) that the table holds.
+    int tableUpper(std::uint16_t usedMask, int upperSum) const;
+    double future(std::uint16_t usedMask, int upper) const
+    {
+        return m_future[std::size_t(usedMask) * 64 + std::size_t(upper)];
+    }
+
+    // Expected points still to come from the start of a turn, by used categories and upper sum
+    // capped at 63; NaN where no game can be.
+    std::vector<double> m_future;
+    std::once_flag m_once;
+    std::atomic<bool> m_ready{false};
+};

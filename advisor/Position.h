@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Scoring.h"
+
+#include <cstdint>
+
+// The bit of a category in Position::usedMask.
+constexpr std::uint16_t usedBit(Category category)
+{
+    return std::uint16_t(1u << int(category));
+}
+constexpr std::uint16_t kAllCategoriesUsed = (1u << kCategoryCount) - 1;
+
+// One player's point of a game, as the advisor needs it.
+struct Position
+{
+    // The categories already entered on the card, one usedBit() each.
+    std::uint16_t usedMask = 0;
+    // The sum of the entries in the six upper categories, bonus not included; not capped.
+    int upperSum = 0;
+    // The card's grand total so far: every entry, plus the 35 once the upper sum has reached 63.
+    int pointsSoFar = 0;
+    // Rolls made in the current turn, 0..3.
+    int rollsMade = 0;
+    // The five faces (1..6) once rollsMade > 0; ignored before the first roll. Which dice are held
+    // plays no part: the advice chooses among every set of dice that could be kept.
+    Dice dice{};
+};
