@@ -4,10 +4,13 @@
 #include "Fonts.h"
 #include "ScoreGridView.h"
 #include "frmAbout.h"
+#include "Hint.h"
+#include "SettingsStore.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -63,7 +66,7 @@ protected:
 }  // namespace
 
 frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
-    : QMainWindow(parent), m_game(platform, settings)
+    : QMainWindow(parent), m_settings(settings), m_game(platform, settings)
 {
     setWindowTitle(QStringLiteral("Kelbrune!"));
     // A fixed dialog frame: minimise and close, no maximise, no resizing.
@@ -87,6 +90,11 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
 
     connect(&m_game, &Game::changed, this, &frmMain::render);
     m_game.Form_Load();
+    m_showHints = m_settings.get(settingkeys::kShowHints,
+                                 settingkeys::defaultFor(settingkeys::kShowHints))
+                  == QLatin1String("True");
+    if (m_showHints)
+        startAdvisor();
     render();
 
     adjustSize();
@@ -97,7 +105,11 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
     }
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    if (m_solver.joinable())
+        m_solver.join();
+}
 
 void frmMain::buildMenus()
 {
@@ -110,6 +122,8 @@ void frmMain::buildMenus()
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Settings"));
     m_mnuAnimateDice = settings->addAction(QStringLiteral("&Animate Die Rolls"));
     m_mnuAnimateDice->setCheckable(true);
+    m_mnuShowHints = settings->addAction(QStringLiteral("Show &Hints"));
+    m_mnuShowHints->setCheckable(true);
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     m_mnuAbout = help->addAction(QStringLiteral("&About"));
     m_mnuSaveGame->setEnabled(false);
@@ -120,6 +134,7 @@ void frmMain::buildMenus()
     connect(m_mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(m_mnuAnimateDice, &QAction::triggered, this, [this] { mnuAnimateDice_Click(); });
     connect(m_mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(m_mnuShowHints, &QAction::triggered, this, [this] { mnuShowHints_Click(); });
 }
 
 void frmMain::buildControls()
@@ -167,6 +182,65 @@ void frmMain::buildControls()
     m_cmdRoll->setFont(fonts::comicBold(18));
     m_cmdRoll->setAutoDefault(false);
     connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
+
+    // The hint panel fills the free black area under the Roll button.
+    m_hintFrame = new DiceFrame(QStringLiteral("Hints"), client);
+    m_hintFrame->setGeometry(twips(7560, 4440, 5055, 4320));
+    m_hintFrame->setFont(fonts::compactSans());
+    m_hintFrame->setPalette(m_frame1[0]->palette());
+    m_hintFrame->setAutoFillBackground(true);
+    m_hintText = new QLabel(m_hintFrame);
+    m_hintText->setGeometry(twips(240, 360, 4575, 3840));
+    m_hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_hintText->setWordWrap(true);
+    m_hintText->setTextFormat(Qt::PlainText);
+    QFont hintFont = fonts::compactSans();
+    hintFont.setPointSizeF(10.5);
+    m_hintText->setFont(hintFont);
+    QPalette hintColours = m_hintText->palette();
+    hintColours.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    m_hintText->setPalette(hintColours);
+    m_hintFrame->setVisible(false);
+}
+
+void frmMain::startAdvisor()
+{
+    if (m_solver.joinable() || m_advisor.ready())
+        return;
+    m_solver = std::thread([this] {
+        m_advisor.solve();
+        QMetaObject::invokeMethod(this, [this] { renderHint(); }, Qt::QueuedConnection);
+    });
+}
+
+void frmMain::waitForHints()
+{
+    if (m_solver.joinable())
+        m_solver.join();
+    renderHint();
+}
+
+void frmMain::renderHint()
+{
+    if (m_hintFrame->isHidden() == m_showHints)
+        m_hintFrame->setVisible(m_showHints);
+    m_mnuShowHints->setChecked(m_showHints);
+    // While the dice are rolling the advice of the moment would flicker; it follows the roll.
+    if (!m_showHints || m_game.rolling())
+        return;
+    const QString text = hintText(m_game, m_advisor);
+    if (m_hintText->text() != text)
+        m_hintText->setText(text);
+}
+
+void frmMain::mnuShowHints_Click()
+{
+    m_showHints = !m_showHints;
+    m_settings.save(settingkeys::kShowHints,
+                    m_showHints ? QStringLiteral("True") : QStringLiteral("False"));
+    if (m_showHints)
+        startAdvisor();
+    renderHint();
 }
 
 const QPixmap &frmMain::imgDice(int face) const
@@ -194,6 +268,7 @@ void frmMain::render()
     m_mnuAnimateDice->setChecked(m_game.animateChecked());
     m_scoreCardTop->refresh();
     m_scoreCardBottom->refresh();
+    renderHint();
 }
 
 void frmMain::cmdRoll_Click()

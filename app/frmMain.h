@@ -1,14 +1,17 @@
 #pragma once
 
 #include "Game.h"
+#include "OptimalPlay.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
+#include <thread>
 
 class QAction;
 class QPushButton;
 class QGroupBox;
+class QLabel;
 class DieBox;
 class ScoreGridView;
 class Platform;
@@ -38,6 +41,9 @@ public:
     void mnuExit_Click();
     void mnuAnimateDice_Click();
     void mnuAbout_Click();
+    // Settings > Show Hints: shows or hides the hint panel and stores the choice. The advisor's
+    // table is worked out in the background the first time the panel is shown.
+    void mnuShowHints_Click();
 
     // A mouse click on cell (row, col) of a grid, as the grid control reports it: the cell becomes
     // current, then the grid's click handler runs. Ignored while the grid is disabled.
@@ -57,6 +63,11 @@ public:
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
     QAction *mnuAbout() const { return m_mnuAbout; }
+    QAction *mnuShowHints() const { return m_mnuShowHints; }
+    QGroupBox *hintFrame() const { return m_hintFrame; }
+    QLabel *hintPanel() const { return m_hintText; }
+    // Blocks until the advisor's table is ready (if it is being worked out) and shows the hint.
+    void waitForHints();
     // The picture of a face 1..6 that a die box copies; a null picture for any other face.
     const QPixmap &imgDice(int face) const;
 
@@ -68,8 +79,17 @@ private:
     void buildControls();
     // Brings every control in line with the game.
     void render();
+    void renderHint();
+    void startAdvisor();
 
+    SettingsStore &m_settings;
     Game m_game;
+    OptimalPlay m_advisor;
+    std::thread m_solver;
+    bool m_showHints = false;
+    QGroupBox *m_hintFrame = nullptr;
+    QLabel *m_hintText = nullptr;
+    QAction *m_mnuShowHints = nullptr;
     std::array<QPixmap, 6> m_imgDice;  // face k + 1 at index k
     QPushButton *m_cmdRoll = nullptr;
     std::array<DieBox *, 5> m_imgDiceRolled{};

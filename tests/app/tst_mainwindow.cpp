@@ -150,7 +150,7 @@ void MainWindowTest::startUpState()
     expected.AnimateDice = animate;
     QVERIFY(window.game().state() == expected);
     QCOMPARE(window.mnuAnimateDice()->isChecked(), animate);
-    QCOMPARE(settings.log, QStringList{"get AnimateDice"});
+    QCOMPARE(settings.log, (QStringList{"get AnimateDice", "get ShowHints"}));
     QCOMPARE(platform.seeds, 1);
     QVERIFY(platform.prompts.isEmpty());
     QVERIFY(platform.cues.isEmpty());
@@ -188,7 +188,7 @@ void MainWindowTest::menus()
         }
     }
     QCOMPARE(items, (QStringList{"&New", "&Save", "&Load", "-", "E&xit", "&Animate Die Rolls",
-                                 "&About"}));
+                                 "Show &Hints", "&About"}));
     for (QAction *item : std::as_const(all) + bar)
         QVERIFY2(item->shortcuts().isEmpty(), qPrintable(item->text()));
 
@@ -197,7 +197,8 @@ void MainWindowTest::menus()
     QCOMPARE(all[2], t.window.mnuLoadGame());
     QCOMPARE(all[4], t.window.mnuExit());
     QCOMPARE(all[5], t.window.mnuAnimateDice());
-    QCOMPARE(all[6], t.window.mnuAbout());
+    QCOMPARE(all[6], t.window.mnuShowHints());
+    QCOMPARE(all[7], t.window.mnuAbout());
     QVERIFY(t.window.mnuNewGame()->isEnabled());
     QVERIFY(!t.window.mnuSaveGame()->isEnabled());
     QVERIFY(t.window.mnuLoadGame()->isEnabled());

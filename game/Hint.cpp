@@ -1,0 +1,82 @@
+#include "Hint.h"
+
+#include "Game.h"
+#include "OptimalPlay.h"
+#include "ScoreCardLayout.h"
+
+Position positionOf(const Game &game)
+{
+    const GameState &s = game.state();
+    const int p = s.CurrentPlayer;
+    Position position;
+    for (int row = layout::kTopFirstCategory; row <= layout::kTopLastCategory; ++row)
+        if (!game.top().textMatrix(row, p).isEmpty())
+            position.usedMask |= usedBit(*topRowCategory(row));
+    for (int row = layout::kBottomFirstCategory; row <= layout::kBottomLastCategory; ++row)
+        if (!game.bottom().textMatrix(row, p).isEmpty())
+            position.usedMask |= usedBit(*bottomRowCategory(row));
+    if (p >= 1 && p <= layout::kMaxPlayers) {
+        position.upperSum = s.UpperTotal[std::size_t(p)];
+        position.pointsSoFar = s.GrandTotal[std::size_t(p)];
+    }
+    position.rollsMade = s.RollCount;
+    for (std::size_t d = 0; d < 5; ++d)
+        position.dice[d] = s.DiceValue[d];
+    return position;
+}
+
+namespace {
+QString label(Category category)
+{
+    const int c = int(category);
+    // The card's own label, with its blanks folded for a sentence.
+    return (isUpper(category) ? layout::topLabels().at(c + 1)
+                              : layout::bottomLabels().at(c - 6 + 1))
+        .simplified();
+}
+
+QString points(int n)
+{
+    return QString::number(n) + (n == 1 ? QStringLiteral(" point") : QStringLiteral(" points"));
+}
+}  // namespace
+
+QString hintText(const Game &game, const OptimalPlay &advisor)
+{
+    const GameState &s = game.state();
+    if (!s.GameInProgress || s.CurrentPlayer < 1 || s.CurrentPlayer > s.NumPlayers)
+        return {};
+    if (!advisor.ready())
+        return QStringLiteral("Working out the best moves…");
+    const std::optional<Advice> advice = advisor.advise(positionOf(game));
+    if (!advice)
+        return {};
+
+    QString move;
+    switch (advice->kind) {
+    case Advice::Kind::Roll:
+        move = QStringLiteral("Roll the dice.");
+        break;
+    case Advice::Kind::Keep:
+        if (advice->keepFaces.empty()) {
+            move = QStringLiteral("Roll all five again.");
+        } else {
+            QStringList faces;
+            for (int face : advice->keepFaces)
+                faces << QString::number(face);
+            move = QStringLiteral("Keep ") + faces.join(QLatin1Char(' '))
+                   + QStringLiteral(", roll again.");
+        }
+        break;
+    case Advice::Kind::Score:
+        move = QStringLiteral("Score ") + label(advice->category)
+               + (s.RollCount < 3 ? QStringLiteral(" now") : QString()) + QStringLiteral(" for ")
+               + points(advice->points) + QLatin1Char('.');
+        break;
+    }
+    const QString &name = s.PlayerNames[std::size_t(s.CurrentPlayer)];
+    if (!name.isEmpty())
+        move = name + QStringLiteral(": ") + move;
+    return move + QStringLiteral("\nExpected final score with best play: ")
+           + QString::number(advice->expectedFinal, 'f', 1);
+}
