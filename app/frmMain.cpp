@@ -303,22 +303,24 @@ void frmMain::ScoreCardBottom_Click()
 
 void frmMain::clickScoreCardTop(int row, int col)
 {
-    ScoreCard &grid = m_game.top();
-    if (!grid.enabled())
-        return;
-    grid.setRow(row);
-    grid.setCol(col);
-    ScoreCardTop_Click();
+    if (selectCell(m_game.top(), row, col))
+        ScoreCardTop_Click();
 }
 
 void frmMain::clickScoreCardBottom(int row, int col)
 {
-    ScoreCard &grid = m_game.bottom();
+    if (selectCell(m_game.bottom(), row, col))
+        ScoreCardBottom_Click();
+}
+
+bool frmMain::selectCell(ScoreCard &grid, int row, int col)
+{
+    // A disabled grid ignores clicks; an enabled one leaves the clicked cell current.
     if (!grid.enabled())
-        return;
+        return false;
     grid.setRow(row);
     grid.setCol(col);
-    ScoreCardBottom_Click();
+    return true;
 }
 
 void frmMain::mnuNewGame_Click()

@@ -80,6 +80,7 @@ private:
     // Brings every control in line with the game.
     void render();
     void renderHint();
+    static bool selectCell(ScoreCard &grid, int row, int col);
     void startAdvisor();
 
     SettingsStore &m_settings;

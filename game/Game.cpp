@@ -124,26 +124,22 @@ void Game::cmdRoll_Click()
     emit changed();
 }
 
-void Game::imgDiceRolled_Click(int index)
-{
-    // A box that shows no die has nothing to hold.
-    if (!m_diceEnabled || index < 0 || index > 4 || m_rolledFaces[std::size_t(index)] == 0)
-        return;
-    const auto i = std::size_t(index);
-    m_savedFaces[i] = m_rolledFaces[i];
-    m_rolledFaces[i] = 0;
-    m_state.DiceSaved[i] = true;
-    emit changed();
-}
+void Game::imgDiceRolled_Click(int index) { moveDie(index, true); }
+void Game::imgDiceSaved_Click(int index) { moveDie(index, false); }
 
-void Game::imgDiceSaved_Click(int index)
+void Game::moveDie(int index, bool hold)
 {
-    if (!m_diceEnabled || index < 0 || index > 4 || m_savedFaces[std::size_t(index)] == 0)
+    if (!m_diceEnabled || index < 0 || index > 4)
         return;
     const auto i = std::size_t(index);
-    m_rolledFaces[i] = m_savedFaces[i];
-    m_savedFaces[i] = 0;
-    m_state.DiceSaved[i] = false;
+    auto &from = hold ? m_rolledFaces : m_savedFaces;
+    auto &to = hold ? m_savedFaces : m_rolledFaces;
+    // A box that shows no die has nothing to move: a die is only ever held with a face.
+    if (from[i] == 0)
+        return;
+    to[i] = from[i];
+    from[i] = 0;
+    m_state.DiceSaved[i] = hold;
     emit changed();
 }
 

@@ -68,6 +68,8 @@ signals:
     void changed();
 
 private:
+    // Moves die index from the table row to the saved row (hold) or back.
+    void moveDie(int index, bool hold);
     void scoreClick(ScoreCard &grid, bool upper);
     bool ask(const QString &title, const QString &text);
     void tell(const QString &title, const QString &text);
