@@ -254,7 +254,8 @@ void OptimalPlay::solve()
 {
     std::call_once(m_once, [this] {
         build();
-        m_ready.store(true, std::memory_order_release);
+        if (!m_cancelled.load(std::memory_order_relaxed))
+            m_ready.store(true, std::memory_order_release);
     });
 }
 
@@ -268,14 +269,19 @@ void OptimalPlay::build()
     // Cards with the same number used are independent and shared among the cores.
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     for (int used = kCategoryCount - 1; used >= 0; --used) {
+        if (m_cancelled.load(std::memory_order_relaxed))
+            return;
         std::vector<std::uint16_t> cards;
         for (unsigned mask = 0; mask < kAllCategoriesUsed; ++mask)
             if (std::popcount(mask) == used)
                 cards.push_back(std::uint16_t(mask));
         std::atomic<std::size_t> next{0};
         auto work = [&] {
-            for (std::size_t i = next++; i < cards.size(); i = next++)
+            for (std::size_t i = next++; i < cards.size(); i = next++) {
+                if (m_cancelled.load(std::memory_order_relaxed))
+                    return;
                 solveCard(cards[i]);
+            }
         };
         std::vector<std::thread> helpers;
         try {

@@ -28,6 +28,8 @@ public:
     // calls made meanwhile wait for it, later calls return at once. Meant to run away from the
     // window thread; the object must outlive a solve() in progress.
     void solve();
+    // Makes a solve() under way stop soon and leaves the table never ready; for shutting down.
+    void cancel() { m_cancelled.store(true, std::memory_order_relaxed); }
     // Whether solve() has finished; safe from any thread, never blocks.
     bool ready() const { return m_ready.load(std::memory_order_acquire); }
 
@@ -59,5 +61,6 @@ private:
     // capped at 63; NaN where no game can be.
     std::vector<double> m_future;
     std::once_flag m_once;
+    std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_ready{false};
 };

@@ -1,5 +1,7 @@
 #include "frmAbout.h"
 
+#include <QKeyEvent>
+
 #include "Fonts.h"
 
 #include <QLabel>
@@ -93,4 +95,10 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // A dialog would close on Escape; this window closes on a click only.
+    event->accept();
 }

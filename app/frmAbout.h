@@ -6,7 +6,7 @@
 class QLabel;
 
 // The About window: the game's name and its makers in large red type on cyan. It holds nothing
-// and closes at any click on it. Escape closes it too, as any dialog of the desktop.
+// and closes at any click on it, or by its close box; no key means anything to it.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -21,6 +21,7 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -107,6 +107,8 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
 
 frmMain::~frmMain()
 {
+    // The program ends at once, not after the advisor's table.
+    m_advisor.cancel();
     if (m_solver.joinable())
         m_solver.join();
 }

@@ -23,6 +23,11 @@ int scaled(double r, int n)
     return std::clamp(int(std::floor(n * r)), 0, n - 1);
 }
 
+qint16 clamp16(int value)
+{
+    return qint16(std::clamp(value, -32768, 32767));
+}
+
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -189,8 +194,9 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
     grid.setCellForeColor(score > 0 ? colours::kScoredText : colours::kZeroText);
     grid.setCellFontBold(true);
 
+    // A total read from an edited file may sit near the 16-bit limit: stop there, never wrap.
     auto &sectionTotal = upper ? m_state.UpperTotal : m_state.LowerTotal;
-    sectionTotal[std::size_t(player)] = qint16(sectionTotal[std::size_t(player)] + score);
+    sectionTotal[std::size_t(player)] = clamp16(sectionTotal[std::size_t(player)] + score);
 
     UpdateTotals();
     AdvanceTurn();
@@ -217,7 +223,7 @@ void Game::UpdateTotals()
     int grand = upperSum + lowerSum;
     if (upperSum > kBonusThreshold)
         grand += kBonus;
-    m_state.GrandTotal[p] = qint16(grand);
+    m_state.GrandTotal[p] = clamp16(grand);
     m_bottom.setTextMatrix(layout::kBottomGrandTotal, col, QString::number(grand));
 }
 
@@ -314,8 +320,6 @@ void Game::endAbandonedGame()
     // The old card is already erased; leaving its game running would let play go on with a
     // player count outside 1..6.
     m_state.GameInProgress = false;
-    m_state.CurrentPlayer = 0;
-    m_state.RoundCount = 0;
     m_state.RollCount = 0;
     clearDice();
     m_rollEnabled = false;
@@ -407,7 +411,7 @@ void Game::mnuSaveGame_Click()
         path = m_platform.saveFileName(kSaveFilter);
         if (path.isEmpty())
             return;
-        if (!QFileInfo::exists(path))
+        if (!QFileInfo(path).isFile())
             break;
         if (ask(QStringLiteral("File Exists."),
                 path + QStringLiteral(" already exists.\r\nOverwrite?")))
@@ -453,10 +457,18 @@ void Game::apply(const SavedGame &saved)
         m_state.LowerTotal[std::size_t(p)] = player.lowerTotal;
         m_state.GrandTotal[std::size_t(p)] = player.grandTotal;
         auto restore = [p](ScoreCard &grid, int row, const SavedCell &cell) {
+            const Colour back = Colour(quint32(cell.colour));
             grid.setTextMatrix(row, p, cell.text);
             grid.setRow(row);
             grid.setCol(p);
-            grid.setCellBackColor(Colour(quint32(cell.colour)));
+            grid.setCellBackColor(back);
+            // The file keeps no text colour or weight: an entry looks as it did when it was
+            // made, any other cell plain, whatever the card showed before.
+            const bool entry = back == colours::kScoredBack || back == colours::kZeroBack;
+            grid.setCellForeColor(back == colours::kScoredBack ? colours::kScoredText
+                                  : back == colours::kZeroBack ? colours::kZeroText
+                                                               : colours::kWindowText);
+            grid.setCellFontBold(entry);
         };
         for (int r = 1; r < m_top.rows(); ++r)
             restore(m_top, r, player.top[std::size_t(r - 1)]);

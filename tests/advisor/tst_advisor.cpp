@@ -78,6 +78,7 @@ private slots:
     void initTestCase();
     void emptyCardIsWorthTheKnownOptimum();
     void noAdviceBeforeTheTableIsReady();
+    void cancelledSolveNeverBecomesReady();
     void noAdviceOutsideTheLimits_data();
     void noAdviceOutsideTheLimits();
     void adviceWhereTheBestMoveIsCertain_data();
@@ -365,6 +366,15 @@ void AdvisorTest::seededGamesAverageTheOptimum()
     }
     const double mean = double(total) / kGames;
     QVERIFY2(std::abs(mean - kOptimum) < 1.5, qPrintable(QString::number(mean, 'f', 3)));
+}
+
+void AdvisorTest::cancelledSolveNeverBecomesReady()
+{
+    OptimalPlay play;
+    play.cancel();
+    play.solve();
+    QVERIFY(!play.ready());
+    QVERIFY(!play.advise(Position{}).has_value());
 }
 
 QTEST_GUILESS_MAIN(AdvisorTest)

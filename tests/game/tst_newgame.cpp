@@ -16,6 +16,7 @@ private slots:
     void countAnswers();
     void rejectedCountIsOfferedNextTime();
     void abandonedSetUpEndsTheRunningGame();
+    void abandonedSetUpAfterAFinishedGame();
     void declinedConfirmationChangesNothing();
     void storedDefaultsAreOffered_data();
     void storedDefaultsAreOffered();
@@ -152,7 +153,9 @@ void NewGameTest::abandonedSetUpEndsTheRunningGame()
     QVERIFY(!t.game().rollEnabled());
     QVERIFY(!t.game().saveEnabled());
     QCOMPARE(s.RollCount, qint16(0));
-    QCOMPARE(s.CurrentPlayer, qint16(0));
+    // The counters of the ended game stay as they were.
+    QCOMPARE(s.CurrentPlayer, qint16(2));
+    QCOMPARE(s.RoundCount, qint16(0));
     for (int d = 0; d < 5; ++d) {
         QCOMPARE(s.DiceValue[d], qint16(0));
         QVERIFY(!s.DiceSaved[d]);
@@ -176,6 +179,29 @@ void NewGameTest::abandonedSetUpEndsTheRunningGame()
     t.newGame({"Cy"});
     QCOMPARE(t.platform.promptsOf(Prompt::YesNo).size(), 0);
     QVERIFY(t.state().GameInProgress);
+}
+
+void NewGameTest::abandonedSetUpAfterAFinishedGame()
+{
+    Table t;
+    t.newGame({"Solo"});
+    for (int row = 1; row <= 6; ++row)
+        t.turn("6 6 6 6 6", true, row);
+    for (int row = 1; row <= 7; ++row)
+        t.turn("6 6 6 6 6", false, row);
+    QVERIFY(!t.state().GameInProgress);
+
+    t.platform.clearRecords();
+    t.platform.inputAnswers << "";
+    t.window.mnuNewGame_Click();
+    QVERIFY(t.platform.promptsOf(Prompt::YesNo).isEmpty());
+    QVERIFY(!t.state().GameInProgress);
+    QCOMPARE(t.state().RoundCount, qint16(13));
+    QCOMPARE(t.state().CurrentPlayer, qint16(1));
+    QCOMPARE(t.state().NumPlayers, qint16(0));
+    QVERIFY(!t.game().rollEnabled());
+    QVERIFY(!t.game().saveEnabled());
+    QCOMPARE(t.bottom().textMatrix(10, 1), QString());
 }
 
 void NewGameTest::declinedConfirmationChangesNothing()

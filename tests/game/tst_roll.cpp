@@ -43,6 +43,8 @@ private slots:
     void loadInTheMiddleOfARoll();
     void exitInTheMiddleOfARoll();
     void declinedExitLetsTheRollFinish();
+    void commandsDuringAFrameWait_data();
+    void commandsDuringAFrameWait();
 };
 
 void RollTest::drawsAndFrames_data()
@@ -360,6 +362,84 @@ void RollTest::declinedExitLetsTheRollFinish()
     QCOMPARE(t.platform.pumps, 10);
     QCOMPARE(t.state().DiceValue, (std::array<qint16, 5>{1, 2, 3, 4, 5}));
     QVERIFY(t.game().rollEnabled());
+}
+
+void RollTest::commandsDuringAFrameWait_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("new game") << "new";
+    QTest::newRow("load") << "load";
+    QTest::newRow("exit") << "exit";
+    QTest::newRow("close box, yes") << "close yes";
+    QTest::newRow("close box, no") << "close no";
+}
+
+void RollTest::commandsDuringAFrameWait()
+{
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("loaded.sav");
+    SavedGame saved;
+    SavedPlayer player;
+    player.name = "Lou";
+    saved.players.push_back(player);
+    saved.currentPlayer = 1;
+    saved.rollCount = 1;
+    saved.diceValue = {2, 2, 2, 2, 2};
+    QVERIFY(!writeSavedGame(path, saved));
+
+    Table t;
+    t.newGame({"Ann"});
+    t.platform.atWait(2, [&] {
+        if (command == "new") {
+            t.platform.yesNoAnswers << true;
+            t.platform.inputAnswers << "1" << "Cy";
+            t.window.mnuNewGame_Click();
+        } else if (command == "load") {
+            t.platform.fileAnswers << path;
+            t.window.mnuLoadGame_Click();
+        } else if (command == "exit") {
+            t.platform.yesNoAnswers << true;
+            t.window.mnuExit_Click();
+        } else {
+            t.platform.yesNoAnswers << (command == "close yes");
+            t.window.close();
+        }
+    });
+    t.roll("1 2 3 4 5", 10);
+
+    const GameState &s = t.state();
+    if (command == "close no") {
+        QVERIFY(!t.game().quitting());
+        QCOMPARE(t.platform.pumps, 10);
+        QCOMPARE(s.DiceValue, (std::array<qint16, 5>{1, 2, 3, 4, 5}));
+        QVERIFY(t.game().rollEnabled());
+        return;
+    }
+    // Every other command ends the roll at the wait it came in: no more frames, no more draws.
+    QCOMPARE(t.platform.pumps, 2);
+    QCOMPARE(t.platform.draws, 1 + 2 * 5);
+    if (command == "exit" || command == "close yes") {
+        QVERIFY(t.game().quitting());
+        QCOMPARE(t.platform.quitCalled, command == "exit");
+        return;
+    }
+    QVERIFY(!t.game().rolling());
+    QVERIFY(t.game().diceEnabled());
+    QVERIFY(t.top().enabled());
+    QVERIFY(t.bottom().enabled());
+    if (command == "new") {
+        QCOMPARE(s.PlayerNames[1], QStringLiteral("Cy"));
+        QCOMPARE(s.RollCount, qint16(0));
+        QCOMPARE(s.DiceValue, (std::array<qint16, 5>{}));
+        QVERIFY(t.game().rollEnabled());
+    } else {
+        QCOMPARE(s.PlayerNames[1], QStringLiteral("Lou"));
+        QCOMPARE(s.RollCount, qint16(1));
+        QCOMPARE(s.DiceValue, (std::array<qint16, 5>{2, 2, 2, 2, 2}));
+        QCOMPARE(t.game().rolledFaces(), faces("2 2 2 2 2"));
+        QVERIFY(t.game().rollEnabled());
+    }
 }
 
 QTEST_MAIN(RollTest)

@@ -130,6 +130,8 @@ private slots:
     void saveFailureIsReported_data();
     void saveFailureIsReported();
     void saveWithoutAGameOnlyDisablesTheItem();
+    void loadedCellsLookAsEntries();
+    void totalsFromAFileNeverWrap();
 };
 
 void SaveLoadTest::goldenFileByteForByte()
@@ -467,6 +469,7 @@ void SaveLoadTest::saveFailureIsReported_data()
     QTest::addColumn<QString>("where");
     QTest::newRow("missing folder") << "no/such/folder/game.sav";
     QTest::newRow("below a regular file") << "plain.txt/game.sav";
+    QTest::newRow("an existing folder") << "folder";
 }
 
 void SaveLoadTest::saveFailureIsReported()
@@ -474,6 +477,7 @@ void SaveLoadTest::saveFailureIsReported()
     QFETCH(QString, where);
     QTemporaryDir dir;
     writeAll(dir.filePath("plain.txt"), "x");
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
     const QString path = dir.filePath(where);
     Table t;
     t.newGame({"Ann"});
@@ -487,6 +491,7 @@ void SaveLoadTest::saveFailureIsReported()
     QCOMPARE(told.size(), 1);
     QCOMPARE(told[0].title, QStringLiteral("Save Failed"));
     QVERIFY(told[0].text.contains(path));
+    QVERIFY(t.platform.promptsOf(Prompt::YesNo).isEmpty());  // no "File Exists." for a folder
     QCOMPARE(readAll(dir.filePath("plain.txt")), QByteArray("x"));
 }
 
@@ -496,6 +501,47 @@ void SaveLoadTest::saveWithoutAGameOnlyDisablesTheItem()
     t.window.mnuSaveGame_Click();
     QVERIFY(t.platform.prompts.isEmpty());
     QVERIFY(!t.game().saveEnabled());
+}
+
+void SaveLoadTest::loadedCellsLookAsEntries()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("look.sav");
+    writeAll(path, goldenFile());
+    Table t;
+    t.newGame({"Zed", "Yan"});
+    t.turn("2 3 4 5 6", true, 1);  // Zed: a zero in Aces, yellow and bold
+    t.turn("4 4 4 1 1", true, 4);  // Yan: Fours 12
+    t.platform.fileAnswers << path;
+    t.window.mnuLoadGame_Click();
+
+    // Ann's Aces is free in the file: plain, whatever the cell showed before.
+    QCOMPARE(t.top().cell(1, 1).fore, colours::kWindowText);
+    QVERIFY(!t.top().cell(1, 1).bold);
+    // Bob's zero and Ann's Fours look as entries look.
+    QCOMPARE(t.top().cell(1, 2).fore, colours::kZeroText);
+    QVERIFY(t.top().cell(1, 2).bold);
+    QCOMPARE(t.top().cell(4, 1).fore, colours::kScoredText);
+    QVERIFY(t.top().cell(4, 1).bold);
+    QCOMPARE(t.top().cell(4, 2).fore, colours::kWindowText);
+    QVERIFY(!t.top().cell(4, 2).bold);
+}
+
+void SaveLoadTest::totalsFromAFileNeverWrap()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("edge.sav");
+    QList<QByteArray> lines = splitLines(goldenFile());
+    lines[3] = " 32767 ";  // Ann's lower total
+    lines[4] = " 32767 ";  // and grand total
+    writeAll(path, joinLines(lines));
+    Table t;
+    t.platform.fileAnswers << path;
+    t.window.mnuLoadGame_Click();
+    t.roll("0 0 0 6 6");
+    t.scoreBottom(7);
+    QCOMPARE(t.state().LowerTotal[1], qint16(32767));
+    QCOMPARE(t.state().GrandTotal[1], qint16(32767));
 }
 
 QTEST_MAIN(SaveLoadTest)

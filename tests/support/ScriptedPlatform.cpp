@@ -84,6 +84,16 @@ void ScriptedPlatform::pumpEvents()
     }
 }
 
+void ScriptedPlatform::waitFrame(int ms)
+{
+    waits.append(ms);
+    if (int(waits.size()) == m_waitCommandAt && m_waitCommand) {
+        auto command = std::move(m_waitCommand);
+        m_waitCommand = nullptr;
+        command();
+    }
+}
+
 double ScriptedPlatform::random()
 {
     ++draws;

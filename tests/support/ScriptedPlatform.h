@@ -51,6 +51,14 @@ public:
         m_command = std::move(command);
     }
 
+    // Runs once, from inside the frame wait with this number (1 = the first wait of the roll):
+    // on a real desktop most commands chosen during a roll arrive while a frame is waited out.
+    void atWait(int wait, std::function<void()> command)
+    {
+        m_waitCommandAt = int(waits.size()) + wait;
+        m_waitCommand = std::move(command);
+    }
+
     // Scripts the draws of one roll whose last frame shows these faces ("2 2 3 3 3"); held dice
     // draw nothing and their faces in the text are ignored. frames is 6..20.
     void scriptRoll(const QString &faces, const std::array<bool, 5> &held = {}, int frames = 6);
@@ -65,7 +73,7 @@ public:
     QString saveFileName(const QString &filter) override;
     void playCue(Cue cue) override;
     void pumpEvents() override;
-    void waitFrame(int ms) override { waits.append(ms); }
+    void waitFrame(int ms) override;
     void seedRandom() override { ++seeds; }
     double random() override;
     void quit() override
@@ -82,4 +90,6 @@ private:
     std::mt19937 m_fallback{20261206u};
     int m_commandPump = -1;
     std::function<void()> m_command;
+    int m_waitCommandAt = -1;
+    std::function<void()> m_waitCommand;
 };
