@@ -283,12 +283,9 @@ void SaveLoadTest::heldLines_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<bool>("held");
-    QTest::newRow("True") << QByteArray("True") << true;
     QTest::newRow("False") << QByteArray("False") << false;
     QTest::newRow("false in small letters") << QByteArray("false") << true;
     QTest::newRow("empty") << QByteArray("") << true;
-    QTest::newRow("FALSE") << QByteArray("FALSE") << true;
-    QTest::newRow("False with a blank") << QByteArray("False ") << true;
 }
 
 void SaveLoadTest::heldLines()
@@ -338,27 +335,15 @@ void SaveLoadTest::namesSurvive()
 
 void SaveLoadTest::badFilesAreRefused_data()
 {
+    // The reader's own tests break every limit; here a few show what the player sees.
     QTest::addColumn<int>("line");  // 1-based line of the golden file to replace
     QTest::addColumn<QByteArray>("value");
 
-    QTest::newRow("no players") << 1 << QByteArray(" 0 ");
     QTest::newRow("seven players") << 1 << QByteArray(" 7 ");
-    QTest::newRow("negative players") << 1 << QByteArray("-2 ");
-    QTest::newRow("player count not a number") << 1 << QByteArray("two");
-    QTest::newRow("total beyond 16 bits") << 3 << QByteArray(" 32768 ");
     QTest::newRow("total not a number") << 4 << QByteArray(" 1 0 ");
-    QTest::newRow("colour beyond 32 bits") << 7 << QByteArray(" 2147483648 ");
-    QTest::newRow("colour empty") << 7 << QByteArray("");
-    QTest::newRow("current player zero") << 86 << QByteArray(" 0 ");
     QTest::newRow("current player past the count") << 86 << QByteArray(" 3 ");
-    QTest::newRow("negative roll count") << 87 << QByteArray("-1 ");
     QTest::newRow("four rolls") << 87 << QByteArray(" 4 ");
-    QTest::newRow("thirteen rounds") << 88 << QByteArray(" 13 ");
-    QTest::newRow("negative rounds") << 88 << QByteArray("-1 ");
     QTest::newRow("held die without a face") << 90 << QByteArray(" 0 ");
-    QTest::newRow("held die of seven") << 94 << QByteArray(" 7 ");
-    QTest::newRow("free die of seven") << 96 << QByteArray(" 7 ");
-    QTest::newRow("free die negative") << 98 << QByteArray("-1 ");
 }
 
 void SaveLoadTest::badFilesAreRefused()
@@ -398,7 +383,7 @@ void SaveLoadTest::shortFilesAreRefused()
     t.newGame({"Keep"});
     t.roll("1 2 3 4 5");
     const Seen before = seen(t);
-    for (int count = 0; count < 99; ++count) {
+    for (int count : {0, 1, 42, 89, 98}) {
         writeAll(path, joinLines(lines.mid(0, count)));
         t.platform.clearRecords();
         t.platform.fileAnswers << path;
