@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     // Both names, so the settings live in Kelbrune!/Kelbrune!.conf of the user's config folder.
     QApplication::setApplicationName(QStringLiteral("Kelbrune!"));
     QApplication::setOrganizationName(QStringLiteral("Kelbrune!"));
+    // Ties the window to its menu entry and icon on desktops that ask.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kelbrune.Kelbrune"));
 
     QtSettingsStore settings;
     QtPlatform platform;
