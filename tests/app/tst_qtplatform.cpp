@@ -254,8 +254,8 @@ private slots:
     void boxTextIsPlainWithUnixLineBreaks();
     void inputBox_data();
     void inputBox();
-    void openDialogOffersSavedGames();
-    void saveDialogTakesExistingFileWithoutAsking();
+    void fileDialogOffersSavedGames_data();
+    void fileDialogOffersSavedGames();
     void saveDialogTakesNewName();
     void cancelledFileDialogGivesEmptyName_data();
     void cancelledFileDialogGivesEmptyName();
@@ -560,35 +560,16 @@ void QtPlatformTest::inputBox()
     QVERIFY(modalToWindow);
 }
 
-void QtPlatformTest::openDialogOffersSavedGames()
+void QtPlatformTest::fileDialogOffersSavedGames_data()
 {
-    const QString kept = m_dir.filePath(QStringLiteral("kept.sav"));
-    QFile file(kept);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-
-    QtPlatform platform;
-    platform.setWindow(m_window);
-    FileDialogSeen seen;
-    DialogDriver driver({answerAs<QFileDialog>([&](QFileDialog *dialog) {
-        seen = look(dialog, m_window);
-        choose(dialog, kept);
-    })});
-    const QString result = platform.openFileName(kFilter);
-    QVERIFY2(driver.done(), qPrintable(driver.problems()));
-
-    QCOMPARE(result, kept);
-    QCOMPARE(seen.nameFilters, QStringList{QStringLiteral("Saved Games (*.sav)")});
-    QCOMPARE(seen.selectedNameFilter, QStringLiteral("Saved Games (*.sav)"));
-    QCOMPARE(seen.acceptMode, QFileDialog::AcceptOpen);
-    QCOMPARE(seen.fileMode, QFileDialog::ExistingFile);
-    // Nothing chosen yet in this run, so nothing is offered.
-    QCOMPARE(seen.selectedFiles, QStringList());
-    QVERIFY(seen.modalToWindow);
+    QTest::addColumn<bool>("save");
+    QTest::newRow("open") << false;
+    QTest::newRow("save over an existing file, no question") << true;
 }
 
-void QtPlatformTest::saveDialogTakesExistingFileWithoutAsking()
+void QtPlatformTest::fileDialogOffersSavedGames()
 {
+    QFETCH(bool, save);
     const QString kept = m_dir.filePath(QStringLiteral("kept.sav"));
     QFile file(kept);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -598,21 +579,28 @@ void QtPlatformTest::saveDialogTakesExistingFileWithoutAsking()
     QtPlatform platform;
     platform.setWindow(m_window);
     FileDialogSeen seen;
-    // A second dialog, Qt's own overwrite question, would be reported as unexpected.
+    // A second dialog, such as Qt's own overwrite question, would be reported as unexpected.
     DialogDriver driver({answerAs<QFileDialog>([&](QFileDialog *dialog) {
         seen = look(dialog, m_window);
         choose(dialog, kept);
     })});
-    const QString result = platform.saveFileName(kFilter);
+    const QString result = save ? platform.saveFileName(kFilter) : platform.openFileName(kFilter);
     QVERIFY2(driver.done(), qPrintable(driver.problems()));
 
     QCOMPARE(result, kept);
     QCOMPARE(seen.nameFilters, QStringList{QStringLiteral("Saved Games (*.sav)")});
     QCOMPARE(seen.selectedNameFilter, QStringLiteral("Saved Games (*.sav)"));
-    QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
-    QVERIFY(!seen.confirmsOverwrite);
-    QCOMPARE(seen.defaultSuffix, QString());
     QVERIFY(seen.modalToWindow);
+    if (save) {
+        QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
+        QVERIFY(!seen.confirmsOverwrite);
+        QCOMPARE(seen.defaultSuffix, QString());
+    } else {
+        QCOMPARE(seen.acceptMode, QFileDialog::AcceptOpen);
+        QCOMPARE(seen.fileMode, QFileDialog::ExistingFile);
+        // Nothing chosen yet by this platform, so nothing is offered.
+        QCOMPARE(seen.selectedFiles, QStringList());
+    }
     // Choosing the name writes nothing.
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("3\r\n"));
