@@ -1,6 +1,7 @@
 #include "ScoreGridView.h"
 
 #include "Fonts.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -9,7 +10,6 @@
 #include <QStyledItemDelegate>
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 const QColor kGridLines(192, 192, 192);
 
 // The card is a light sheet of paper: under a dark desktop theme the system colours would give
@@ -189,7 +189,7 @@ void ScoreGridView::refresh()
 void ScoreGridView::layoutColumns()
 {
     for (int c = 0; c < m_card.cols(); ++c) {
-        const int width = (m_card.colWidth(c) + kTwipsPerPixel / 2) / kTwipsPerPixel;
+        const int width = twips::px(m_card.colWidth(c));
         if (columnWidth(c) != width)
             setColumnWidth(c, width);
     }

@@ -23,12 +23,12 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    void setBaseFont(const QFont &font);
-    void setPalette(const QPalette &palette) { m_palette = palette; }
     // True when the card changed since the last call; then the views are told.
     bool refresh();
 
 private:
+    void setBaseFont(const QFont &font);
+
     const ScoreCard &m_card;
     QPalette m_palette;
     QFont m_fonts[4];  // plain, bold, italic, bold italic
@@ -47,7 +47,7 @@ public:
     ScoreGridView(const ScoreCard &card, QWidget *parent = nullptr);
 
     const ScoreCard &card() const { return m_card; }
-    ScoreCardModel *cardModel() const { return m_model; }
+
     // Brings the view in line with the card; does nothing when the card is unchanged.
     void refresh();
 

@@ -1,14 +1,13 @@
 #include "frmAbout.h"
 
-#include <QKeyEvent>
-
 #include "Fonts.h"
+#include "Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 
 struct LabelDesign
 {
@@ -33,7 +32,7 @@ frmAbout::frmAbout(QWidget *owner)
 {
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
-    setFixedSize(11100 / kTwipsPerPixel, 5370 / kTwipsPerPixel);
+    setFixedSize(twips::px(11100), twips::px(5370));
     QPalette back = palette();
     back.setColor(QPalette::Window, QColor(0, 255, 255));
     setPalette(back);
@@ -42,8 +41,7 @@ frmAbout::frmAbout(QWidget *owner)
     for (int i = 0; i < 3; ++i) {
         const LabelDesign &design = kLabels[i];
         auto *label = new QLabel(QString::fromUtf8(design.text), this);
-        label->setGeometry(kLabelLeft / kTwipsPerPixel, design.top / kTwipsPerPixel,
-                           kLabelWidth / kTwipsPerPixel, design.height / kTwipsPerPixel);
+        label->setGeometry(twips::rect(kLabelLeft, design.top, kLabelWidth, design.height));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(fonts::comicBold(design.points));
         QPalette red = label->palette();

@@ -3,6 +3,7 @@
 #include "DieBox.h"
 #include "Fonts.h"
 #include "ScoreGridView.h"
+#include "Twips.h"
 #include "frmAbout.h"
 #include "Hint.h"
 #include "SettingsStore.h"
@@ -18,14 +19,6 @@
 #include <QScreen>
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
-
 // The client area: a black table for the score card, the dice and the Roll button.
 class Backdrop : public QWidget
 {
@@ -142,14 +135,14 @@ void frmMain::buildMenus()
 void frmMain::buildControls()
 {
     auto *client = new Backdrop(this);
-    client->setFixedSize(12810 / kTwipsPerPixel, 8985 / kTwipsPerPixel);
+    client->setFixedSize(twips::px(12810), twips::px(8985));
     setCentralWidget(client);
 
     // Created in tab order; only the Roll button takes the focus.
     m_scoreCardTop = new ScoreGridView(m_game.top(), client);
-    m_scoreCardTop->setGeometry(twips(120, 120, 7335, 4095));
+    m_scoreCardTop->setGeometry(twips::rect(120, 120, 7335, 4095));
     m_scoreCardBottom = new ScoreGridView(m_game.bottom(), client);
-    m_scoreCardBottom->setGeometry(twips(120, 4185, 7335, 4575));
+    m_scoreCardBottom->setGeometry(twips::rect(120, 4185, 7335, 4575));
     connect(m_scoreCardTop, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardTop);
     connect(m_scoreCardBottom, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardBottom);
 
@@ -157,7 +150,7 @@ void frmMain::buildControls()
     const std::array<int, 2> frameTops{240, 1800};
     for (std::size_t f = 0; f < 2; ++f) {
         auto *frame = new DiceFrame(QString::fromLatin1(captions[f]), client);
-        frame->setGeometry(twips(7560, frameTops[f], 5055, 1335));
+        frame->setGeometry(twips::rect(7560, frameTops[f], 5055, 1335));
         frame->setFont(fonts::compactSans());
         frame->setFocusPolicy(Qt::NoFocus);
         QPalette colours = frame->palette();
@@ -170,7 +163,7 @@ void frmMain::buildControls()
         auto &row = f == 0 ? m_imgDiceSaved : m_imgDiceRolled;
         for (int i = 0; i < 5; ++i) {
             auto *box = new DieBox(i, frame);
-            box->setGeometry(twips(240 + 960 * i, 360, 735, 735));
+            box->setGeometry(twips::rect(240 + 960 * i, 360, 735, 735));
             row[std::size_t(i)] = box;
             if (f == 0)
                 connect(box, &DieBox::clicked, this, &frmMain::imgDiceSaved_Click);
@@ -180,19 +173,19 @@ void frmMain::buildControls()
     }
 
     m_cmdRoll = new QPushButton(QStringLiteral("Roll!"), client);
-    m_cmdRoll->setGeometry(twips(7560, 3360, 5055, 855));
+    m_cmdRoll->setGeometry(twips::rect(7560, 3360, 5055, 855));
     m_cmdRoll->setFont(fonts::comicBold(18));
     m_cmdRoll->setAutoDefault(false);
     connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
 
     // The hint panel fills the free black area under the Roll button.
     m_hintFrame = new DiceFrame(QStringLiteral("Hints"), client);
-    m_hintFrame->setGeometry(twips(7560, 4440, 5055, 4320));
+    m_hintFrame->setGeometry(twips::rect(7560, 4440, 5055, 4320));
     m_hintFrame->setFont(fonts::compactSans());
     m_hintFrame->setPalette(m_frame1[0]->palette());
     m_hintFrame->setAutoFillBackground(true);
     m_hintText = new QLabel(m_hintFrame);
-    m_hintText->setGeometry(twips(240, 360, 4575, 3840));
+    m_hintText->setGeometry(twips::rect(240, 360, 4575, 3840));
     m_hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hintText->setWordWrap(true);
     m_hintText->setTextFormat(Qt::PlainText);
@@ -273,35 +266,12 @@ void frmMain::render()
     renderHint();
 }
 
-void frmMain::cmdRoll_Click()
-{
-    m_game.cmdRoll_Click();
-    render();
-}
-
-void frmMain::imgDiceRolled_Click(int index)
-{
-    m_game.imgDiceRolled_Click(index);
-    render();
-}
-
-void frmMain::imgDiceSaved_Click(int index)
-{
-    m_game.imgDiceSaved_Click(index);
-    render();
-}
-
-void frmMain::ScoreCardTop_Click()
-{
-    m_game.ScoreCardTop_Click();
-    render();
-}
-
-void frmMain::ScoreCardBottom_Click()
-{
-    m_game.ScoreCardBottom_Click();
-    render();
-}
+// Each handler only routes: the game says when the window must be redrawn (Game::changed).
+void frmMain::cmdRoll_Click() { m_game.cmdRoll_Click(); }
+void frmMain::imgDiceRolled_Click(int index) { m_game.imgDiceRolled_Click(index); }
+void frmMain::imgDiceSaved_Click(int index) { m_game.imgDiceSaved_Click(index); }
+void frmMain::ScoreCardTop_Click() { m_game.ScoreCardTop_Click(); }
+void frmMain::ScoreCardBottom_Click() { m_game.ScoreCardBottom_Click(); }
 
 void frmMain::clickScoreCardTop(int row, int col)
 {
@@ -325,35 +295,11 @@ bool frmMain::selectCell(ScoreCard &grid, int row, int col)
     return true;
 }
 
-void frmMain::mnuNewGame_Click()
-{
-    m_game.mnuNewGame_Click();
-    render();
-}
-
-void frmMain::mnuSaveGame_Click()
-{
-    m_game.mnuSaveGame_Click();
-    render();
-}
-
-void frmMain::mnuLoadGame_Click()
-{
-    m_game.mnuLoadGame_Click();
-    render();
-}
-
-void frmMain::mnuExit_Click()
-{
-    m_game.mnuExit_Click();
-    render();
-}
-
-void frmMain::mnuAnimateDice_Click()
-{
-    m_game.mnuAnimateDice_Click();
-    render();
-}
+void frmMain::mnuNewGame_Click() { m_game.mnuNewGame_Click(); }
+void frmMain::mnuSaveGame_Click() { m_game.mnuSaveGame_Click(); }
+void frmMain::mnuLoadGame_Click() { m_game.mnuLoadGame_Click(); }
+void frmMain::mnuExit_Click() { m_game.mnuExit_Click(); }
+void frmMain::mnuAnimateDice_Click() { m_game.mnuAnimateDice_Click(); }
 
 void frmMain::mnuAbout_Click()
 {
@@ -367,5 +313,4 @@ void frmMain::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
-    render();
 }

@@ -64,7 +64,6 @@ void Game::Form_Load()
 {
     m_state.AnimateDice = m_settings.get(settingkeys::kAnimateDice, QStringLiteral("True"))
                           != QLatin1String("False");
-    m_animateChecked = m_state.AnimateDice;
     m_platform.seedRandom();
     m_rollEnabled = false;
     layout::setUpScoreCards(m_top, m_bottom);
@@ -151,7 +150,6 @@ void Game::moveDie(int index, bool hold)
 void Game::mnuAnimateDice_Click()
 {
     m_state.AnimateDice = !m_state.AnimateDice;
-    m_animateChecked = m_state.AnimateDice;
     m_settings.save(settingkeys::kAnimateDice,
                     m_state.AnimateDice ? QStringLiteral("True") : QStringLiteral("False"));
     emit changed();

@@ -33,7 +33,7 @@ public:
     bool diceEnabled() const { return m_diceEnabled; }
     bool rollEnabled() const { return m_rollEnabled; }
     bool saveEnabled() const { return m_saveEnabled; }
-    bool animateChecked() const { return m_animateChecked; }
+    bool animateChecked() const { return m_state.AnimateDice; }
     // True once Exit (or an accepted close) has ended the program.
     bool quitting() const { return m_quitting; }
     // True while a roll is under way (its frames pump the window's events).
@@ -90,7 +90,6 @@ private:
     bool m_diceEnabled = true;
     bool m_rollEnabled = false;
     bool m_saveEnabled = false;
-    bool m_animateChecked = false;
     bool m_quitting = false;
     bool m_rolling = false;
     // Raised whenever the game is replaced (New game clears the card, a Load succeeds), so a roll

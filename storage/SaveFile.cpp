@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstring>
@@ -29,48 +30,16 @@ constexpr char16_t kCp1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Strict: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isValidUtf8(QByteArrayView bytes)
+// The text of valid UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF); none for
+// any other bytes. A byte-order mark is kept as a character, as any other.
+std::optional<QString> fromStrictUtf8(QByteArrayView bytes)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *end = p + bytes.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int more = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            if (c == 0xE0)
-                low = 0xA0;
-            else if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            if (c == 0xF0)
-                low = 0x90;
-            else if (c == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p <= more)
-            return false;
-        if (p[1] < low || p[1] > high)
-            return false;
-        for (int k = 2; k <= more; ++k) {
-            if (p[k] < 0x80 || p[k] > 0xBF)
-                return false;
-        }
-        p += more + 1;
-    }
-    return true;
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 QString fromCp1252(QByteArrayView bytes)
@@ -94,7 +63,8 @@ int cp1252Byte(char16_t u)
 
 QString decodeText(QByteArrayView bytes)
 {
-    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : fromCp1252(bytes);
+    std::optional<QString> utf8 = fromStrictUtf8(bytes);
+    QString text = utf8 ? *utf8 : fromCp1252(bytes);
     // A bare CR is no line end here, but the game never holds one either.
     text.replace(u'\r', u' ');
     return text;
@@ -116,7 +86,7 @@ QByteArray encodeText(const QString &original)
         bytes.append(char(b));
     }
     // The reader takes valid UTF-8 for UTF-8; a name such as "Ã©" would come back as "é".
-    if (beyondAscii && isValidUtf8(bytes))
+    if (beyondAscii && fromStrictUtf8(bytes))
         return text.toUtf8();
     return bytes;
 }

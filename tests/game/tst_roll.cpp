@@ -307,19 +307,9 @@ void RollTest::newGameInTheMiddleOfARoll()
 
 void RollTest::loadInTheMiddleOfARoll()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("held.sav");
-    SavedGame saved;
-    SavedPlayer player;
-    player.name = "Lou";
-    saved.players.push_back(player);
-    saved.currentPlayer = 1;
-    saved.rollCount = 3;
-    saved.diceValue = {4, 4, 4, 2, 1};
-    saved.diceSaved = {true, true, true, false, false};
-    QVERIFY(!writeSavedGame(path, saved));
-
     Table t;
+    const QString path =
+        t.writeGame(savedTurn("Lou", 3, {4, 4, 4, 2, 1}, {true, true, true, false, false}));
     t.newGame({"Ann"});
     t.platform.fileAnswers << path;
     t.platform.atPump(1, [&] { t.window.mnuLoadGame_Click(); });
@@ -377,18 +367,8 @@ void RollTest::commandsDuringAFrameWait_data()
 void RollTest::commandsDuringAFrameWait()
 {
     QFETCH(QString, command);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("loaded.sav");
-    SavedGame saved;
-    SavedPlayer player;
-    player.name = "Lou";
-    saved.players.push_back(player);
-    saved.currentPlayer = 1;
-    saved.rollCount = 1;
-    saved.diceValue = {2, 2, 2, 2, 2};
-    QVERIFY(!writeSavedGame(path, saved));
-
     Table t;
+    const QString path = t.writeGame(savedTurn("Lou", 1, {2, 2, 2, 2, 2}));
     t.newGame({"Ann"});
     t.platform.atWait(2, [&] {
         if (command == "new") {

@@ -2,7 +2,6 @@
 #include "ScoreCardLayout.h"
 #include "Table.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using Prompt = ScriptedPlatform::Prompt;
@@ -35,11 +34,7 @@ void loadLastTurn(Table &t, const QStringList &names, const QList<int> &totals)
     saved.currentPlayer = qint16(names.size());
     saved.roundCount = 12;
     saved.rollEnabled = true;
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("last-turn.sav"));
-    QVERIFY(!writeSavedGame(path, saved).has_value());
-    t.platform.fileAnswers << path;
-    t.window.mnuLoadGame_Click();
+    t.load(saved);
     QVERIFY(t.state().GameInProgress);
 }
 }  // namespace

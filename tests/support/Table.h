@@ -1,10 +1,13 @@
 #pragma once
 
 #include "MemorySettings.h"
+#include "SaveFile.h"
 #include "ScriptedPlatform.h"
 #include "frmMain.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 // The real main window with a scripted platform and settings in memory, and short verbs for
 // what a player does.
@@ -13,6 +16,7 @@ struct Table
     ScriptedPlatform platform;
     MemorySettings settings;
     frmMain window{platform, settings};
+    QTemporaryDir files;  // saved games the table writes for itself
 
     Game &game() { return window.game(); }
     const GameState &state() { return window.game().state(); }
@@ -52,4 +56,35 @@ struct Table
         if (platform.yesNoAnswers.size() == before)
             platform.yesNoAnswers.removeLast();  // no zero question was asked
     }
+
+    // Writes a game into the table's own folder; returns the file's path.
+    QString writeGame(const SavedGame &saved, const QString &name = QStringLiteral("game.sav"))
+    {
+        const QString path = files.filePath(name);
+        const std::optional<QString> failure = writeSavedGame(path, saved);
+        if (failure)
+            QTest::qFail(qPrintable(*failure), __FILE__, __LINE__);
+        return path;
+    }
+    // Game > Load of that game.
+    void load(const SavedGame &saved)
+    {
+        platform.fileAnswers << writeGame(saved);
+        window.mnuLoadGame_Click();
+    }
 };
+
+// A one-player game in the middle of a turn: the rolls made and the dice, held or not.
+inline SavedGame savedTurn(const QString &name, int rolls, const std::array<qint16, 5> &dice,
+                           const std::array<bool, 5> &held = {})
+{
+    SavedGame saved;
+    SavedPlayer player;
+    player.name = name;
+    saved.players.push_back(player);
+    saved.currentPlayer = 1;
+    saved.rollCount = qint16(rolls);
+    saved.diceValue = dice;
+    saved.diceSaved = held;
+    return saved;
+}
