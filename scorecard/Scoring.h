@@ -16,6 +16,11 @@ using Dice = std::array<int, 5>;
 
 constexpr bool isUpper(Category c) { return int(c) < 6; }
 
+// The upper bonus: kUpperBonus points once the upper section's sum reaches kUpperBonusAt.
+constexpr int kUpperBonusAt = 63;
+constexpr int kUpperBonus = 35;
+constexpr bool earnsUpperBonus(int upperSum) { return upperSum >= kUpperBonusAt; }
+
 // Length of the run of consecutive faces found by sorting the dice and scanning from the lowest
 // face and from the second lowest; 0 when no run of four can exist. At least 4 exactly when four
 // consecutive faces are present, 5 for a large straight.

@@ -4,8 +4,8 @@
 
 namespace {
 
-// Blanks may stand anywhere before and inside the number ("- 1 2" is -12), as the classic
-// conversion of a typed count has always allowed.
+// Blanks may stand anywhere before and inside the number ("- 1 2" is -12): a count typed with
+// stray blanks still counts.
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n';

@@ -1,12 +1,17 @@
 #include "SaveFile.h"
 
+#include "ScoreCardLayout.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -14,16 +19,9 @@ constexpr qint64 kMaxFileBytes = 1 << 20;  // a real six-player file is well und
 constexpr int kBlockLines = 42;
 constexpr int kTailLines = 15;
 
-constexpr const char *kTopRows[9] = {"Aces", "Twos",  "Threes", "Fours",      "Fives",
-                                     "Sixes", "Total", "Bonus", "Upper Total"};
-constexpr const char *kBottomRows[10] = {"3 of a Kind", "4 of a Kind", "Full House",
-                                         "Sm Straight", "Lg Straight", "Kelbrune",
-                                         "Chance",      "Lower Total", "Upper Total",
-                                         "Grand Total"};
-
-// Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves unused read as the C1
-// controls of the same number, as Windows itself reads them, so every byte has a character and
-// every such character goes back to its byte.
+// Code page 1252 bytes 0x80..0x9F. The five bytes the code page leaves unused read as the C1
+// controls of the same number, so every byte has a character and every such character goes back
+// to its byte.
 constexpr char16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
@@ -52,7 +50,7 @@ QString fromCp1252(QByteArrayView bytes)
     return text;
 }
 
-// The byte for a character of Windows-1252, or -1 when the code page has none.
+// The byte for a character of code page 1252, or -1 when the code page has none.
 int cp1252Byte(char16_t u)
 {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
@@ -72,8 +70,7 @@ QString decodeText(QByteArrayView bytes)
 
 QByteArray encodeText(const QString &original)
 {
-    QString text = original;
-    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    const QString text = singleLine(original);
 
     QByteArray bytes;
     bytes.reserve(text.size());
@@ -281,12 +278,30 @@ private:
     int m_expected = 0;
 };
 
+bool hasFreeCategory(const SavedPlayer &player)
+{
+    for (int r = layout::kTopFirstCategory; r <= layout::kTopLastCategory; ++r)
+        if (player.top[std::size_t(r - 1)].text.isEmpty())
+            return true;
+    for (int r = layout::kBottomFirstCategory; r <= layout::kBottomLastCategory; ++r)
+        if (player.bottom[std::size_t(r - 1)].text.isEmpty())
+            return true;
+    return false;
+}
+
 constexpr qint64 kInt16Min = -32768;
 constexpr qint64 kInt16Max = 32767;
 constexpr qint64 kInt32Min = -2147483648LL;
 constexpr qint64 kInt32Max = 2147483647LL;
 
 }  // namespace
+
+QString singleLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    return text;
+}
 
 QByteArray encodeSavedGame(const SavedGame &game)
 {
@@ -329,12 +344,12 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
     in.expectLines(kBlockLines * int(*count) + kTailLines);
     game.players.resize(std::size_t(*count));
 
-    auto readCell = [&](SavedCell &cell, int p, const char *row, const char *grid) {
+    auto readCell = [&](SavedCell &cell, int p, const QString &row, const char *grid) {
         const auto text = in.text();
         const auto colour = in.number(kInt32Min, kInt32Max, [&] {
             return QStringLiteral("the colour of player %1's %2 cell%3")
                 .arg(p)
-                .arg(QLatin1String(row), QLatin1String(grid));
+                .arg(row.simplified(), QLatin1String(grid));
         });
         if (!text || !colour)
             return false;
@@ -361,23 +376,31 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         player.lowerTotal = qint16(*lower);
         player.grandTotal = qint16(*grand);
         for (std::size_t r = 0; r < player.top.size(); ++r) {
-            if (!readCell(player.top[r], p, kTopRows[r], ""))
+            if (!readCell(player.top[r], p, layout::topLabels().at(qsizetype(r) + 1), ""))
                 return in.failure();
         }
         for (std::size_t r = 0; r < player.bottom.size(); ++r) {
             // "Upper Total" stands in both grids.
-            if (!readCell(player.bottom[r], p, kBottomRows[r], r == 8 ? " in the lower card" : ""))
+            if (!readCell(player.bottom[r], p, layout::bottomLabels().at(qsizetype(r) + 1),
+                          r + 1 == std::size_t(layout::kBottomUpperTotal) ? " in the lower card" : ""))
                 return in.failure();
         }
     }
 
     const auto current = in.number(1, *count, [] { return QStringLiteral("the player to move"); });
+    const int currentLine = in.lineNumber();
     const auto rolls = in.number(0, 3, [] { return QStringLiteral("the number of rolls made this turn"); });
     const auto round = in.number(0, 12, [] { return QStringLiteral("the round"); });
     // The Roll button's line: the game sets the button from the roll count instead.
     const auto rollButton = in.line();
     if (!current || !rolls || !round || !rollButton)
         return in.failure();
+    // A player with a full column could never end the turn.
+    if (!hasFreeCategory(game.players[std::size_t(*current - 1)])) {
+        in.fail(currentLine, QStringLiteral("Player %1 is to move but has no free category left "
+                                            "on the score card.").arg(*current));
+        return in.failure();
+    }
     game.currentPlayer = qint16(*current);
     game.rollCount = qint16(*rolls);
     game.roundCount = qint16(*round);
@@ -410,16 +433,28 @@ std::optional<QString> writeSavedGame(const QString &path, const SavedGame &game
         return why;
     };
 
+    // A device or a pipe would be replaced by an ordinary file; a folder cannot be.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return info.isDir() ? QStringLiteral("This is a folder, not a file.")
+                            : QStringLiteral("This is not an ordinary file, so it is left as it is.");
+
     // Writes to a temporary file beside the target and renames it over the target only once
-    // everything is on disk, so a failed save leaves an existing file as it was.
+    // everything is on disk, so a failed save leaves an existing file as it was. Every write
+    // error must be known before the rename: the file's buffer would otherwise meet a full disk
+    // only while committing, and an empty file would replace the old game.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return reason(file);
     const QByteArray bytes = encodeSavedGame(game);
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = reason(file);
-        file.cancelWriting();
-        return why;
+    QString failed;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        failed = reason(file);
+    else if (::fsync(file.handle()) != 0)
+        failed = QString::fromLocal8Bit(std::strerror(errno));
+    if (!failed.isEmpty()) {
+        file.cancelWriting();  // the temporary file goes, the target stays untouched
+        return failed;
     }
     if (!file.commit())
         return reason(file);

@@ -49,9 +49,13 @@ struct SaveFileError
     QString reason;
 };
 
+// The text with each line break (CR LF, a bare CR or a bare LF) turned into one blank. Names and
+// cells are kept this way from the moment they are typed, so no value can span two lines of a file.
+QString singleLine(QString text);
+
 // The file's bytes: one value per line, each line ending in CR LF. Integers as a blank or minus
-// sign, the digits, a blank. Texts in Windows-1252 when they fit, in UTF-8 otherwise (also when
-// the Windows-1252 bytes would read as different UTF-8, so every text reads back as it was); a
+// sign, the digits, a blank. Texts in code page 1252 when they fit, in UTF-8 otherwise (also when
+// the code page's bytes would read as different UTF-8, so every text reads back as it was); a
 // line break inside a text is written as a blank so that it cannot shift the lines after it.
 // Writes what it is given: the caller keeps the game within its limits.
 QByteArray encodeSavedGame(const SavedGame &game);
@@ -59,7 +63,8 @@ QByteArray encodeSavedGame(const SavedGame &game);
 // Reads and checks the whole file before anything is used: every line present, numbers where
 // numbers belong, every value within the limits of a game in progress. Lines past the last one
 // the layout needs are ignored. Lines may end in CR LF or a bare LF, the last one in nothing; a
-// line is read as UTF-8 when it is valid UTF-8, as Windows-1252 otherwise.
+// line is read as UTF-8 when it is valid UTF-8, as code page 1252 otherwise. A player to move
+// with no free category is refused, as the turn could never end.
 struct DecodeResult
 {
     std::optional<SavedGame> game;

@@ -1,5 +1,23 @@
 #include "SettingsStore.h"
 
+QString SettingsStore::value(const QString &key)
+{
+    return get(key, settingkeys::defaultFor(key));
+}
+
+bool SettingsStore::flag(const QString &key)
+{
+    // A switch that is on unless switched off reads any other text as on, and the reverse.
+    if (settingkeys::defaultFor(key) == QLatin1String("True"))
+        return value(key) != QLatin1String("False");
+    return value(key) == QLatin1String("True");
+}
+
+void SettingsStore::saveFlag(const QString &key, bool on)
+{
+    save(key, on ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
 namespace settingkeys {
 
 namespace {

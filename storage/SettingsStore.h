@@ -11,6 +11,13 @@ public:
     virtual QString get(const QString &key, const QString &defaultText) = 0;
     // Creates or replaces the value; it lasts after the program ends.
     virtual void save(const QString &key, const QString &text) = 0;
+
+    // The stored text, or the key's own default (settingkeys::defaultFor) when it is absent.
+    QString value(const QString &key);
+    // A stored "True"/"False" setting: on only when the text is exactly "True", or off only when
+    // it is exactly "False", as the key's default says.
+    bool flag(const QString &key);
+    void saveFlag(const QString &key, bool on);
 };
 
 namespace settingkeys {
