@@ -10,8 +10,8 @@
 #include <thread>
 
 namespace {
-constexpr int kBonusAt = 63;
-constexpr int kBonus = 35;
+constexpr int kBonusAt = kUpperBonusAt;
+constexpr int kBonus = kUpperBonus;
 constexpr int kUpperCount = 6;
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 // Choices within this of each other are equal: scoring now beats keeping, keeping more beats

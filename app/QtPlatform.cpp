@@ -2,14 +2,19 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 QString displayText(QString text)
@@ -75,14 +80,17 @@ void QtPlatform::tell(const QString &title, const QString &text)
 QString QtPlatform::inputBox(const QString &prompt, const QString &title,
                              const QString &defaultText)
 {
-    bool ok = false;
-    QString answer = QInputDialog::getText(m_window, title, displayText(prompt), QLineEdit::Normal,
-                                           defaultText, &ok);
-    if (!ok)
+    QInputDialog box(m_window);
+    box.setWindowTitle(title);
+    box.setLabelText(displayText(prompt));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(defaultText.left(kMaxAnswer));
+    // The box's own line edit; it exists once the text mode is set.
+    if (auto *edit = box.findChild<QLineEdit *>())
+        edit->setMaxLength(kMaxAnswer);
+    if (box.exec() != QDialog::Accepted)
         return {};
-    answer.remove(QLatin1Char('\r'));
-    answer.remove(QLatin1Char('\n'));
-    return answer;
+    return box.textValue();
 }
 
 QString QtPlatform::qtFilter(const QString &filter)
@@ -100,9 +108,18 @@ QString QtPlatform::qtFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QString QtPlatform::startPath() const
+{
+    if (!m_lastPath.isEmpty())
+        return m_lastPath;
+    // The first dialog opens where a player keeps documents, not wherever the game was started.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString QtPlatform::openFileName(const QString &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(m_window, QString(), m_lastPath,
+    const QString path = QFileDialog::getOpenFileName(m_window, QString(), startPath(),
                                                       qtFilter(filter));
     if (!path.isEmpty())
         m_lastPath = path;
@@ -111,12 +128,17 @@ QString QtPlatform::openFileName(const QString &filter)
 
 QString QtPlatform::saveFileName(const QString &filter)
 {
+    QFileDialog dialog(m_window, QString(), startPath(), qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
     // The game asks its own overwrite question.
-    const QString path = QFileDialog::getSaveFileName(m_window, QString(), m_lastPath,
-                                                      qtFilter(filter), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
-    if (!path.isEmpty())
-        m_lastPath = path;
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an ending gets the one the Load dialog shows.
+    dialog.setDefaultSuffix(QStringLiteral("sav"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastPath = path;
     return path;
 }
 
@@ -172,7 +194,15 @@ void QtPlatform::waitFrame(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QEventLoop *outer = std::exchange(m_wait, &loop);
     loop.exec();
+    m_wait = outer;
+}
+
+void QtPlatform::cancelWait()
+{
+    if (m_wait)
+        m_wait->quit();
 }
 
 void QtPlatform::seedRandom()

@@ -7,6 +7,7 @@
 #include <array>
 #include <random>
 
+class QEventLoop;
 class QSoundEffect;
 class QWidget;
 
@@ -32,6 +33,7 @@ public:
     void playCue(Cue cue) override;
     void pumpEvents() override;
     void waitFrame(int ms) override;
+    void cancelWait() override;
     void seedRandom() override;
     double random() override;
     void quit() override;
@@ -47,9 +49,12 @@ public:
 
 private:
     QSoundEffect *effect(Cue cue);
+    // Where a file dialog opens: the path chosen last, else the player's documents folder.
+    QString startPath() const;
 
     QPointer<QWidget> m_window;
     QString m_lastPath;
+    QEventLoop *m_wait = nullptr;  // the frame wait under way
     std::array<QSoundEffect *, 3> m_effects{};
     std::array<bool, 3> m_missing{};
     std::mt19937_64 m_random;

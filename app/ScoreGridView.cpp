@@ -1,6 +1,7 @@
 #include "ScoreGridView.h"
 
 #include "Fonts.h"
+#include "Game.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QStyledItemDelegate>
 
 namespace {
-const QColor kGridLines(192, 192, 192);
 
 // The card is a light sheet of paper: under a dark desktop theme the system colours would give
 // dark heading cells beside the white player cells, so the light set stands in.
@@ -113,7 +113,8 @@ QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
     const ScoreCard::Cell &cell = m_card.cell(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return cell.text;
+        // A cell shows a dozen characters; laying out a name of a million would stall every paint.
+        return shownName(cell.text);
     case Qt::FontRole:
         return m_fonts[(cell.bold ? 1 : 0) + (cell.italic ? 2 : 0)];
     case Qt::TextAlignmentRole:
@@ -225,7 +226,7 @@ void ScoreGridView::paintEvent(QPaintEvent *event)
     const int right = columnViewportPosition(cols - 1) + columnWidth(cols - 1) - 1;
     const int bottom = rowViewportPosition(rows - 1) + rowHeight(rows - 1) - 1;
     QPainter painter(viewport());
-    painter.setPen(kGridLines);
+    painter.setPen(cellColour(colours::kGridLines, palette()));
     for (int c = 0; c < cols; ++c) {
         const int x = columnViewportPosition(c) + columnWidth(c) - 1;
         painter.drawLine(x, 0, x, bottom);

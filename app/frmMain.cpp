@@ -32,8 +32,8 @@ protected:
     }
 };
 
-// A framed group drawn the classic way, with its caption set into the top edge: the desktop
-// style would draw a frame that vanishes on black.
+// A framed group with an etched edge and its caption set into the top edge: the desktop style
+// would draw a frame that vanishes on black.
 class DiceFrame : public QGroupBox
 {
 public:
@@ -58,8 +58,9 @@ protected:
 };
 }  // namespace
 
-frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_game(platform, settings)
+frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
+                 QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_game(platform, settings), m_advisor(advisor)
 {
     setWindowTitle(QStringLiteral("Kelbrune!"));
     // A fixed dialog frame: minimise and close, no maximise, no resizing.
@@ -83,9 +84,7 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
 
     connect(&m_game, &Game::changed, this, &frmMain::render);
     m_game.Form_Load();
-    m_showHints = m_settings.get(settingkeys::kShowHints,
-                                 settingkeys::defaultFor(settingkeys::kShowHints))
-                  == QLatin1String("True");
+    m_showHints = m_settings.flag(settingkeys::kShowHints);
     if (m_showHints)
         startAdvisor();
     render();
@@ -100,10 +99,13 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, QWidget *parent)
 
 frmMain::~frmMain()
 {
+    // The views read the game's score cards: they go first, before the game they show.
+    delete takeCentralWidget();
     // The program ends at once, not after the advisor's table.
-    m_advisor.cancel();
-    if (m_solver.joinable())
+    if (m_solver.joinable()) {
+        m_advisor.cancel();
         m_solver.join();
+    }
 }
 
 void frmMain::buildMenus()
@@ -208,13 +210,6 @@ void frmMain::startAdvisor()
     });
 }
 
-void frmMain::waitForHints()
-{
-    if (m_solver.joinable())
-        m_solver.join();
-    renderHint();
-}
-
 void frmMain::renderHint()
 {
     if (m_hintFrame->isHidden() == m_showHints)
@@ -231,8 +226,7 @@ void frmMain::renderHint()
 void frmMain::mnuShowHints_Click()
 {
     m_showHints = !m_showHints;
-    m_settings.save(settingkeys::kShowHints,
-                    m_showHints ? QStringLiteral("True") : QStringLiteral("False"));
+    m_settings.saveFlag(settingkeys::kShowHints, m_showHints);
     if (m_showHints)
         startAdvisor();
     renderHint();
@@ -260,7 +254,7 @@ void frmMain::render()
     if (m_cmdRoll->isEnabled() != m_game.rollEnabled())
         m_cmdRoll->setEnabled(m_game.rollEnabled());
     m_mnuSaveGame->setEnabled(m_game.saveEnabled());
-    m_mnuAnimateDice->setChecked(m_game.animateChecked());
+    m_mnuAnimateDice->setChecked(m_game.state().AnimateDice);
     m_scoreCardTop->refresh();
     m_scoreCardBottom->refresh();
     renderHint();

@@ -18,13 +18,16 @@ class Platform;
 class SettingsStore;
 
 // The main window: lays out the controls, routes each event to its handler in Game and draws
-// what the game says. Creating it runs the start-up (Form_Load).
+// what the game says. Creating it runs the start-up (Form_Load). The advisor is shared with the
+// caller, who may hand over one whose table is ready; else the window works it out in the
+// background when it is first needed.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    frmMain(Platform &platform, SettingsStore &settings, QWidget *parent = nullptr);
+    frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
+            QWidget *parent = nullptr);
     ~frmMain() override;
 
     Game &game() { return m_game; }
@@ -66,8 +69,6 @@ public:
     QAction *mnuShowHints() const { return m_mnuShowHints; }
     QGroupBox *hintFrame() const { return m_hintFrame; }
     QLabel *hintPanel() const { return m_hintText; }
-    // Blocks until the advisor's table is ready (if it is being worked out) and shows the hint.
-    void waitForHints();
     // The picture of a face 1..6 that a die box copies; a null picture for any other face.
     const QPixmap &imgDice(int face) const;
 
@@ -85,7 +86,7 @@ private:
 
     SettingsStore &m_settings;
     Game m_game;
-    OptimalPlay m_advisor;
+    OptimalPlay &m_advisor;
     std::thread m_solver;
     bool m_showHints = false;
     QGroupBox *m_hintFrame = nullptr;

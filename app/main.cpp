@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
 
     QtSettingsStore settings;
     QtPlatform platform;
-    frmMain window(platform, settings);
+    OptimalPlay advisor;
+    frmMain window(platform, settings, advisor);
     platform.setWindow(&window);
     QApplication::setWindowIcon(window.windowIcon());
     window.show();

@@ -2,6 +2,7 @@
 
 #include "NumericValue.h"
 #include "SaveFile.h"
+#include "SavedGameConversion.h"
 #include "ScoreCardLayout.h"
 #include "Scoring.h"
 #include "SettingsStore.h"
@@ -14,8 +15,6 @@
 namespace {
 const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)|*.sav");
 constexpr int kFramePause = 200;  // ms per animated frame
-constexpr int kBonusThreshold = 62;  // the bonus is earned by an upper sum above this
-constexpr int kBonus = 35;
 
 // A draw of the one random sequence scaled to 0..n-1; a source that strays to 1.0 stays in range.
 int scaled(double r, int n)
@@ -27,14 +26,14 @@ qint16 clamp16(int value)
 {
     return qint16(std::clamp(value, -32768, 32767));
 }
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
 }  // namespace
+
+QString shownName(const QString &name)
+{
+    if (name.size() <= kShownName)
+        return name;
+    return name.left(kShownName - 1) + QChar(0x2026);
+}
 
 Game::Game(Platform &platform, SettingsStore &settings, QObject *parent)
     : QObject(parent), m_platform(platform), m_settings(settings),
@@ -57,13 +56,12 @@ void Game::tell(const QString &title, const QString &text)
 QString Game::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
     emit changed();
-    return oneLine(m_platform.inputBox(prompt, title, defaultText));
+    return singleLine(m_platform.inputBox(prompt, title, defaultText));
 }
 
 void Game::Form_Load()
 {
-    m_state.AnimateDice = m_settings.get(settingkeys::kAnimateDice, QStringLiteral("True"))
-                          != QLatin1String("False");
+    m_state.AnimateDice = m_settings.flag(settingkeys::kAnimateDice);
     m_platform.seedRandom();
     m_rollEnabled = false;
     layout::setUpScoreCards(m_top, m_bottom);
@@ -75,11 +73,13 @@ void Game::Form_Load()
 
 void Game::cmdRoll_Click()
 {
-    // A roll that is under way pumps events; a click queued behind a New game or a Load must not
-    // start a second roll inside the first.
-    if (!m_rollEnabled || !m_state.GameInProgress || m_rolling)
+    // A roll under way pumps events: no second roll of the same game may start inside it. A
+    // roll of a game that has since been replaced only unwinds, so the new game may roll.
+    if (!m_rollEnabled || !m_state.GameInProgress
+        || (m_rolling && m_rollingGeneration == m_generation))
         return;
     m_rolling = true;
+    m_rollingGeneration = m_generation;
 
     m_diceEnabled = false;
     m_rollEnabled = false;
@@ -150,8 +150,7 @@ void Game::moveDie(int index, bool hold)
 void Game::mnuAnimateDice_Click()
 {
     m_state.AnimateDice = !m_state.AnimateDice;
-    m_settings.save(settingkeys::kAnimateDice,
-                    m_state.AnimateDice ? QStringLiteral("True") : QStringLiteral("False"));
+    m_settings.saveFlag(settingkeys::kAnimateDice, m_state.AnimateDice);
     emit changed();
 }
 
@@ -180,9 +179,11 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
 
     if (*category == Category::Kelbrune && score == 50)
         m_platform.playCue(Platform::Cue::Kelbrune);
+    const quint64 generation = m_generation;
     if (score == 0
-        && !ask(QStringLiteral("Zero Score?"),
-                QStringLiteral("Do you want to enter a zero in the selected row?")))
+        && (!ask(QStringLiteral("Zero Score?"),
+                 QStringLiteral("Do you want to enter a zero in the selected row?"))
+            || replaced(generation)))
         return;
 
     grid.setTextMatrix(row, player, QString::number(score));
@@ -207,22 +208,20 @@ void Game::UpdateTotals()
     const int col = m_state.CurrentPlayer;
     const int upperSum = m_state.UpperTotal[p];
     const int lowerSum = m_state.LowerTotal[p];
+    const int bonus = earnsUpperBonus(upperSum) ? kUpperBonus : 0;
+    // Sums read from an edited file may sit at the 16-bit limit: the cells show what the state
+    // holds, so the card and the winner never disagree.
+    const qint16 upperWithBonus = clamp16(upperSum + bonus);
+    m_state.GrandTotal[p] = clamp16(upperSum + lowerSum + bonus);
 
     m_top.setTextMatrix(layout::kTopTotal, col, QString::number(upperSum));
     m_bottom.setTextMatrix(layout::kBottomLowerTotal, col, QString::number(lowerSum));
-    int upperWithBonus = upperSum;
-    if (upperSum > kBonusThreshold) {
-        m_top.setTextMatrix(layout::kTopBonus, col, QStringLiteral("35"));
-        upperWithBonus += kBonus;
-    }
+    if (bonus > 0)
+        m_top.setTextMatrix(layout::kTopBonus, col, QString::number(kUpperBonus));
     m_top.setTextMatrix(layout::kTopUpperTotal, col, QString::number(upperWithBonus));
     m_bottom.setTextMatrix(layout::kBottomUpperTotal, col,
                            m_top.textMatrix(layout::kTopUpperTotal, col));
-    int grand = upperSum + lowerSum;
-    if (upperSum > kBonusThreshold)
-        grand += kBonus;
-    m_state.GrandTotal[p] = clamp16(grand);
-    m_bottom.setTextMatrix(layout::kBottomGrandTotal, col, QString::number(grand));
+    m_bottom.setTextMatrix(layout::kBottomGrandTotal, col, QString::number(m_state.GrandTotal[p]));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -251,11 +250,16 @@ void Game::AdvanceTurn()
         m_state.CurrentPlayer = 1;
         ++m_state.RoundCount;
         if (m_state.RoundCount == 13) {
-            const QString winners = WinnerNames();
+            QStringList names;
+            for (int p : winners())
+                names << shownName(m_state.PlayerNames[std::size_t(p)]);
             m_platform.playCue(Platform::Cue::GameOver);
+            const quint64 generation = m_generation;
             tell(QStringLiteral("Game Over!"),
-                 QStringLiteral("The game is over!\r\nCongratulations to ") + winners
-                     + QStringLiteral(" who won the game!"));
+                 QStringLiteral("The game is over!\r\nCongratulations to ")
+                     + names.join(QStringLiteral(" and ")) + QStringLiteral(" who won the game!"));
+            if (replaced(generation))
+                return;
             m_rollEnabled = false;
             m_state.GameInProgress = false;
             m_saveEnabled = false;
@@ -268,23 +272,30 @@ void Game::AdvanceTurn()
     m_top.setCellBackColor(colours::kRed);
 }
 
-QString Game::WinnerNames() const
+std::vector<int> Game::winners() const
 {
-    std::vector<std::pair<QString, int>> ranked;
+    std::vector<int> ranked;
     for (int p = 1; p <= m_state.NumPlayers && p <= layout::kMaxPlayers; ++p)
-        ranked.emplace_back(m_state.PlayerNames[std::size_t(p)], m_state.GrandTotal[std::size_t(p)]);
-    if (ranked.empty())
-        return {};
+        ranked.push_back(p);
+    auto total = [this](int p) { return m_state.GrandTotal[std::size_t(p)]; };
     // Exchange sort on strictly smaller totals: players with equal totals keep their order.
     for (std::size_t j = 0; j < ranked.size(); ++j)
         for (std::size_t k = j + 1; k < ranked.size(); ++k)
-            if (ranked[j].second < ranked[k].second)
+            if (total(ranked[j]) < total(ranked[k]))
                 std::swap(ranked[j], ranked[k]);
-    QString result = ranked[0].first;
-    for (std::size_t k = 1; k < ranked.size(); ++k)
-        if (ranked[k].second == ranked[0].second)
-            result += QStringLiteral(" and ") + ranked[k].first;
-    return result;
+    std::vector<int> best;
+    for (int p : ranked)
+        if (total(p) == total(ranked.front()))
+            best.push_back(p);
+    return best;
+}
+
+QString Game::WinnerNames() const
+{
+    QStringList names;
+    for (int p : winners())
+        names << m_state.PlayerNames[std::size_t(p)];
+    return names.join(QStringLiteral(" and "));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -324,20 +335,33 @@ void Game::endAbandonedGame()
     m_saveEnabled = false;
 }
 
+void Game::replaceGame()
+{
+    ++m_generation;
+    // A roll of the old game is waiting out a frame: it must unwind now, not hold up the new
+    // game's first roll.
+    if (m_rolling)
+        m_platform.cancelWait();
+}
+
 void Game::mnuNewGame_Click()
 {
-    m_state.DefNumPlayers = numericValue(
-        m_settings.get(settingkeys::kDefNumPlayers, settingkeys::defaultFor(settingkeys::kDefNumPlayers)));
+    m_state.DefNumPlayers = numericValue(m_settings.value(settingkeys::kDefNumPlayers));
+    quint64 generation = m_generation;
     if (m_state.GameInProgress
-        && !ask(QStringLiteral("Game In Progress"),
-                QStringLiteral("There is a game in progress.\r\nDo you still want a new game?")))
+        && (!ask(QStringLiteral("Game In Progress"),
+                 QStringLiteral("There is a game in progress.\r\nDo you still want a new game?"))
+            || replaced(generation)))
         return;
 
     clearScoreCard();
-    ++m_generation;
+    replaceGame();
+    generation = m_generation;
 
     const QString count = input(QStringLiteral("How Many Players? (1-6)"), QStringLiteral("Kelbrune!"),
                                 QString::number(m_state.DefNumPlayers));
+    if (replaced(generation))
+        return;
     m_state.NumPlayers = numericValue(count);
     m_settings.save(settingkeys::kDefNumPlayers, QString::number(m_state.NumPlayers));
     if (m_state.NumPlayers < 1 || m_state.NumPlayers > layout::kMaxPlayers) {
@@ -348,10 +372,11 @@ void Game::mnuNewGame_Click()
 
     for (int n = 1; n <= m_state.NumPlayers; ++n) {
         const QString key = settingkeys::defPlayer(n);
-        const QString suggested = m_settings.get(key, QStringLiteral("Player") + QString::number(n));
         const QString name = input(QStringLiteral("Please enter a name for Player #")
                                        + QString::number(n) + QLatin1Char(':'),
-                                   QStringLiteral("Player Name"), suggested);
+                                   QStringLiteral("Player Name"), m_settings.value(key));
+        if (replaced(generation))
+            return;
         m_state.PlayerNames[std::size_t(n)] = name;
         m_settings.save(key, name);
     }
@@ -370,32 +395,6 @@ void Game::mnuNewGame_Click()
 // ---------------------------------------------------------------------------------------------
 // Save and load
 
-SavedGame Game::snapshot() const
-{
-    SavedGame saved;
-    const int players = std::clamp<int>(m_state.NumPlayers, 0, layout::kMaxPlayers);
-    for (int p = 1; p <= players; ++p) {
-        SavedPlayer player;
-        player.name = m_state.PlayerNames[std::size_t(p)];
-        player.upperTotal = m_state.UpperTotal[std::size_t(p)];
-        player.lowerTotal = m_state.LowerTotal[std::size_t(p)];
-        player.grandTotal = m_state.GrandTotal[std::size_t(p)];
-        for (int r = 1; r < m_top.rows(); ++r)
-            player.top[std::size_t(r - 1)] = {m_top.textMatrix(r, p), qint32(m_top.cell(r, p).back)};
-        for (int r = 1; r < m_bottom.rows(); ++r)
-            player.bottom[std::size_t(r - 1)] = {m_bottom.textMatrix(r, p),
-                                                 qint32(m_bottom.cell(r, p).back)};
-        saved.players.push_back(player);
-    }
-    saved.currentPlayer = m_state.CurrentPlayer;
-    saved.rollCount = m_state.RollCount;
-    saved.roundCount = m_state.RoundCount;
-    saved.rollEnabled = m_rollEnabled;
-    saved.diceValue = m_state.DiceValue;
-    saved.diceSaved = m_state.DiceSaved;
-    return saved;
-}
-
 void Game::mnuSaveGame_Click()
 {
     if (!m_state.GameInProgress) {
@@ -403,19 +402,24 @@ void Game::mnuSaveGame_Click()
         emit changed();
         return;
     }
+    const quint64 generation = m_generation;
     QString path;
     for (;;) {
         emit changed();
         path = m_platform.saveFileName(kSaveFilter);
-        if (path.isEmpty())
+        if (path.isEmpty() || replaced(generation))
             return;
         if (!QFileInfo(path).isFile())
             break;
-        if (ask(QStringLiteral("File Exists."),
-                path + QStringLiteral(" already exists.\r\nOverwrite?")))
+        const bool overwrite = ask(QStringLiteral("File Exists."),
+                                   path + QStringLiteral(" already exists.\r\nOverwrite?"));
+        if (replaced(generation))
+            return;
+        if (overwrite)
             break;
     }
-    if (const auto failure = writeSavedGame(path, snapshot()))
+    if (const auto failure =
+            writeSavedGame(path, toSavedGame(m_state, m_top, m_bottom, m_rollEnabled)))
         tell(QStringLiteral("Save Failed"),
              QStringLiteral("The game could not be saved to ") + path + QStringLiteral(".\r\n")
                  + *failure);
@@ -444,41 +448,10 @@ void Game::mnuLoadGame_Click()
 
 void Game::apply(const SavedGame &saved)
 {
-    ++m_generation;
+    replaceGame();
     m_state.NumPlayers = qint16(saved.players.size());
     clearScoreCard();
-    for (int p = 1; p <= m_state.NumPlayers; ++p) {
-        const SavedPlayer &player = saved.players[std::size_t(p - 1)];
-        m_state.PlayerNames[std::size_t(p)] = player.name;
-        m_top.setTextMatrix(0, p, player.name);
-        m_state.UpperTotal[std::size_t(p)] = player.upperTotal;
-        m_state.LowerTotal[std::size_t(p)] = player.lowerTotal;
-        m_state.GrandTotal[std::size_t(p)] = player.grandTotal;
-        auto restore = [p](ScoreCard &grid, int row, const SavedCell &cell) {
-            const Colour back = Colour(quint32(cell.colour));
-            grid.setTextMatrix(row, p, cell.text);
-            grid.setRow(row);
-            grid.setCol(p);
-            grid.setCellBackColor(back);
-            // The file keeps no text colour or weight: an entry looks as it did when it was
-            // made, any other cell plain, whatever the card showed before.
-            const bool entry = back == colours::kScoredBack || back == colours::kZeroBack;
-            grid.setCellForeColor(back == colours::kScoredBack ? colours::kScoredText
-                                  : back == colours::kZeroBack ? colours::kZeroText
-                                                               : colours::kWindowText);
-            grid.setCellFontBold(entry);
-        };
-        for (int r = 1; r < m_top.rows(); ++r)
-            restore(m_top, r, player.top[std::size_t(r - 1)]);
-        for (int r = 1; r < m_bottom.rows(); ++r)
-            restore(m_bottom, r, player.bottom[std::size_t(r - 1)]);
-    }
-    m_state.CurrentPlayer = saved.currentPlayer;
-    m_state.RollCount = saved.rollCount;
-    m_state.RoundCount = saved.roundCount;
-    m_state.DiceValue = saved.diceValue;
-    m_state.DiceSaved = saved.diceSaved;
-
+    fromSavedGame(saved, m_state, m_top, m_bottom);
     for (std::size_t d = 0; d < 5; ++d) {
         const int face = m_state.DiceValue[d];
         m_savedFaces[d] = m_state.DiceSaved[d] ? face : 0;
@@ -504,9 +477,11 @@ void Game::markCurrentPlayer()
 
 bool Game::confirmClose()
 {
+    const quint64 generation = m_generation;
     if (m_state.GameInProgress
-        && !ask(QStringLiteral("Game in progress"),
-                QStringLiteral("A game is in progress.\r\nDo you still want to quit?")))
+        && (!ask(QStringLiteral("Game in progress"),
+                 QStringLiteral("A game is in progress.\r\nDo you still want to quit?"))
+            || replaced(generation)))
         return false;
     m_quitting = true;
     return true;

@@ -10,6 +10,11 @@
 class SettingsStore;
 struct SavedGame;
 
+// What a message box or the hint panel shows of a name: at most kShownName characters, a longer
+// name cut short with an ellipsis. Names themselves are kept whole.
+constexpr int kShownName = 40;
+QString shownName(const QString &name);
+
 // The game as the main window holds it: the state record, the two score card grids, what the
 // dice boxes show and which controls are enabled, and the logic of every handler. The window
 // routes each event here and draws what these accessors say.
@@ -33,7 +38,6 @@ public:
     bool diceEnabled() const { return m_diceEnabled; }
     bool rollEnabled() const { return m_rollEnabled; }
     bool saveEnabled() const { return m_saveEnabled; }
-    bool animateChecked() const { return m_state.AnimateDice; }
     // True once Exit (or an accepted close) has ended the program.
     bool quitting() const { return m_quitting; }
     // True while a roll is under way (its frames pump the window's events).
@@ -60,8 +64,6 @@ public:
     void UpdateTotals();
     QString WinnerNames() const;
 
-    SavedGame snapshot() const;
-
 signals:
     // Fires after every change the window shows, and before any prompt or event pumping, so the
     // window is up to date whenever it can be seen.
@@ -71,13 +73,20 @@ private:
     // Moves die index from the table row to the saved row (hold) or back.
     void moveDie(int index, bool hold);
     void scoreClick(ScoreCard &grid, bool upper);
+    // The prompts. A game replaced while one is open (a Load that overtakes it) makes replaced()
+    // true for the generation taken before it: the handler that asked must then stop.
     bool ask(const QString &title, const QString &text);
     void tell(const QString &title, const QString &text);
     QString input(const QString &prompt, const QString &title, const QString &defaultText);
+    bool replaced(quint64 generation) const { return generation != m_generation; }
+    // Players 1..NumPlayers with the highest grand total, in player order.
+    std::vector<int> winners() const;
     void clearScoreCard();
     void clearDice();
     void endAbandonedGame();
     void markCurrentPlayer();
+    // A new or loaded game takes the place of the one on the card.
+    void replaceGame();
     void apply(const SavedGame &saved);
 
     Platform &m_platform;
@@ -93,6 +102,7 @@ private:
     bool m_quitting = false;
     bool m_rolling = false;
     // Raised whenever the game is replaced (New game clears the card, a Load succeeds), so a roll
-    // under way stops drawing onto the new game.
+    // or a prompt under way stops acting on the new game.
     quint64 m_generation = 0;
+    quint64 m_rollingGeneration = 0;  // the game the roll under way belongs to
 };

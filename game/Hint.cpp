@@ -76,7 +76,7 @@ QString hintText(const Game &game, const OptimalPlay &advisor)
     }
     const QString &name = s.PlayerNames[std::size_t(s.CurrentPlayer)];
     if (!name.isEmpty())
-        move = name + QStringLiteral(": ") + move;
+        move = shownName(name) + QStringLiteral(": ") + move;
     return move + QStringLiteral("\nExpected final score with best play: ")
            + QString::number(advice->expectedFinal, 'f', 1);
 }

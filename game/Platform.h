@@ -9,6 +9,7 @@ class Platform
 {
 public:
     enum class Cue { DieRoll, Kelbrune, GameOver };
+    static constexpr int kMaxAnswer = 100;
 
     virtual ~Platform() = default;
 
@@ -16,7 +17,8 @@ public:
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
     // Modal box with a single OK button, no icon.
     virtual void tell(const QString &title, const QString &text) = 0;
-    // Modal single-line input box; returns "" when cancelled. The answer never holds a line break.
+    // Modal single-line input box; returns "" when cancelled. It takes at most kMaxAnswer
+    // characters.
     virtual QString inputBox(const QString &prompt, const QString &title,
                              const QString &defaultText) = 0;
     // Modal file dialogs; "" when cancelled. The one dialog offers the path chosen last in either.
@@ -29,8 +31,11 @@ public:
 
     // Processes the pending window events once.
     virtual void pumpEvents() = 0;
-    // Waits at least ms milliseconds while the window goes on handling its events.
+    // Waits at least ms milliseconds while the window goes on handling its events, unless
+    // cancelWait() ends the wait sooner.
     virtual void waitFrame(int ms) = 0;
+    // Ends a waitFrame() under way as soon as the event being handled is done; nothing otherwise.
+    virtual void cancelWait() = 0;
 
     // Seeds the random source from the clock; called once at start-up.
     virtual void seedRandom() = 0;

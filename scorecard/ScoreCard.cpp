@@ -3,7 +3,7 @@
 #include <algorithm>
 
 ScoreCard::ScoreCard(int rows, int cols, int fixedRows, int fixedCols, int defaultColWidth)
-    : m_rows(rows), m_cols(cols), m_fixedRows(fixedRows), m_fixedCols(fixedCols),
+    : m_rows(rows), m_cols(cols),
       m_cells(std::size_t(rows * cols)), m_colWidths(std::size_t(cols), defaultColWidth)
 {
     for (int r = 0; r < rows; ++r) {
@@ -55,7 +55,6 @@ void ScoreCard::setCellBackColor(Colour c) { current().back = c; }
 void ScoreCard::setCellForeColor(Colour c) { current().fore = c; }
 void ScoreCard::setCellFontBold(bool on) { current().bold = on; }
 void ScoreCard::setCellFontItalic(bool on) { current().italic = on; }
-Colour ScoreCard::cellBackColor() const { return m_cells[std::size_t(index(m_row, m_col))].back; }
 
 int ScoreCard::colWidth(int col) const
 {

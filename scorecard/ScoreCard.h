@@ -7,8 +7,7 @@
 
 // One grid of the score card: a fixed number of rows and columns of cells, each with its text
 // and attributes. The grid is the only store of the category scores; the window is a view of it.
-// Like the grid control it stands for, it has a current cell (row(), col()) that the attribute
-// setters act on.
+// It has a current cell (row(), col()), a cursor that the attribute setters act on.
 class ScoreCard
 {
 public:
@@ -27,8 +26,6 @@ public:
 
     int rows() const { return m_rows; }
     int cols() const { return m_cols; }
-    int fixedRows() const { return m_fixedRows; }
-    int fixedCols() const { return m_fixedCols; }
 
     // The current cell; out-of-range values are clamped into the grid.
     int row() const { return m_row; }
@@ -47,7 +44,6 @@ public:
     void setCellForeColor(Colour c);
     void setCellFontBold(bool on);
     void setCellFontItalic(bool on);
-    Colour cellBackColor() const;
 
     // Widths in twips.
     int colWidth(int col) const;
@@ -67,8 +63,6 @@ private:
 
     int m_rows;
     int m_cols;
-    int m_fixedRows;
-    int m_fixedCols;
     int m_row = 0;
     int m_col = 0;
     bool m_enabled = true;

@@ -25,7 +25,6 @@ constexpr int kTopUpperTotal = 9;
 constexpr int kBottomLowerTotal = 8;
 constexpr int kBottomUpperTotal = 9;
 constexpr int kBottomGrandTotal = 10;
-constexpr int kBottomKelbrune = 6;
 
 const QStringList &topLabels();
 const QStringList &bottomLabels();

@@ -81,7 +81,8 @@ int child(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Kelbrune!"));
     QtSettingsStore settings;
     QtPlatform platform;
-    frmMain window(platform, settings);
+    OptimalPlay advisor;
+    frmMain window(platform, settings, advisor);
     platform.setWindow(&window);
     PaintProbe probe(&window);
     window.show();

@@ -48,7 +48,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ScriptedPlatform platform;
     MemorySettings settings;
-    frmMain window(platform, settings);
+    OptimalPlay advisor;
+    frmMain window(platform, settings, advisor);
     window.mnuAnimateDice_Click();  // no frame waits; the draws are the same
 
     playOneGame(platform, window);

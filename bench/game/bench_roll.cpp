@@ -37,7 +37,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     BenchPlatform platform;
     MemorySettings settings;
-    frmMain window(platform, settings);
+    OptimalPlay advisor;
+    frmMain window(platform, settings, advisor);
     window.show();
     window.mnuNewGame_Click();
     QApplication::processEvents();

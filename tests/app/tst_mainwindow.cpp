@@ -144,7 +144,7 @@ void MainWindowTest::startUpState()
     if (present)
         settings.values.insert(settingkeys::kAnimateDice, stored);
     ScriptedPlatform platform;
-    frmMain window(platform, settings);
+    frmMain window(platform, settings, Table::readyAdvisor());
 
     GameState expected;
     expected.AnimateDice = animate;

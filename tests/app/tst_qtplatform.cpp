@@ -476,11 +476,13 @@ void QtPlatformTest::inputBox_data()
     QTest::newRow("emptied and OK") << name << player << "Player 1" << name << Entry::Type << ""
                                     << "";
     QTest::newRow("pasted CR LF") << name << player << "Player 1" << name << Entry::Paste
-                                  << "Ann\r\nLee" << "AnnLee";
+                                  << "Ann\r\nLee" << "Ann\r\nLee";
     QTest::newRow("pasted trailing LF") << count << kelbrune << "2" << count << Entry::Paste
-                                        << "3\n" << "3";
+                                        << "3\n" << "3\n";
     QTest::newRow("set with CR alone") << name << player << "" << name << Entry::Set
-                                       << "Ann\rLee\r\n" << "AnnLee";
+                                       << "Ann\rLee\r\n" << "Ann\rLee\r\n";
+    QTest::newRow("typed beyond the longest answer") << name << player << "" << name << Entry::Type
+                                                     << QString(150, 'a') << QString(100, 'a');
     QTest::newRow("typed then Cancel") << name << player << "Player 1" << name
                                        << Entry::TypeThenCancel << "Bob" << "";
     QTest::newRow("Escape") << count << kelbrune << "2" << count << Entry::Escape << "" << "";
@@ -594,7 +596,7 @@ void QtPlatformTest::fileDialogOffersSavedGames()
     if (save) {
         QCOMPARE(seen.acceptMode, QFileDialog::AcceptSave);
         QVERIFY(!seen.confirmsOverwrite);
-        QCOMPARE(seen.defaultSuffix, QString());
+        QCOMPARE(seen.defaultSuffix, QStringLiteral("sav"));
     } else {
         QCOMPARE(seen.acceptMode, QFileDialog::AcceptOpen);
         QCOMPARE(seen.fileMode, QFileDialog::ExistingFile);
@@ -608,7 +610,7 @@ void QtPlatformTest::fileDialogOffersSavedGames()
 
 void QtPlatformTest::saveDialogTakesNewName()
 {
-    const QString fresh = m_dir.filePath(QStringLiteral("fresh"));
+    const QString fresh = m_dir.filePath(QStringLiteral("fresh.sav"));
     QFile::remove(fresh);
 
     QtPlatform platform;

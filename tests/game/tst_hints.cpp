@@ -46,10 +46,9 @@ void HintTest::storedSettingShowsThePanelAtStartUp()
     ScriptedPlatform platform;
     MemorySettings settings;
     settings.values.insert("ShowHints", "True");
-    frmMain window(platform, settings);
+    frmMain window(platform, settings, Table::readyAdvisor());
     QVERIFY(!window.hintFrame()->isHidden());
     QVERIFY(window.mnuShowHints()->isChecked());
-    window.waitForHints();
     QCOMPARE(window.hintPanel()->text(), QString());  // no game yet
 }
 
@@ -57,7 +56,6 @@ void HintTest::panelFollowsAScriptedTurn()
 {
     Table t;
     t.window.mnuShowHints_Click();
-    t.window.waitForHints();
     t.newGame({"Ann", ""});
     QCOMPARE(t.window.hintPanel()->text(),
              QStringLiteral("Ann: Roll the dice.") + kExpected + QStringLiteral("245.9"));
@@ -90,7 +88,6 @@ void HintTest::panelFollowsAScriptedTurn()
     // With rolls left and nothing worth scoring yet, the hint keeps dice by face.
     Table k;
     k.window.mnuShowHints_Click();
-    k.window.waitForHints();
     k.newGame({"Kim"});
     k.roll("6 6 6 6 1");
     QCOMPARE(moveLine(k.window.hintPanel()->text()), QStringLiteral("Kim: Keep 6 6 6 6, roll again."));
@@ -100,7 +97,6 @@ void HintTest::noHintWithoutAGame()
 {
     Table t;
     t.window.mnuShowHints_Click();
-    t.window.waitForHints();
     QCOMPARE(t.window.hintPanel()->text(), QString());
     t.platform.inputAnswers << "9";
     t.window.mnuNewGame_Click();

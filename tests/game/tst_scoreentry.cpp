@@ -100,11 +100,11 @@ void ScoreEntryTest::zeroDeclinedChangesNothing()
     t.newGame({"Ann", "Bob"});
     t.roll("1 1 1 5 6");
     const GameState before = t.state();
-    const SavedGame card = t.game().snapshot();
+    const SavedGame card = t.snapshot();
     t.platform.yesNoAnswers << false;
     t.scoreTop(2);
     QCOMPARE(t.state(), before);
-    QVERIFY(t.game().snapshot() == card);
+    QVERIFY(t.snapshot() == card);
     QCOMPARE(t.top().cell(2, 1).back, colours::kWhite);
     // The same player may roll again and choose another row.
     QVERIFY(t.game().rollEnabled());
@@ -149,12 +149,12 @@ void ScoreEntryTest::nonCategoryRowsAreIgnored()
     t.newGame({"Ann"});
     t.roll("1 2 3 4 6");
     const GameState before = t.state();
-    const SavedGame card = t.game().snapshot();
+    const SavedGame card = t.snapshot();
     t.platform.clearRecords();
     for (int col : {0, 1, 3})
         upper ? t.window.clickScoreCardTop(row, col) : t.window.clickScoreCardBottom(row, col);
     QCOMPARE(t.state(), before);
-    QVERIFY(t.game().snapshot() == card);
+    QVERIFY(t.snapshot() == card);
     QVERIFY(t.platform.prompts.isEmpty());
 }
 

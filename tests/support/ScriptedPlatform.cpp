@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include <utility>
+
 void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5> &held, int frames)
 {
     const QStringList parts = faces.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -16,10 +18,17 @@ void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5
     }
 }
 
+void ScriptedPlatform::prompted(const QString &title)
+{
+    if (m_promptCommand && title == m_promptTitle)
+        std::exchange(m_promptCommand, nullptr)();
+}
+
 bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
 {
     prompts.append({Prompt::YesNo, title, text, {}});
     events.append(QStringLiteral("yes/no ") + title);
+    prompted(title);
     if (yesNoAnswers.isEmpty()) {
         unexpected.append(QStringLiteral("yes/no: ") + title);
         return false;
@@ -31,6 +40,7 @@ void ScriptedPlatform::tell(const QString &title, const QString &text)
 {
     prompts.append({Prompt::Ok, title, text, {}});
     events.append(QStringLiteral("ok ") + title);
+    prompted(title);
 }
 
 QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
@@ -38,6 +48,7 @@ QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
 {
     prompts.append({Prompt::Input, title, prompt, defaultText});
     events.append(QStringLiteral("input ") + title);
+    prompted(title);
     if (inputAnswers.isEmpty()) {
         unexpected.append(QStringLiteral("input: ") + prompt);
         return {};
@@ -49,6 +60,7 @@ QString ScriptedPlatform::openFileName(const QString &filter)
 {
     prompts.append({Prompt::OpenFile, {}, filter, {}});
     events.append(QStringLiteral("open"));
+    prompted({});
     if (fileAnswers.isEmpty()) {
         unexpected.append(QStringLiteral("open file"));
         return {};
@@ -60,6 +72,7 @@ QString ScriptedPlatform::saveFileName(const QString &filter)
 {
     prompts.append({Prompt::SaveFile, {}, filter, {}});
     events.append(QStringLiteral("save"));
+    prompted({});
     if (fileAnswers.isEmpty()) {
         unexpected.append(QStringLiteral("save file"));
         return {};

@@ -38,6 +38,7 @@ public:
     int draws = 0;
     int pumps = 0;
     QList<int> waits;
+    int waitCancels = 0;
     int seeds = 0;
     bool quitCalled = false;
 
@@ -59,6 +60,14 @@ public:
         m_waitCommand = std::move(command);
     }
 
+    // Runs once, from inside the next prompt with this title, before it is answered: as a
+    // command that overtakes a box while it closes.
+    void duringPrompt(const QString &title, std::function<void()> command)
+    {
+        m_promptTitle = title;
+        m_promptCommand = std::move(command);
+    }
+
     // Scripts the draws of one roll whose last frame shows these faces ("2 2 3 3 3"); held dice
     // draw nothing and their faces in the text are ignored. frames is 6..20.
     void scriptRoll(const QString &faces, const std::array<bool, 5> &held = {}, int frames = 6);
@@ -74,6 +83,7 @@ public:
     void playCue(Cue cue) override;
     void pumpEvents() override;
     void waitFrame(int ms) override;
+    void cancelWait() override { ++waitCancels; }
     void seedRandom() override { ++seeds; }
     double random() override;
     void quit() override
@@ -87,7 +97,11 @@ public:
     void clearRecords();
 
 private:
+    void prompted(const QString &title);
+
     std::mt19937 m_fallback{20261206u};
+    QString m_promptTitle;
+    std::function<void()> m_promptCommand;
     int m_commandPump = -1;
     std::function<void()> m_command;
     int m_waitCommandAt = -1;

@@ -2,6 +2,7 @@
 
 #include "MemorySettings.h"
 #include "SaveFile.h"
+#include "SavedGameConversion.h"
 #include "ScriptedPlatform.h"
 #include "frmMain.h"
 
@@ -13,12 +14,27 @@
 // what a player does.
 struct Table
 {
+    // One advisor for every table of a test program, its table worked out once.
+    static OptimalPlay &readyAdvisor()
+    {
+        static OptimalPlay advisor;
+        advisor.solve();
+        return advisor;
+    }
+
+    explicit Table(OptimalPlay &advisor = readyAdvisor()) : window(platform, settings, advisor) {}
+
     ScriptedPlatform platform;
     MemorySettings settings;
-    frmMain window{platform, settings};
+    frmMain window;
     QTemporaryDir files;  // saved games the table writes for itself
 
     Game &game() { return window.game(); }
+    // The game as Game > Save would write it.
+    SavedGame snapshot()
+    {
+        return toSavedGame(game().state(), game().top(), game().bottom(), game().rollEnabled());
+    }
     const GameState &state() { return window.game().state(); }
     const ScoreCard &top() { return window.game().top(); }
     const ScoreCard &bottom() { return window.game().bottom(); }
