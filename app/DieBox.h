@@ -12,7 +12,6 @@ class DieBox : public QWidget
 public:
     DieBox(int index, QWidget *parent = nullptr);
 
-    int index() const { return m_index; }
     // The face shown, 1..6, or 0 when the box is empty.
     int face() const { return m_face; }
     // Repaints only when the face changes.

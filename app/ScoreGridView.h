@@ -46,8 +46,6 @@ class ScoreGridView : public QTableView
 public:
     ScoreGridView(const ScoreCard &card, QWidget *parent = nullptr);
 
-    const ScoreCard &card() const { return m_card; }
-
     // Brings the view in line with the card; does nothing when the card is unchanged.
     void refresh();
 

@@ -369,11 +369,11 @@ void MainWindowTest::gridShape()
     QVERIFY(QTest::qWaitForWindowExposed(&t.window));
 
     for (ScoreGridView *grid : {t.window.ScoreCardTop(), t.window.ScoreCardBottom()}) {
-        QCOMPARE(grid->card().colWidth(0), 1340);
+        QCOMPARE((grid == t.window.ScoreCardTop() ? t.top() : t.bottom()).colWidth(0), 1340);
         QCOMPARE(grid->columnWidth(0), 89);
         int widths = grid->columnWidth(0);
         for (int c = 1; c < layout::kCols; ++c) {
-            QCOMPARE(grid->card().colWidth(c), 990);
+            QCOMPARE((grid == t.window.ScoreCardTop() ? t.top() : t.bottom()).colWidth(c), 990);
             QCOMPARE(grid->columnWidth(c), 66);
             widths += grid->columnWidth(c);
         }
