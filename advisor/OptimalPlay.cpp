@@ -418,3 +418,39 @@ std::optional<double> OptimalPlay::expectedFinalScore(const Position &position) 
         return std::nullopt;
     return advice->expectedFinal;
 }
+
+std::optional<OptimalPlay::Choices> OptimalPlay::choices(const Position &position) const
+{
+    if (!ready() || !withinLimits(position) || position.rollsMade == 0)
+        return std::nullopt;
+
+    const std::uint16_t mask = position.usedMask;
+    const int upper = tableUpper(mask, position.upperSum);
+    const DiceSets &sets = DiceSets::instance();
+    const Entries<1> entries(mask, {upper},
+                             [this](std::uint16_t m, int u) { return future(m, u); });
+    const int roll = sets.rollOf(position.dice);
+
+    Choices choices;
+    for (int c = 0; c < kCategoryCount; ++c)
+        choices.entry[std::size_t(c)] = (mask & usedBit(Category(c)))
+                                            ? kNone
+                                            : position.pointsSoFar + entries.worth(c, roll);
+    if (position.rollsMade == 3)
+        return choices;
+
+    SetValues<1> last;
+    SetValues<1> middle;
+    entries.lastRoll(last);
+    keepWorth(last);
+    if (position.rollsMade == 1) {
+        bestKeep(last, middle);
+        keepWorth(middle);
+    }
+    const SetValues<1> &keep = position.rollsMade == 1 ? middle : last;
+    const int rollSet = kFirstRoll + roll;
+    for (int k = kFirstRoll - 1; k >= 0; --k)
+        if (sets.contains(rollSet, k))
+            choices.keeps.push_back({sets.faces(k), position.pointsSoFar + keep[std::size_t(k)][0]});
+    return choices;
+}

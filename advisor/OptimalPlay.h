@@ -3,6 +3,7 @@
 #include "Advice.h"
 #include "Position.h"
 
+#include <array>
 #include <atomic>
 #include <mutex>
 #include <optional>
@@ -46,6 +47,24 @@ public:
     std::optional<Advice> advise(const Position &position) const;
     // advise(position)->expectedFinal.
     std::optional<double> expectedFinalScore(const Position &position) const;
+
+    // Every move open after a roll and what each is worth, weighed as advise() weighs them: the
+    // position's points so far plus the expected points still to come with best play after it.
+    struct Choices
+    {
+        struct Keep
+        {
+            std::vector<int> faces;  // ascending; empty means roll all five
+            double worth = 0.0;
+        };
+        // By category: the worth of entering the dice there now; NaN for a used category.
+        std::array<double, kCategoryCount> entry{};
+        // With rolls left, every distinct set of fewer than five of the dice, larger sets first;
+        // empty after the third roll.
+        std::vector<Keep> keeps;
+    };
+    // None where advise() gives none, and before the first roll of a turn (nothing to choose yet).
+    std::optional<Choices> choices(const Position &position) const;
 
 private:
     void build();

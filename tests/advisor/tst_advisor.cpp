@@ -1,3 +1,4 @@
+#include "ComputerPlayer.h"
 #include "OptimalPlay.h"
 
 #include <QTest>
@@ -88,6 +89,9 @@ private slots:
     void turnStartIsTheMeanOverFirstRolls();
     void keepIsTheMeanOverItsRerolls();
     void seededGamesAverageTheOptimum();
+    void weakerStrengthsNeverBlunder_data();
+    void weakerStrengthsNeverBlunder();
+    void seatsPlayWholeGames();
 
 private:
     OptimalPlay m_play;
@@ -375,6 +379,99 @@ void AdvisorTest::cancelledSolveNeverBecomesReady()
     play.solve();
     QVERIFY(!play.ready());
     QVERIFY(!play.advise(Position{}).has_value());
+}
+
+void AdvisorTest::weakerStrengthsNeverBlunder_data()
+{
+    QTest::addColumn<Position>("at");
+    QTest::addColumn<QString>("entered");  // empty: any move, but never a zero entry
+    auto row = [](const char *name, const char *free, int upper, int rolls, const char *roll,
+                  const char *entered) {
+        QTest::newRow(name) << position(QString::fromLatin1(free), upper, 100, rolls, roll)
+                            << QString::fromLatin1(entered);
+    };
+    row("large straight, empty card", "all", 0, 1, "2 3 4 5 6", "LgStraight");
+    row("five alike", "Fours Kelbrune FullHouse", 40, 1, "4 4 4 4 4", "Kelbrune");
+    row("full house or zeros", "FullHouse Kelbrune LgStraight Aces", 40, 3, "2 2 5 5 5", "");
+    row("three aces or zeros", "Aces Kelbrune LgStraight", 40, 3, "1 1 1 2 4", "");
+    row("high chance or zeros", "Chance Kelbrune FullHouse", 40, 3, "6 6 5 4 3", "");
+    row("only zeros, rolls left", "Kelbrune", 40, 2, "1 2 3 4 6", "");
+}
+
+void AdvisorTest::weakerStrengthsNeverBlunder()
+{
+    QFETCH(Position, at);
+    QFETCH(QString, entered);
+    for (Strength strength : {Strength::Beginner, Strength::Casual, Strength::Strong})
+        for (std::uint64_t seed = 0; seed < 200; ++seed) {
+            const ComputerMove move = ComputerPlayer(strength, m_play, seed).decide(at).value();
+            const bool score = move.kind == ComputerMove::Kind::Score;
+            if (!entered.isEmpty())
+                QCOMPARE(QLatin1String(score ? kNames[int(move.category)] : "a keep"), entered);
+            else if (score)
+                QVERIFY2(categoryScore(move.category, at.dice) > 0, kNames[int(move.category)]);
+        }
+}
+
+// Whole seeded games, the table-free strengths with no table: two seats with one seed move alike,
+// Perfect as advised, the others with another seed otherwise somewhere; every move is allowed.
+// No move without a needed table, on a full card or after a fourth roll.
+void AdvisorTest::seatsPlayWholeGames()
+{
+    const OptimalPlay unsolved;
+    std::uniform_int_distribution<int> die(1, 6);
+    for (int s = 0; s < kStrengthCount; ++s) {
+        const OptimalPlay &table = needsTable(Strength(s)) ? m_play : unsolved;
+        ComputerPlayer one(Strength(s), table, 7), same(Strength(s), table, 7);
+        ComputerPlayer other(Strength(s), table, 8);
+        QCOMPARE(!ComputerPlayer(Strength(s), unsolved, 1).decide({}), needsTable(Strength(s)));
+        QVERIFY(!one.decide({kAllCategoriesUsed}) && !one.decide({0, 0, 0, 4, {1, 2, 3, 4, 5}}));
+        std::mt19937 random(99);
+        int differences = 0;
+        Position p;
+        for (int turn = 0; turn < 5 * kCategoryCount; ++turn) {
+            if (turn % kCategoryCount == 0)
+                p = Position{};
+            std::vector<int> kept;
+            for (p.rollsMade = 0;; ++p.rollsMade) {
+                const ComputerMove move = one.decide(p).value();
+                QVERIFY(same.decide(p) == move);
+                differences += other.decide(p) != move;
+                if (Strength(s) == Strength::Perfect && p.rollsMade > 0) {
+                    const Advice advice = m_play.advise(p).value();  // kinds: Roll, Keep, Score
+                    QVERIFY(int(move.kind) == int(advice.kind) && move.keepFaces == advice.keepFaces
+                            && move.category == advice.category);
+                    // The advice is worth what the best of all the choices is worth.
+                    const OptimalPlay::Choices choices = m_play.choices(p).value();
+                    double best = 0.0;
+                    for (double worth : choices.entry)
+                        best = worth > best ? worth : best;  // a used category's is NaN
+                    for (const OptimalPlay::Choices::Keep &keep : choices.keeps)
+                        best = std::max(best, keep.worth);
+                    QVERIFY(std::abs(best - advice.expectedFinal) < 1e-9);
+                }
+                QCOMPARE(move.kind == ComputerMove::Kind::Roll, p.rollsMade == 0);
+                if (move.kind == ComputerMove::Kind::Score) {
+                    QVERIFY(!(p.usedMask & usedBit(move.category)));
+                    p.usedMask |= usedBit(move.category);
+                    p.upperSum += isUpper(move.category) ? categoryScore(move.category, p.dice) : 0;
+                    break;
+                }
+                QVERIFY(p.rollsMade < 3 && move.keepFaces.size() < 5);
+                QVERIFY(std::is_sorted(move.keepFaces.begin(), move.keepFaces.end()));
+                Dice left = p.dice;
+                for (int face : move.keepFaces) {
+                    const auto at = std::find(left.begin(), left.end(), face);
+                    QVERIFY(p.rollsMade > 0 && at != left.end());
+                    *at = 0;
+                }
+                kept = move.keepFaces;
+                for (std::size_t i = 0; i < 5; ++i)
+                    p.dice[i] = i < kept.size() ? kept[i] : die(random);
+            }
+        }
+        QCOMPARE(differences > 0, Strength(s) != Strength::Perfect);
+    }
 }
 
 QTEST_GUILESS_MAIN(AdvisorTest)
