@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "frmSeats.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -142,6 +144,19 @@ QString QtPlatform::saveFileName(const QString &filter)
     return path;
 }
 
+std::optional<std::vector<Seat>> QtPlatform::askSeats(const std::vector<Seat> &offered)
+{
+    frmSeats dialog(offered, m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.seats();
+}
+
+bool QtPlatform::modalOpen()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 QString QtPlatform::cuePath(const QString &fileName)
 {
     const QString dir = QCoreApplication::applicationDirPath();
@@ -197,6 +212,11 @@ void QtPlatform::waitFrame(int ms)
     QEventLoop *outer = std::exchange(m_wait, &loop);
     loop.exec();
     m_wait = outer;
+}
+
+void QtPlatform::schedule(QObject *context, int ms, std::function<void()> call)
+{
+    QTimer::singleShot(ms, context, std::move(call));
 }
 
 void QtPlatform::cancelWait()

@@ -28,12 +28,15 @@ public:
                      const QString &defaultText) override;
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter) override;
+    std::optional<std::vector<Seat>> askSeats(const std::vector<Seat> &offered) override;
+    bool modalOpen() override;
     // A cue still playing starts again from its beginning. A file that is missing or cannot be
     // decoded gives the system beep; with no sound device the cue is silent.
     void playCue(Cue cue) override;
     void pumpEvents() override;
     void waitFrame(int ms) override;
     void cancelWait() override;
+    void schedule(QObject *context, int ms, std::function<void()> call) override;
     void seedRandom() override;
     double random() override;
     void quit() override;

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "ComputerDriver.h"
 #include "DieBox.h"
 #include "Fonts.h"
 #include "ScoreGridView.h"
@@ -82,6 +83,8 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advis
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_computer = new ComputerDriver(m_game, platform, m_advisor, this);
+    connect(m_computer, &ComputerDriver::narrationChanged, this, &frmMain::renderHint);
     connect(&m_game, &Game::changed, this, &frmMain::render);
     m_game.Form_Load();
     m_showHints = m_settings.flag(settingkeys::kShowHints);
@@ -112,6 +115,7 @@ void frmMain::buildMenus()
 {
     QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
     m_mnuNewGame = game->addAction(QStringLiteral("&New"));
+    m_mnuNewAgainstComputer = game->addAction(QStringLiteral("New Against &Computer…"));
     m_mnuSaveGame = game->addAction(QStringLiteral("&Save"));
     m_mnuLoadGame = game->addAction(QStringLiteral("&Load"));
     game->addSeparator();
@@ -126,6 +130,8 @@ void frmMain::buildMenus()
     m_mnuSaveGame->setEnabled(false);
 
     connect(m_mnuNewGame, &QAction::triggered, this, [this] { mnuNewGame_Click(); });
+    connect(m_mnuNewAgainstComputer, &QAction::triggered, this,
+            [this] { mnuNewAgainstComputer_Click(); });
     connect(m_mnuSaveGame, &QAction::triggered, this, [this] { mnuSaveGame_Click(); });
     connect(m_mnuLoadGame, &QAction::triggered, this, [this] { mnuLoadGame_Click(); });
     connect(m_mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
@@ -218,7 +224,12 @@ void frmMain::renderHint()
     // While the dice are rolling the advice of the moment would flicker; it follows the roll.
     if (!m_showHints || m_game.rolling())
         return;
-    const QString text = hintText(m_game, m_advisor);
+    // The computer's own moves are told, not advised; a person's advice follows what the
+    // computer did last.
+    const QString told = m_computer->narration();
+    const QString advice = m_game.computerToMove() ? QString() : hintText(m_game, m_advisor);
+    const QString text = told.isEmpty() || advice.isEmpty() ? told + advice
+                                                            : told + QStringLiteral("\n\n") + advice;
     if (m_hintText->text() != text)
         m_hintText->setText(text);
 }
@@ -251,8 +262,18 @@ void frmMain::render()
         if (m_imgDiceSaved[i]->isEnabled() != diceEnabled)
             m_imgDiceSaved[i]->setEnabled(diceEnabled);
     }
-    if (m_cmdRoll->isEnabled() != m_game.rollEnabled())
-        m_cmdRoll->setEnabled(m_game.rollEnabled());
+    // While the computer moves, Roll is its own, not the person's.
+    const bool rollEnabled = m_game.rollEnabled() && !m_game.computerToMove();
+    if (m_cmdRoll->isEnabled() != rollEnabled)
+        m_cmdRoll->setEnabled(rollEnabled);
+    // A strong or perfect computer plays from the advisor's table: work it out from the start.
+    if (m_game.state().GameInProgress) {
+        for (int p = 1; p <= m_game.state().NumPlayers; ++p) {
+            const SeatKind kind = m_game.seatKind(p);
+            if (kind == SeatKind::Strong || kind == SeatKind::Perfect)
+                startAdvisor();
+        }
+    }
     m_mnuSaveGame->setEnabled(m_game.saveEnabled());
     m_mnuAnimateDice->setChecked(m_game.state().AnimateDice);
     m_scoreCardTop->refresh();
@@ -261,21 +282,46 @@ void frmMain::render()
 }
 
 // Each handler only routes: the game says when the window must be redrawn (Game::changed).
-void frmMain::cmdRoll_Click() { m_game.cmdRoll_Click(); }
-void frmMain::imgDiceRolled_Click(int index) { m_game.imgDiceRolled_Click(index); }
-void frmMain::imgDiceSaved_Click(int index) { m_game.imgDiceSaved_Click(index); }
-void frmMain::ScoreCardTop_Click() { m_game.ScoreCardTop_Click(); }
-void frmMain::ScoreCardBottom_Click() { m_game.ScoreCardBottom_Click(); }
+// While the computer is to move, the dice and the card are its own: a person's clicks do nothing.
+void frmMain::cmdRoll_Click()
+{
+    if (!m_game.computerToMove())
+        m_game.cmdRoll_Click();
+}
+
+void frmMain::imgDiceRolled_Click(int index)
+{
+    if (!m_game.computerToMove())
+        m_game.imgDiceRolled_Click(index);
+}
+
+void frmMain::imgDiceSaved_Click(int index)
+{
+    if (!m_game.computerToMove())
+        m_game.imgDiceSaved_Click(index);
+}
+
+void frmMain::ScoreCardTop_Click()
+{
+    if (!m_game.computerToMove())
+        m_game.ScoreCardTop_Click();
+}
+
+void frmMain::ScoreCardBottom_Click()
+{
+    if (!m_game.computerToMove())
+        m_game.ScoreCardBottom_Click();
+}
 
 void frmMain::clickScoreCardTop(int row, int col)
 {
-    if (selectCell(m_game.top(), row, col))
+    if (!m_game.computerToMove() && selectCell(m_game.top(), row, col))
         ScoreCardTop_Click();
 }
 
 void frmMain::clickScoreCardBottom(int row, int col)
 {
-    if (selectCell(m_game.bottom(), row, col))
+    if (!m_game.computerToMove() && selectCell(m_game.bottom(), row, col))
         ScoreCardBottom_Click();
 }
 
@@ -290,6 +336,7 @@ bool frmMain::selectCell(ScoreCard &grid, int row, int col)
 }
 
 void frmMain::mnuNewGame_Click() { m_game.mnuNewGame_Click(); }
+void frmMain::mnuNewAgainstComputer_Click() { m_game.mnuNewAgainstComputer_Click(); }
 void frmMain::mnuSaveGame_Click() { m_game.mnuSaveGame_Click(); }
 void frmMain::mnuLoadGame_Click() { m_game.mnuLoadGame_Click(); }
 void frmMain::mnuExit_Click() { m_game.mnuExit_Click(); }

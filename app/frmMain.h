@@ -12,6 +12,7 @@ class QAction;
 class QPushButton;
 class QGroupBox;
 class QLabel;
+class ComputerDriver;
 class DieBox;
 class ScoreGridView;
 class Platform;
@@ -39,6 +40,7 @@ public:
     void ScoreCardTop_Click();
     void ScoreCardBottom_Click();
     void mnuNewGame_Click();
+    void mnuNewAgainstComputer_Click();
     void mnuSaveGame_Click();
     void mnuLoadGame_Click();
     void mnuExit_Click();
@@ -61,6 +63,8 @@ public:
     ScoreGridView *ScoreCardBottom() const { return m_scoreCardBottom; }
     QGroupBox *Frame1(int index) const { return m_frame1.at(std::size_t(index)); }
     QAction *mnuNewGame() const { return m_mnuNewGame; }
+    QAction *mnuNewAgainstComputer() const { return m_mnuNewAgainstComputer; }
+    ComputerDriver &computer() const { return *m_computer; }
     QAction *mnuSaveGame() const { return m_mnuSaveGame; }
     QAction *mnuLoadGame() const { return m_mnuLoadGame; }
     QAction *mnuExit() const { return m_mnuExit; }
@@ -100,6 +104,8 @@ private:
     ScoreGridView *m_scoreCardTop = nullptr;
     ScoreGridView *m_scoreCardBottom = nullptr;
     QAction *m_mnuNewGame = nullptr;
+    QAction *m_mnuNewAgainstComputer = nullptr;
+    ComputerDriver *m_computer = nullptr;
     QAction *m_mnuSaveGame = nullptr;
     QAction *m_mnuLoadGame = nullptr;
     QAction *m_mnuExit = nullptr;

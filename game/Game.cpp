@@ -180,7 +180,8 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
     if (*category == Category::Kelbrune && score == 50)
         m_platform.playCue(Platform::Cue::Kelbrune);
     const quint64 generation = m_generation;
-    if (score == 0
+    // The computer never answers a box: its choice of a zero stands.
+    if (score == 0 && seatKind(player) == SeatKind::Human
         && (!ask(QStringLiteral("Zero Score?"),
                  QStringLiteral("Do you want to enter a zero in the selected row?"))
             || replaced(generation)))
@@ -316,6 +317,7 @@ void Game::clearScoreCard()
             }
         }
     }
+    m_seats.fill(SeatKind::Human);
     for (std::size_t n = 1; n <= std::size_t(layout::kMaxPlayers); ++n) {
         m_state.PlayerNames[n].clear();
         m_state.LowerTotal[n] = 0;
@@ -380,6 +382,11 @@ void Game::mnuNewGame_Click()
         m_state.PlayerNames[std::size_t(n)] = name;
         m_settings.save(key, name);
     }
+    startGame();
+}
+
+void Game::startGame()
+{
     for (int n = 1; n <= m_state.NumPlayers; ++n)
         m_top.setTextMatrix(0, n, m_state.PlayerNames[std::size_t(n)]);
 
@@ -390,6 +397,68 @@ void Game::mnuNewGame_Click()
     m_state.RoundCount = 0;
     AdvanceTurn();
     emit changed();
+}
+
+SeatKind Game::seatKind(int player) const
+{
+    return player >= 1 && player <= layout::kMaxPlayers ? m_seats[std::size_t(player)]
+                                                        : SeatKind::Human;
+}
+
+bool Game::computerToMove() const
+{
+    return m_state.GameInProgress && seatKind(m_state.CurrentPlayer) != SeatKind::Human;
+}
+
+std::vector<Seat> Game::offeredSeats()
+{
+    // Until a first game against the computer: the first player's name against a strong computer.
+    const int count = numericValue(m_settings.value(settingkeys::kSeatCount));
+    if (count < 1 || count > layout::kMaxPlayers)
+        return {{m_settings.value(settingkeys::defPlayer(1)), SeatKind::Human},
+                {QStringLiteral("Computer 1"), SeatKind::Strong}};
+    std::vector<Seat> seats;
+    for (int n = 1; n <= count; ++n) {
+        const auto kind = seatKindFromName(m_settings.value(settingkeys::seatKind(n)));
+        seats.push_back({m_settings.value(settingkeys::seatName(n)), kind.value_or(SeatKind::Human)});
+    }
+    return seats;
+}
+
+void Game::storeSeats(const std::vector<Seat> &seats)
+{
+    m_settings.save(settingkeys::kSeatCount, QString::number(seats.size()));
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        const int n = int(i) + 1;
+        m_settings.save(settingkeys::seatKind(n), seatKindName(seats[i].kind));
+        m_settings.save(settingkeys::seatName(n), seats[i].name);
+    }
+}
+
+void Game::mnuNewAgainstComputer_Click()
+{
+    const quint64 generation = m_generation;
+    if (m_state.GameInProgress
+        && (!ask(QStringLiteral("Game In Progress"),
+                 QStringLiteral("There is a game in progress.\r\nDo you still want a new game?"))
+            || replaced(generation)))
+        return;
+    emit changed();
+    const std::optional<std::vector<Seat>> seats = m_platform.askSeats(offeredSeats());
+    if (!seats || seats->empty() || seats->size() > std::size_t(layout::kMaxPlayers)
+        || replaced(generation))
+        return;
+    storeSeats(*seats);
+
+    clearScoreCard();
+    replaceGame();
+    m_state.NumPlayers = qint16(seats->size());
+    for (int n = 1; n <= m_state.NumPlayers; ++n) {
+        const Seat &seat = (*seats)[std::size_t(n - 1)];
+        m_state.PlayerNames[std::size_t(n)] = singleLine(seat.name.left(Platform::kMaxAnswer));
+        m_seats[std::size_t(n)] = seat.kind;
+    }
+    startGame();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -418,8 +487,8 @@ void Game::mnuSaveGame_Click()
         if (overwrite)
             break;
     }
-    if (const auto failure =
-            writeSavedGame(path, toSavedGame(m_state, m_top, m_bottom, m_rollEnabled)))
+    if (const auto failure = writeSavedGame(path, toSavedGame(m_state, m_top, m_bottom,
+                                                              m_rollEnabled, m_seats)))
         tell(QStringLiteral("Save Failed"),
              QStringLiteral("The game could not be saved to ") + path + QStringLiteral(".\r\n")
                  + *failure);
@@ -451,7 +520,7 @@ void Game::apply(const SavedGame &saved)
     replaceGame();
     m_state.NumPlayers = qint16(saved.players.size());
     clearScoreCard();
-    fromSavedGame(saved, m_state, m_top, m_bottom);
+    fromSavedGame(saved, m_state, m_top, m_bottom, m_seats);
     for (std::size_t d = 0; d < 5; ++d) {
         const int face = m_state.DiceValue[d];
         m_savedFaces[d] = m_state.DiceSaved[d] ? face : 0;

@@ -3,6 +3,7 @@
 #include "GameState.h"
 #include "Platform.h"
 #include "ScoreCard.h"
+#include "Seat.h"
 
 #include <QObject>
 #include <array>
@@ -38,6 +39,15 @@ public:
     bool diceEnabled() const { return m_diceEnabled; }
     bool rollEnabled() const { return m_rollEnabled; }
     bool saveEnabled() const { return m_saveEnabled; }
+    // Who plays player n's seat (1..6); a person outside a game against the computer.
+    SeatKind seatKind(int player) const;
+    const std::array<SeatKind, 7> &seats() const { return m_seats; }
+    // True while a game is in progress and its player to move is the computer's.
+    bool computerToMove() const;
+
+    // Raised each time a New game or a Load replaces the game on the card.
+    quint64 generation() const { return m_generation; }
+
     // True once Exit (or an accepted close) has ended the program.
     bool quitting() const { return m_quitting; }
     // True while a roll is under way (its frames pump the window's events).
@@ -53,6 +63,8 @@ public:
     void ScoreCardTop_Click();
     void ScoreCardBottom_Click();
     void mnuNewGame_Click();
+    // Game > New Against Computer: the seats dialog, then a new game as New starts one.
+    void mnuNewAgainstComputer_Click();
     void mnuSaveGame_Click();
     void mnuLoadGame_Click();
     void mnuExit_Click();
@@ -82,6 +94,10 @@ private:
     // Players 1..NumPlayers with the highest grand total, in player order.
     std::vector<int> winners() const;
     void clearScoreCard();
+    // Player 1's first turn of a game whose players are set up.
+    void startGame();
+    std::vector<Seat> offeredSeats();
+    void storeSeats(const std::vector<Seat> &seats);
     void clearDice();
     void endAbandonedGame();
     void markCurrentPlayer();
@@ -94,6 +110,7 @@ private:
     GameState m_state;
     ScoreCard m_top;
     ScoreCard m_bottom;
+    std::array<SeatKind, 7> m_seats{};  // by player number, slot 0 unused
     std::array<int, 5> m_rolledFaces{};
     std::array<int, 5> m_savedFaces{};
     bool m_diceEnabled = true;

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "Seat.h"
+
 #include <QString>
 #include <QtGlobal>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QObject;
 
 // What the game asks of the platform. Every handler reaches dialogs, sound, the clock, the random
 // source and the end of the program through this seam only, so each can run headless in tests.
@@ -26,6 +33,12 @@ public:
     virtual QString openFileName(const QString &filter) = 0;
     virtual QString saveFileName(const QString &filter) = 0;
 
+    // The modal dialog that sets up the seats of a game against the computer, filled in with
+    // these; the seats as accepted (1 to 6 of them), or none when cancelled.
+    virtual std::optional<std::vector<Seat>> askSeats(const std::vector<Seat> &offered) = 0;
+    // Whether a modal window (a box, a dialog, the About window) is open over the game window.
+    virtual bool modalOpen() = 0;
+
     // Starts a sound cue and returns at once.
     virtual void playCue(Cue cue) = 0;
 
@@ -36,6 +49,9 @@ public:
     virtual void waitFrame(int ms) = 0;
     // Ends a waitFrame() under way as soon as the event being handled is done; nothing otherwise.
     virtual void cancelWait() = 0;
+    // Calls `call` once from the event loop after at least ms milliseconds, unless `context` has
+    // been destroyed by then. Never calls it from inside this function.
+    virtual void schedule(QObject *context, int ms, std::function<void()> call) = 0;
 
     // Seeds the random source from the clock; called once at start-up.
     virtual void seedRandom() = 0;

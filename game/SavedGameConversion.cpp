@@ -5,7 +5,7 @@
 #include <algorithm>
 
 SavedGame toSavedGame(const GameState &state, const ScoreCard &top, const ScoreCard &bottom,
-                      bool rollEnabled)
+                      bool rollEnabled, const std::array<SeatKind, 7> &seats)
 {
     SavedGame saved;
     const int players = std::clamp<int>(state.NumPlayers, 0, layout::kMaxPlayers);
@@ -29,6 +29,10 @@ SavedGame toSavedGame(const GameState &state, const ScoreCard &top, const ScoreC
     saved.rollEnabled = rollEnabled;
     saved.diceValue = state.DiceValue;
     saved.diceSaved = state.DiceSaved;
+    const auto first = seats.begin() + 1;
+    const auto last = first + players;
+    if (std::any_of(first, last, [](SeatKind kind) { return kind != SeatKind::Human; }))
+        saved.seats.assign(first, last);
     return saved;
 }
 
@@ -51,8 +55,12 @@ void restoreCell(ScoreCard &grid, int row, int col, const SavedCell &cell)
 }
 }  // namespace
 
-void fromSavedGame(const SavedGame &saved, GameState &state, ScoreCard &top, ScoreCard &bottom)
+void fromSavedGame(const SavedGame &saved, GameState &state, ScoreCard &top, ScoreCard &bottom,
+                   std::array<SeatKind, 7> &seats)
 {
+    seats.fill(SeatKind::Human);
+    for (std::size_t i = 0; i < saved.seats.size() && i + 1 < seats.size(); ++i)
+        seats[i + 1] = saved.seats[i];
     state.NumPlayers = qint16(saved.players.size());
     for (int p = 1; p <= state.NumPlayers; ++p) {
         const auto slot = std::size_t(p);

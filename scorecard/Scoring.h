@@ -33,3 +33,5 @@ int categoryScore(Category category, const Dice &dice);
 // and totals.
 std::optional<Category> topRowCategory(int row);
 std::optional<Category> bottomRowCategory(int row);
+// The row of a category: 1..6 in the upper grid, 1..7 in the lower.
+constexpr int categoryRow(Category c) { return isUpper(c) ? int(c) + 1 : int(c) - 5; }

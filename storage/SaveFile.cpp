@@ -221,6 +221,14 @@ public:
         return decodeText(*raw);
     }
 
+    // The next line, or none at the end of the file: for lines that may be absent.
+    std::optional<QByteArrayView> optionalLine()
+    {
+        if (m_failed)
+            return std::nullopt;
+        return m_reader.next();
+    }
+
     // describe() names the value, as in "the upper total of player 1"; it is only called to
     // word a refusal.
     template<typename Describe>
@@ -289,6 +297,8 @@ bool hasFreeCategory(const SavedPlayer &player)
     return false;
 }
 
+const QByteArray kSeatsHeading = QByteArrayLiteral("Computer players");
+
 constexpr qint64 kInt16Min = -32768;
 constexpr qint64 kInt16Max = 32767;
 constexpr qint64 kInt32Min = -2147483648LL;
@@ -329,6 +339,12 @@ QByteArray encodeSavedGame(const SavedGame &game)
     for (std::size_t d = 0; d < game.diceValue.size(); ++d) {
         appendNumber(out, game.diceValue[d]);
         appendBool(out, game.diceSaved[d]);
+    }
+    if (std::any_of(game.seats.begin(), game.seats.end(),
+                    [](SeatKind kind) { return kind != SeatKind::Human; })) {
+        appendLine(out, kSeatsHeading);
+        for (SeatKind kind : game.seats)
+            appendLine(out, seatKindName(kind).toLatin1());
     }
     return out;
 }
@@ -419,6 +435,29 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         }
         game.diceValue[d] = qint16(*value);
         game.diceSaved[d] = *held;
+    }
+
+    if (in.optionalLine() == kSeatsHeading) {
+        in.expectLines(kBlockLines * int(*count) + kTailLines + 1 + int(*count));
+        for (int p = 1; p <= int(*count); ++p) {
+            const auto raw = in.line();
+            if (!raw)
+                return in.failure();
+            const auto kind = seatKindFromName(QString::fromLatin1(*raw));
+            if (!kind) {
+                in.fail(in.lineNumber(),
+                        QStringLiteral("This line should say who plays seat %1: Human, Beginner, "
+                                       "Casual, Strong or Perfect, not \"%2\".")
+                            .arg(p)
+                            .arg(shown(*raw)));
+                return in.failure();
+            }
+            game.seats.push_back(*kind);
+        }
+        // Only computer seats need the block; a block of people is a game of people.
+        if (std::all_of(game.seats.begin(), game.seats.end(),
+                        [](SeatKind kind) { return kind == SeatKind::Human; }))
+            game.seats.clear();
     }
     return {std::move(game), {}};
 }

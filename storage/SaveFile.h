@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Seat.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -37,6 +39,9 @@ struct SavedGame
     bool rollEnabled = false;
     std::array<qint16, 5> diceValue{};
     std::array<bool, 5> diceSaved{};
+    // The kind of each player's seat, one per player, when any seat is the computer's; empty
+    // when every seat is a person's (the file then ends with the dice, as it always has).
+    std::vector<SeatKind> seats;
     bool operator==(const SavedGame &) const = default;
 };
 
@@ -57,12 +62,14 @@ QString singleLine(QString text);
 // sign, the digits, a blank. Texts in code page 1252 when they fit, in UTF-8 otherwise (also when
 // the code page's bytes would read as different UTF-8, so every text reads back as it was); a
 // line break inside a text is written as a blank so that it cannot shift the lines after it.
-// Writes what it is given: the caller keeps the game within its limits.
+// A game with a computer seat is followed by the line "Computer players" and one line per player
+// naming the seat's kind. Writes what it is given: the caller keeps the game within its limits.
 QByteArray encodeSavedGame(const SavedGame &game);
 
 // Reads and checks the whole file before anything is used: every line present, numbers where
-// numbers belong, every value within the limits of a game in progress. Lines past the last one
-// the layout needs are ignored. Lines may end in CR LF or a bare LF, the last one in nothing; a
+// numbers belong, every value within the limits of a game in progress. A "Computer players" line
+// after the dice must be followed by a known kind for every player; any other lines past the
+// last one the layout needs are ignored. Lines may end in CR LF or a bare LF, the last one in nothing; a
 // line is read as UTF-8 when it is valid UTF-8, as code page 1252 otherwise. A player to move
 // with no free category is refused, as the turn could never end.
 struct DecodeResult

@@ -29,6 +29,16 @@ QString defPlayer(int player)
     return kDefPlayerPrefix + QString::number(player);
 }
 
+QString seatKind(int seat)
+{
+    return QStringLiteral("SeatKind") + QString::number(seat);
+}
+
+QString seatName(int seat)
+{
+    return QStringLiteral("SeatName") + QString::number(seat);
+}
+
 QString defaultFor(const QString &key)
 {
     if (key == kAnimateDice)

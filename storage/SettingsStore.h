@@ -24,6 +24,11 @@ namespace settingkeys {
 inline const QString kAnimateDice = QStringLiteral("AnimateDice");
 inline const QString kDefNumPlayers = QStringLiteral("DefNumPlayers");
 inline const QString kShowHints = QStringLiteral("ShowHints");
+// The seats of the last game against the computer: their count (absent before the first such
+// game), and per seat n its kind and name.
+inline const QString kSeatCount = QStringLiteral("SeatCount");
+QString seatKind(int seat);
+QString seatName(int seat);
 // "DefPlayer1".."DefPlayer6"
 QString defPlayer(int player);
 // The text a key yields when it has never been stored.

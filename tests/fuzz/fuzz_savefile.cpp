@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const DecodeResult result = decodeSavedGame(bytes);
     if (!result.game) {
-        if (result.error.line < 1 || result.error.line > 42 * 6 + 15 || result.error.reason.isEmpty())
+        if (result.error.line < 1 || result.error.line > 42 * 6 + 15 + 1 + 6 || result.error.reason.isEmpty())
             std::abort();
         return 0;
     }

@@ -52,11 +52,14 @@ int main(int argc, char **argv)
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(dir.path()))
         return 1;
+    SavedGame computers = game(3, 1, QStringLiteral("Ann"));
+    computers.seats = {SeatKind::Human, SeatKind::Strong, SeatKind::Perfect};
     QByteArray bareLineFeeds = encodeSavedGame(game(2, 1, QStringLiteral("Ann")));
     bareLineFeeds.replace("\r\n", "\n");
     const bool ok = write(dir, "one-player-start.sav", encodeSavedGame(game(1, 0, QStringLiteral("Solo"))))
         && write(dir, "two-players-mid-turn.sav", encodeSavedGame(game(2, 2, QStringLiteral("Zoë"))))
         && write(dir, "six-players-third-roll.sav", encodeSavedGame(game(6, 3, QStringLiteral("李雷 \U0001F3B2"))))
-        && write(dir, "two-players-bare-line-feeds.sav", bareLineFeeds);
+        && write(dir, "two-players-bare-line-feeds.sav", bareLineFeeds)
+        && write(dir, "against-two-computers.sav", encodeSavedGame(computers));
     return ok ? 0 : 1;
 }

@@ -80,6 +80,37 @@ QString ScriptedPlatform::saveFileName(const QString &filter)
     return fileAnswers.takeFirst();
 }
 
+std::optional<std::vector<Seat>> ScriptedPlatform::askSeats(const std::vector<Seat> &offered)
+{
+    seatOffers.append(offered);
+    events.append(QStringLiteral("seats"));
+    prompted(QStringLiteral("seats"));
+    if (seatAnswers.isEmpty()) {
+        unexpected.append(QStringLiteral("seats"));
+        return std::nullopt;
+    }
+    return seatAnswers.takeFirst();
+}
+
+void ScriptedPlatform::schedule(QObject *context, int ms, std::function<void()> call)
+{
+    scheduledPauses.append(ms);
+    m_scheduled.append({context, std::move(call)});
+}
+
+int ScriptedPlatform::runScheduled(int limit)
+{
+    int ran = 0;
+    while (!m_scheduled.isEmpty() && ran < limit) {
+        const Scheduled next = m_scheduled.takeFirst();
+        if (next.context) {
+            next.call();
+            ++ran;
+        }
+    }
+    return ran;
+}
+
 void ScriptedPlatform::playCue(Cue cue)
 {
     cues.append(cue);

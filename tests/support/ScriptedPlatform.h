@@ -3,6 +3,7 @@
 #include "Platform.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -24,8 +25,9 @@ public:
         QString defaultText;  // input boxes only
     };
 
-    // Answers, consumed in order.
+    // Answers, consumed in order. A seats answer of none is a cancelled dialog.
     QList<bool> yesNoAnswers;
+    QList<std::optional<std::vector<Seat>>> seatAnswers;
     QStringList inputAnswers;
     QStringList fileAnswers;
 
@@ -39,6 +41,9 @@ public:
     int pumps = 0;
     QList<int> waits;
     int waitCancels = 0;
+    QList<std::vector<Seat>> seatOffers;
+    QList<int> scheduledPauses;  // the pause of every call scheduled, in order
+    bool modal = false;
     int seeds = 0;
     bool quitCalled = false;
 
@@ -80,10 +85,17 @@ public:
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter) override;
+    std::optional<std::vector<Seat>> askSeats(const std::vector<Seat> &offered) override;
+    bool modalOpen() override { return modal; }
     void playCue(Cue cue) override;
     void pumpEvents() override;
     void waitFrame(int ms) override;
     void cancelWait() override { ++waitCancels; }
+    // Kept until runScheduled(): no test waits on a clock.
+    void schedule(QObject *context, int ms, std::function<void()> call) override;
+    // Runs what is scheduled, in order, also what those calls schedule, until nothing is left or
+    // `limit` calls have run; returns how many ran.
+    int runScheduled(int limit = 10000);
     void seedRandom() override { ++seeds; }
     double random() override;
     void quit() override
@@ -106,4 +118,10 @@ private:
     std::function<void()> m_command;
     int m_waitCommandAt = -1;
     std::function<void()> m_waitCommand;
+    struct Scheduled
+    {
+        QPointer<QObject> context;
+        std::function<void()> call;
+    };
+    QList<Scheduled> m_scheduled;
 };

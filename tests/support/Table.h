@@ -33,7 +33,8 @@ struct Table
     // The game as Game > Save would write it.
     SavedGame snapshot()
     {
-        return toSavedGame(game().state(), game().top(), game().bottom(), game().rollEnabled());
+        return toSavedGame(game().state(), game().top(), game().bottom(), game().rollEnabled(),
+                           game().seats());
     }
     const GameState &state() { return window.game().state(); }
     const ScoreCard &top() { return window.game().top(); }

@@ -1,0 +1,122 @@
+#include "frmSeats.h"
+
+#include "Platform.h"
+
+#include <QComboBox>
+#include <algorithm>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+const char *const kKindCaptions[] = {"Human", "Computer: Beginner", "Computer: Casual",
+                                     "Computer: Strong", "Computer: Perfect"};
+}
+
+frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("New Against Computer"));
+    setModal(true);
+
+    m_count = new QSpinBox(this);
+    m_count->setRange(1, kMaxSeats);
+    m_count->setAccessibleName(QStringLiteral("Number of players"));
+    auto *countLabel = new QLabel(QStringLiteral("&Players:"), this);
+    countLabel->setBuddy(m_count);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Played by"), this), 0, 2);
+    for (int n = 1; n <= kMaxSeats; ++n) {
+        auto *label = new QLabel(QStringLiteral("Seat &%1").arg(n), this);
+        auto *name = new QLineEdit(this);
+        name->setMaxLength(Platform::kMaxAnswer);
+        name->setAccessibleName(QStringLiteral("Seat %1 name").arg(n));
+        label->setBuddy(name);
+        auto *kind = new QComboBox(this);
+        for (const char *caption : kKindCaptions)
+            kind->addItem(QString::fromLatin1(caption));
+        kind->setAccessibleName(QStringLiteral("Seat %1 played by").arg(n));
+        grid->addWidget(label, n, 0);
+        grid->addWidget(name, n, 1);
+        grid->addWidget(kind, n, 2);
+        m_names[std::size_t(n - 1)] = name;
+        m_kinds[std::size_t(n - 1)] = kind;
+    }
+    grid->setColumnStretch(1, 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(countLabel);
+    countRow->addWidget(m_count);
+    countRow->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(countRow);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Offered seats as they are, the rest as computers named in turn.
+    m_count->setValue(std::clamp(int(offered.size()), 1, kMaxSeats));
+    for (int n = 1; n <= kMaxSeats; ++n) {
+        const auto i = std::size_t(n - 1);
+        const bool given = i < offered.size();
+        m_kinds[i]->setCurrentIndex(int(given ? offered[i].kind : SeatKind::Strong));
+        m_given[i] = defaultName(n);
+        m_names[i]->setText(given ? offered[i].name : m_given[i]);
+        connect(m_kinds[i], &QComboBox::currentIndexChanged, this, [this, n] { kindChanged(n); });
+    }
+    connect(m_count, &QSpinBox::valueChanged, this, &frmSeats::countChanged);
+    countChanged();
+    m_names[0]->setFocus();
+}
+
+std::vector<Seat> frmSeats::seats() const
+{
+    std::vector<Seat> seats;
+    for (int i = 0; i < m_count->value(); ++i)
+        seats.push_back({m_names[std::size_t(i)]->text(),
+                         SeatKind(m_kinds[std::size_t(i)]->currentIndex())});
+    return seats;
+}
+
+void frmSeats::countChanged()
+{
+    for (int i = 0; i < kMaxSeats; ++i) {
+        const bool used = i < m_count->value();
+        m_names[std::size_t(i)]->setEnabled(used);
+        m_kinds[std::size_t(i)]->setEnabled(used);
+    }
+}
+
+QString frmSeats::defaultName(int seat) const
+{
+    if (SeatKind(m_kinds[std::size_t(seat - 1)]->currentIndex()) == SeatKind::Human)
+        return QStringLiteral("Player%1").arg(seat);
+    int computers = 0;
+    for (int n = 1; n <= seat; ++n)
+        if (SeatKind(m_kinds[std::size_t(n - 1)]->currentIndex()) != SeatKind::Human)
+            ++computers;
+    return QStringLiteral("Computer %1").arg(computers);
+}
+
+void frmSeats::kindChanged(int seat)
+{
+    const auto i = std::size_t(seat - 1);
+    // A name the player typed stays; one the dialog gave follows the kind.
+    if (m_names[i]->text().isEmpty() || m_names[i]->text() == m_given[i]) {
+        m_given[i] = defaultName(seat);
+        m_names[i]->setText(m_given[i]);
+    } else {
+        m_given[i] = defaultName(seat);
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Seat.h"
+
+#include <QDialog>
+#include <array>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+
+// The seats of a game against the computer: how many players, and for each seat a name and who
+// plays it, a person or the computer at one of four strengths. Seats beyond the count stay in
+// view, disabled. A seat whose name is still the one the dialog gave it is renamed to fit when
+// its kind changes ("Computer 2", "Player3"). Keyboard: Tab through the fields, Enter for OK,
+// Escape for Cancel.
+class frmSeats : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxSeats = 6;
+
+    // Shows 1 to 6 offered seats; the others are filled in as computers.
+    frmSeats(const std::vector<Seat> &offered, QWidget *owner = nullptr);
+
+    // The seats as they stand: the first count() of them.
+    std::vector<Seat> seats() const;
+
+    QSpinBox *count() const { return m_count; }
+    QLineEdit *name(int seat) const { return m_names.at(std::size_t(seat - 1)); }
+    QComboBox *kind(int seat) const { return m_kinds.at(std::size_t(seat - 1)); }
+
+private:
+    void countChanged();
+    void kindChanged(int seat);
+    // The name the dialog gives seat n for its present kind.
+    QString defaultName(int seat) const;
+
+    QSpinBox *m_count = nullptr;
+    std::array<QLineEdit *, kMaxSeats> m_names{};
+    std::array<QComboBox *, kMaxSeats> m_kinds{};
+    std::array<QString, kMaxSeats> m_given;  // the name the dialog last gave each seat
+};

@@ -1,0 +1,186 @@
+#include "ComputerDriver.h"
+
+#include "Game.h"
+#include "Hint.h"
+#include "OptimalPlay.h"
+#include "Platform.h"
+#include "ScoreCardLayout.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+namespace {
+std::optional<Strength> strengthOf(SeatKind kind)
+{
+    switch (kind) {
+    case SeatKind::Beginner: return Strength::Beginner;
+    case SeatKind::Casual: return Strength::Casual;
+    case SeatKind::Strong: return Strength::Strong;
+    case SeatKind::Perfect: return Strength::Perfect;
+    case SeatKind::Human: break;
+    }
+    return std::nullopt;
+}
+
+QString categoryLabel(Category category)
+{
+    const bool upper = isUpper(category);
+    const QStringList &labels = upper ? layout::topLabels() : layout::bottomLabels();
+    return labels.at(categoryRow(category)).simplified();
+}
+}  // namespace
+
+ComputerDriver::ComputerDriver(Game &game, Platform &platform, const OptimalPlay &advisor,
+                               QObject *parent)
+    : QObject(parent), m_game(game), m_platform(platform), m_advisor(advisor)
+{
+    connect(&m_game, &Game::changed, this, &ComputerDriver::wake);
+}
+
+ComputerDriver::~ComputerDriver() = default;
+
+void ComputerDriver::wake()
+{
+    const GameState &s = m_game.state();
+    // A person's roll, or a game replaced, ends what the narration told of.
+    if (!m_narration.isEmpty()
+        && (m_playersGame != m_game.generation()
+            || (!m_game.computerToMove() && s.RollCount > 0)))
+        narrate({});
+    // A step under way schedules what follows it once it is done.
+    if (m_game.computerToMove() && !m_scheduled && !m_stepping && !m_game.rolling())
+        schedule(kStepPause);
+}
+
+void ComputerDriver::schedule(int ms)
+{
+    m_scheduled = true;
+    const quint64 ticket = ++m_ticket;
+    m_platform.schedule(this, ms, [this, ticket] {
+        if (ticket == m_ticket) {
+            m_scheduled = false;
+            step();
+        }
+    });
+}
+
+void ComputerDriver::narrate(const QString &text)
+{
+    if (text == m_narration)
+        return;
+    m_narration = text;
+    emit narrationChanged();
+}
+
+ComputerPlayer &ComputerDriver::playerFor(int seat)
+{
+    if (m_playersGame != m_game.generation()) {
+        for (auto &player : m_players)
+            player.reset();
+        m_playersGame = m_game.generation();
+    }
+    auto &player = m_players[std::size_t(seat)];
+    const Strength strength = *strengthOf(m_game.seatKind(seat));
+    if (!player || player->strength() != strength)
+        player = std::make_unique<ComputerPlayer>(strength, m_advisor,
+                                                  QRandomGenerator::global()->generate64());
+    return *player;
+}
+
+void ComputerDriver::step()
+{
+    m_stepping = true;
+    takeStep();
+    m_stepping = false;
+    wake();
+}
+
+void ComputerDriver::takeStep()
+{
+    if (!m_game.computerToMove() || m_game.rolling() || m_game.quitting())
+        return;
+    if (m_platform.modalOpen()) {
+        schedule(kRetryPause);
+        return;
+    }
+    const GameState &s = m_game.state();
+    const int seat = s.CurrentPlayer;
+    const QString &stored = s.PlayerNames[std::size_t(seat)];
+    const QString name = stored.isEmpty() ? QStringLiteral("Player %1").arg(seat) : shownName(stored);
+
+    // The dice were set aside a step ago: now they roll.
+    if (m_rollPlanned.game == m_game.generation() && m_rollPlanned.player == seat
+        && m_rollPlanned.rolls == s.RollCount) {
+        m_rollPlanned = {};
+        m_game.cmdRoll_Click();
+        return;
+    }
+
+    ComputerPlayer &player = playerFor(seat);
+    const std::optional<ComputerMove> move = player.decide(positionOf(m_game));
+    if (!move) {
+        if (needsTable(player.strength()) && !m_advisor.ready()) {
+            narrate(name + QStringLiteral(" is thinking…"));
+            schedule(kRetryPause);
+        }
+        return;
+    }
+
+    switch (move->kind) {
+    case ComputerMove::Kind::Roll:
+        narrate(name + QStringLiteral(" rolls the dice."));
+        m_game.cmdRoll_Click();
+        break;
+    case ComputerMove::Kind::Keep: {
+        keep(move->keepFaces);
+        QStringList faces;
+        for (int face : move->keepFaces)
+            faces << QString::number(face);
+        narrate(faces.isEmpty() ? name + QStringLiteral(" rolls all five again.")
+                                : name + QStringLiteral(" keeps ") + faces.join(QLatin1Char(' '))
+                                      + QStringLiteral(" and rolls again."));
+        m_rollPlanned = {m_game.generation(), seat, s.RollCount};
+        schedule(kStepPause);
+        break;
+    }
+    case ComputerMove::Kind::Score: {
+        Dice dice;
+        for (std::size_t i = 0; i < 5; ++i)
+            dice[i] = s.DiceValue[i];
+        narrate(name + QStringLiteral(" scores ") + categoryLabel(move->category)
+                + QStringLiteral(" for ") + QString::number(categoryScore(move->category, dice))
+                + QLatin1Char('.'));
+        const bool upper = isUpper(move->category);
+        ScoreCard &grid = upper ? m_game.top() : m_game.bottom();
+        grid.setRow(categoryRow(move->category));
+        grid.setCol(seat);
+        upper ? m_game.ScoreCardTop_Click() : m_game.ScoreCardBottom_Click();
+        break;
+    }
+    }
+}
+
+void ComputerDriver::keep(const std::vector<int> &faces)
+{
+    const GameState &s = m_game.state();
+    std::array<int, 7> wanted{};
+    for (int face : faces)
+        ++wanted[std::size_t(face)];
+    std::array<bool, 5> hold{};
+    // Dice already set aside stay there when they are wanted, then the table's dice in order.
+    for (bool held : {true, false}) {
+        for (std::size_t i = 0; i < 5; ++i) {
+            const auto face = std::size_t(s.DiceValue[i]);
+            if (s.DiceSaved[i] == held && face <= 6 && wanted[face] > 0) {
+                --wanted[face];
+                hold[i] = true;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (hold[i] && !s.DiceSaved[i])
+            m_game.imgDiceRolled_Click(int(i));
+        else if (!hold[i] && s.DiceSaved[i])
+            m_game.imgDiceSaved_Click(int(i));
+    }
+}
