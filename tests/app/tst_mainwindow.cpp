@@ -187,7 +187,7 @@ void MainWindowTest::menus()
             all << item;
         }
     }
-    QCOMPARE(items, (QStringList{"&New", "&Save", "&Load", "-", "E&xit", "&Animate Die Rolls",
+    QCOMPARE(items, (QStringList{"&New", "New Against &Computer…", "&Save", "&Load", "-", "E&xit", "&Animate Die Rolls",
                                  "Show &Hints", "&About"}));
     for (QAction *item : std::as_const(all) + bar)
         QVERIFY2(item->shortcuts().isEmpty(), qPrintable(item->text()));
