@@ -193,12 +193,12 @@ void MainWindowTest::menus()
         QVERIFY2(item->shortcuts().isEmpty(), qPrintable(item->text()));
 
     QCOMPARE(all[0], t.window.mnuNewGame());
-    QCOMPARE(all[1], t.window.mnuSaveGame());
-    QCOMPARE(all[2], t.window.mnuLoadGame());
-    QCOMPARE(all[4], t.window.mnuExit());
-    QCOMPARE(all[5], t.window.mnuAnimateDice());
-    QCOMPARE(all[6], t.window.mnuShowHints());
-    QCOMPARE(all[7], t.window.mnuAbout());
+    QCOMPARE(all[2], t.window.mnuSaveGame());
+    QCOMPARE(all[3], t.window.mnuLoadGame());
+    QCOMPARE(all[5], t.window.mnuExit());
+    QCOMPARE(all[6], t.window.mnuAnimateDice());
+    QCOMPARE(all[7], t.window.mnuShowHints());
+    QCOMPARE(all[8], t.window.mnuAbout());
     QVERIFY(t.window.mnuNewGame()->isEnabled());
     QVERIFY(!t.window.mnuSaveGame()->isEnabled());
     QVERIFY(t.window.mnuLoadGame()->isEnabled());
