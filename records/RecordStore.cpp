@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <algorithm>
 #include <atomic>
 #include <utility>
 
@@ -113,13 +114,16 @@ const char *const kCreate[] = {
     " three_of_a_kind INTEGER NOT NULL, four_of_a_kind INTEGER NOT NULL,"
     " full_house INTEGER NOT NULL, small_straight INTEGER NOT NULL,"
     " large_straight INTEGER NOT NULL, kelbrune INTEGER NOT NULL, chance INTEGER NOT NULL,"
+    // 1 when the seat had the highest total, shared or not, with another seat at the table.
+    " won INTEGER NOT NULL,"
     " PRIMARY KEY (game_id, seat))",
     "CREATE INDEX seats_by_score ON seats (grand_total DESC, game_id, seat)",
-    "CREATE INDEX seats_by_name ON seats (name)",
+    // Covers the player statistics, so they read the index alone.
+    "CREATE INDEX seats_by_name ON seats (name, grand_total, bonus, kelbrune, won)",
 };
 
 const QString kInsertSeat = QStringLiteral(
-    "INSERT INTO seats VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    "INSERT INTO seats VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 QSqlError insertGame(QSqlDatabase &db, const GameRecord &game, qint64 *id)
 {
@@ -133,6 +137,10 @@ QSqlError insertGame(QSqlDatabase &db, const GameRecord &game, qint64 *id)
     const qint64 gameId = query.lastInsertId().toLongLong();
     if (!query.prepare(kInsertSeat))
         return query.lastError();
+    int top = game.seats.front().grandTotal;
+    for (const SeatRecord &s : game.seats)
+        top = std::max(top, s.grandTotal);
+    const bool contest = game.seats.size() > 1;
     int seat = 0;
     for (const SeatRecord &s : game.seats) {
         query.addBindValue(gameId);
@@ -145,6 +153,7 @@ QSqlError insertGame(QSqlDatabase &db, const GameRecord &game, qint64 *id)
         query.addBindValue(s.grandTotal);
         for (int entry : s.entries)
             query.addBindValue(entry);
+        query.addBindValue(contest && s.grandTotal == top ? 1 : 0);
         if (QSqlError e = exec(query); failed(e))
             return e;
     }
@@ -170,6 +179,48 @@ QSqlError inTransaction(QSqlDatabase &db, Body &&body)
 bool validSeatCount(const GameRecord &game)
 {
     return !game.seats.empty() && game.seats.size() <= 6;
+}
+
+enum class FileState { Ready, Damaged, Newer };
+
+// Checks the layout of an open file, creating it in a new one. The error when a statement fails.
+QSqlError prepareFile(QSqlDatabase &db, FileState *state)
+{
+    QSqlQuery query(db);
+    if (QSqlError e = exec(query, QStringLiteral("PRAGMA user_version")); failed(e))
+        return e;
+    const int version = query.next() ? query.value(0).toInt() : 0;
+    if (QSqlError e = exec(query, QStringLiteral(
+            "SELECT count(*), count(CASE WHEN name IN ('games', 'seats') THEN 1 END)"
+            " FROM sqlite_schema WHERE type = 'table'"));
+        failed(e))
+        return e;
+    const int tables = query.next() ? query.value(0).toInt() : 0;
+    const int ours = query.value(1).toInt();
+    query.finish();
+    if (version > RecordStore::kSchemaVersion) {
+        *state = FileState::Newer;
+        return {};
+    }
+    if (version == RecordStore::kSchemaVersion && ours == 2)
+        return {};
+    if (version != 0 || tables != 0) {
+        // Some other SQLite file, or ours with tables missing.
+        *state = FileState::Damaged;
+        return {};
+    }
+    // A write-ahead log commits with one sync instead of several, and a crash still leaves the
+    // file at its last commit. The mode stays with the file.
+    if (QSqlError e = exec(query, QStringLiteral("PRAGMA journal_mode = WAL")); failed(e))
+        return e;
+    query.finish();
+    return inTransaction(db, [&] {
+        for (const char *sql : kCreate)
+            if (QSqlError e = exec(query, QString::fromLatin1(sql)); failed(e))
+                return e;
+        return exec(query,
+                    QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion));
+    });
 }
 
 QSqlError fetchTopTen(QSqlDatabase &db, QList<TopEntry> &out)
@@ -248,54 +299,23 @@ Status RecordStore::open(bool startAnew)
             quoted(file.absolutePath())));
 
     QSqlError error;
-    bool damaged = false;
-    bool newer = false;
+    FileState state = FileState::Ready;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, m_connection);
         db.setDatabaseName(m_path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-        if (!db.open()) {
+        if (!db.open())
             error = db.lastError();
-        } else {
-            QSqlQuery query(db);
-            error = exec(query, QStringLiteral("PRAGMA user_version"));
-            const int version = !failed(error) && query.next() ? query.value(0).toInt() : 0;
-            if (!failed(error)) {
-                error = exec(query, QStringLiteral(
-                    "SELECT count(*), count(CASE WHEN name IN ('games', 'seats') THEN 1 END)"
-                    " FROM sqlite_schema WHERE type = 'table'"));
-            }
-            if (!failed(error) && query.next()) {
-                const int tables = query.value(0).toInt();
-                const int ours = query.value(1).toInt();
-                if (version > kSchemaVersion) {
-                    newer = true;
-                } else if (version == 0 && tables == 0) {
-                    query.finish();
-                    error = inTransaction(db, [&] {
-                        QSqlQuery create(db);
-                        for (const char *sql : kCreate)
-                            if (QSqlError e = exec(create, QString::fromLatin1(sql)); failed(e))
-                                return e;
-                        return exec(create, QStringLiteral("PRAGMA user_version = %1")
-                                                .arg(kSchemaVersion));
-                    });
-                } else if (version != kSchemaVersion || ours != 2) {
-                    // Some other SQLite file, or ours with tables missing.
-                    damaged = true;
-                }
-            }
-        }
-        damaged = damaged || isDamage(error);
+        else
+            error = prepareFile(db, &state);
+        if (isDamage(error))
+            state = FileState::Damaged;
     }
-    if (newer)
+    if (state == FileState::Newer)
         return fail(QStringLiteral("it was written by a newer version of Kelbrune! and is left "
                                    "as it is"));
-    if (damaged) {
-        if (startAnew)
-            return setAside();
-        return fail(reasonFor(error));
-    }
+    if (state == FileState::Damaged)
+        return startAnew ? setAside() : fail(QStringLiteral("it is damaged"));
     if (failed(error))
         return fail(reasonFor(error));
     m_open = true;
@@ -433,12 +453,10 @@ Fetched<QList<PlayerStats>> RecordStore::players()
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (QSqlError e = exec(query, QStringLiteral(
-                "SELECT name, count(*), sum(seats > 1 AND grand_total = top), avg(grand_total),"
-                " max(grand_total), sum(bonus > 0), sum(kelbrune = %1)"
-                " FROM (SELECT name, grand_total, bonus, kelbrune,"
-                "   max(grand_total) OVER game AS top, count(*) OVER game AS seats"
-                "   FROM seats WINDOW game AS (PARTITION BY game_id))"
-                " GROUP BY name ORDER BY name COLLATE NOCASE, name").arg(kKelbruneScore));
+                "SELECT name, count(*), sum(won), avg(grand_total), max(grand_total),"
+                " sum(bonus > 0), sum(kelbrune = %1)"
+                " FROM seats GROUP BY name ORDER BY name COLLATE NOCASE, name")
+                                                .arg(kKelbruneScore));
             failed(e))
             return e;
         while (query.next()) {
@@ -465,7 +483,7 @@ Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
         QSqlQuery query(db);
         query.setForwardOnly(true);
         query.prepare(QStringLiteral("SELECT grand_total FROM seats WHERE name = ?"
-                                     " ORDER BY game_id, seat"));
+                                     " ORDER BY grand_total"));
         query.addBindValue(name);
         if (QSqlError e = exec(query); failed(e))
             return e;

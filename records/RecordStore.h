@@ -95,7 +95,7 @@ public:
     Fetched<QList<TopEntry>> topTen();
     // One entry per player name, by name regardless of case.
     Fetched<QList<PlayerStats>> players();
-    // The final grand totals recorded under one name, oldest first.
+    // The final grand totals recorded under one name, lowest first.
     Fetched<QList<int>> scoresOf(const QString &name);
     // Removes every record.
     Status clear();
