@@ -55,8 +55,8 @@ QString ScoreHistogram::describe() const
 QRect ScoreHistogram::plotArea() const
 {
     const QFontMetrics metrics(font());
-    const int left = metrics.horizontalAdvance(QStringLiteral("0000")) + 6;
-    const int top = metrics.height() + 6;  // room for the yardstick's caption
+    const int left = metrics.horizontalAdvance(QStringLiteral("0")) + 6;
+    const int top = metrics.height() + 6;  // room for the captions
     const int bottom = metrics.height() + 6;
     return QRect(left, top, std::max(1, width() - left - 10), std::max(1, height() - top - bottom));
 }
@@ -98,10 +98,12 @@ void ScoreHistogram::paintEvent(QPaintEvent *)
         painter.drawText(std::clamp(x - w / 2, 0, width() - w),
                          plot.bottom() + 4 + metrics.ascent(), label);
     }
-    // The tallest bar's count, so the height reads as a number of games.
-    const QString mostText = QString::number(m_count == 0 ? 0 : most);
-    painter.drawText(QRect(0, plot.top() - metrics.height() / 2, plot.left() - 4, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, mostText);
+    // The tallest bar's count at the top of the axis, so a height reads as a number of games.
+    if (m_count > 0) {
+        painter.drawLine(plot.left() - 3, plot.top(), plot.left(), plot.top());
+        painter.drawText(plot.left() + 4, metrics.ascent() + 2,
+                         most == 1 ? QStringLiteral("1 game") : QStringLiteral("%1 games").arg(most));
+    }
 
     const int x = xOf(kYardstick);
     QPen dashed(kYardstickColour, 2, Qt::DashLine);

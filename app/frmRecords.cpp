@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -215,11 +216,14 @@ void frmRecords::reload()
         }
         if (marked && markedName.isEmpty()) {
             markedName = e.name;
-            m_topTen->setCurrentCell(row, NameCol);
+            // Current without being selected, so its highlight is not hidden under the selection.
+            m_topTen->selectionModel()->setCurrentIndex(m_topTen->model()->index(row, NameCol),
+                                                        QItemSelectionModel::NoUpdate);
         }
     }
-    QString caption = top.value.isEmpty() ? QStringLiteral("No games have been recorded yet.")
-                                          : QStringLiteral("The ten best grand totals ever.");
+    QString caption = !top.status.ok      ? QStringLiteral("The records cannot be shown.")
+                      : top.value.isEmpty() ? QStringLiteral("No games have been recorded yet.")
+                                            : QStringLiteral("The ten best grand totals ever.");
     if (!markedName.isEmpty())
         caption += QStringLiteral(" The game just finished is highlighted.");
     m_topCaption->setText(caption);
