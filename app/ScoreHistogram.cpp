@@ -101,8 +101,9 @@ void ScoreHistogram::paintEvent(QPaintEvent *)
     // The tallest bar's count at the top of the axis, so a height reads as a number of games.
     if (m_count > 0) {
         painter.drawLine(plot.left() - 3, plot.top(), plot.left(), plot.top());
-        painter.drawText(plot.left() + 4, metrics.ascent() + 2,
-                         most == 1 ? QStringLiteral("1 game") : QStringLiteral("%1 games").arg(most));
+        const QString games = most == 1 ? QStringLiteral("1 game")
+                                        : QStringLiteral("%1 games").arg(most);
+        painter.drawText(plot.left() + 4, metrics.ascent() + 2, games);
     }
 
     const int x = xOf(kYardstick);

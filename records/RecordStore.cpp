@@ -331,8 +331,8 @@ Status RecordStore::setAside()
     for (int n = 1;; ++n) {
         aside = file.absolutePath() + QLatin1Char('/') + file.completeBaseName()
                 + QStringLiteral("-damaged-") + stamp
-                + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QLatin1Char('.')
-                + file.suffix();
+                + (n > 1 ? QStringLiteral("-%1").arg(n) : QString())
+                + (file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix());
         if (!QFileInfo::exists(aside))
             break;
     }
@@ -344,8 +344,7 @@ Status RecordStore::setAside()
                     .arg(quoted(m_path), quoted(aside)),
                 {}};
     }
-    // A journal left beside the old file belongs to it: a new file must not be rolled back
-    // from it.
+    // A journal or log left beside the old file belongs to it: the new file must not pick it up.
     for (const char *suffix : {"-journal", "-wal"})
         if (QFileInfo::exists(m_path + QLatin1String(suffix)))
             QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
@@ -442,6 +441,8 @@ Fetched<QList<TopEntry>> RecordStore::topTen()
 {
     Fetched<QList<TopEntry>> result;
     result.status = run([&](QSqlDatabase &db) { return fetchTopTen(db, result.value); });
+    if (!result.status.ok)
+        result.value.clear();
     return result;
 }
 
@@ -472,6 +473,8 @@ Fetched<QList<PlayerStats>> RecordStore::players()
         }
         return query.lastError();
     });
+    if (!result.status.ok)
+        result.value.clear();
     return result;
 }
 
@@ -491,6 +494,8 @@ Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
             result.value.append(query.value(0).toInt());
         return query.lastError();
     });
+    if (!result.status.ok)
+        result.value.clear();
     return result;
 }
 

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
-#include <optional>
+#include <vector>
 
 namespace records {
 
@@ -23,6 +23,7 @@ struct Status
     QString message;
 };
 
+// What a call read or wrote, and how it went; value stays empty when the call failed.
 template <typename T>
 struct Fetched
 {
@@ -86,7 +87,7 @@ public:
     QString path() const { return m_path; }
 
     // Adds one finished game in a single transaction: afterwards the file holds all of it or
-    // none of it. A game without seats or with more than six is refused.
+    // none of it. A game without seats or with more than six is refused (not ok, no message).
     Fetched<Recorded> record(const GameRecord &game);
     // Adds many games in a single transaction (filling a store for a test or a measurement).
     Status recordAll(const std::vector<GameRecord> &games);

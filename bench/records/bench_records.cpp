@@ -37,9 +37,13 @@ constexpr Player kPlayers[] = {
 SeatRecord plausibleSeat(std::mt19937 &random, const Player &player)
 {
     auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
-    auto between = [&](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
     std::discrete_distribution<int> count({8, 15, 27, 30, 15, 5});
-    SeatRecord s{QString::fromLatin1(player.name), QString::fromLatin1(player.kind), 0, 0, 0, 0, {}};
+    SeatRecord s;
+    s.name = QString::fromLatin1(player.name);
+    s.kind = QString::fromLatin1(player.kind);
     for (int face = 1; face <= 6; ++face)
         s.entries[std::size_t(face - 1)] = face * count(random);
     s.entries[6] = chance(0.7) ? between(12, 28) : 0;
@@ -159,11 +163,13 @@ int main(int argc, char *argv[])
     }
     const auto report = [](const char *what, const QList<double> &ms) {
         const Spread s = spread(ms);
-        std::printf("  %-52s median %6.1f  worst %6.1f ms (target < 50)\n", what, s.median, s.worst);
+        std::printf("  %-52s median %6.1f  worst %6.1f ms (target < 50)\n", what, s.median,
+                    s.worst);
     };
     report("record a game (file open)", recordOpen);
     report("record a game (first of a session: opens the file)", recordFirst);
     report("open the records window (opens the file, paints)", window);
-    std::printf("  %-52s        %6.1f ms\n", "the first records window of the session", window.first());
+    std::printf("  %-52s        %6.1f ms\n", "the first records window of the session",
+                window.first());
     return 0;
 }
