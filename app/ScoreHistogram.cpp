@@ -1,0 +1,124 @@
+#include "ScoreHistogram.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+
+ScoreHistogram::ScoreHistogram(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setScores({}, {});
+}
+
+void ScoreHistogram::setScores(const QString &name, const QList<int> &scores)
+{
+    m_name = name;
+    m_count = int(scores.size());
+    m_above = 0;
+    m_bins.fill(0);
+    for (int score : scores) {
+        ++m_bins[std::size_t(std::clamp(score / kBinWidth, 0, kBins - 1))];
+        if (score > kYardstick)
+            ++m_above;
+    }
+    setAccessibleName(name.isEmpty() ? QStringLiteral("Final scores")
+                                     : QStringLiteral("Final scores of %1").arg(name));
+    setAccessibleDescription(describe());
+    setToolTip(accessibleDescription());
+    update();
+}
+
+QString ScoreHistogram::describe() const
+{
+    const QString yardstick =
+        QStringLiteral("The line marks the Perfect computer's average, %1.").arg(kYardstick);
+    if (m_count == 0)
+        return QStringLiteral("No games recorded. ") + yardstick;
+    QStringList parts;
+    for (int b = 0; b < kBins; ++b) {
+        const int n = m_bins[std::size_t(b)];
+        if (n == 0)
+            continue;
+        const int high = b == kBins - 1 ? kTop : (b + 1) * kBinWidth - 1;
+        parts << QStringLiteral("%1 from %2 to %3").arg(n).arg(b * kBinWidth).arg(high);
+    }
+    return QStringLiteral("%1 final %2: %3. %4 %5 of them above it.")
+        .arg(m_count)
+        .arg(m_count == 1 ? QStringLiteral("score") : QStringLiteral("scores"), parts.join(", "),
+             yardstick)
+        .arg(m_above);
+}
+
+QRect ScoreHistogram::plotArea() const
+{
+    const QFontMetrics metrics(font());
+    const int left = metrics.horizontalAdvance(QStringLiteral("0")) + 6;
+    const int top = metrics.height() + 6;  // room for the captions
+    const int bottom = metrics.height() + 6;
+    return QRect(left, top, std::max(1, width() - left - 10), std::max(1, height() - top - bottom));
+}
+
+int ScoreHistogram::xOf(double score) const
+{
+    const QRect plot = plotArea();
+    return plot.left() + int(score * plot.width() / kTop + 0.5);
+}
+
+void ScoreHistogram::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPalette &colours = palette();
+    painter.fillRect(rect(), colours.color(QPalette::Base));
+    const QRect plot = plotArea();
+    const QFontMetrics metrics(font());
+    const QColor text = colours.color(QPalette::Text);
+
+    const int most = std::max(1, *std::max_element(m_bins.begin(), m_bins.end()));
+    for (int b = 0; b < kBins; ++b) {
+        const int n = m_bins[std::size_t(b)];
+        if (n == 0)
+            continue;
+        const int x0 = xOf(b * kBinWidth) + 1;
+        const int x1 = xOf((b + 1) * kBinWidth) - 1;
+        const int h = std::max(1, n * plot.height() / most);
+        painter.fillRect(QRect(x0, plot.bottom() - h + 1, std::max(1, x1 - x0), h), kBarColour);
+    }
+
+    painter.setPen(text);
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    for (int score = 0; score <= kTop; score += 100) {
+        const int x = xOf(score);
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
+        const QString label = QString::number(score);
+        const int w = metrics.horizontalAdvance(label);
+        painter.drawText(std::clamp(x - w / 2, 0, width() - w),
+                         plot.bottom() + 4 + metrics.ascent(), label);
+    }
+    // The tallest bar's count at the top of the axis, so a height reads as a number of games.
+    if (m_count > 0) {
+        painter.drawLine(plot.left() - 3, plot.top(), plot.left(), plot.top());
+        const QString games = most == 1 ? QStringLiteral("1 game")
+                                        : QStringLiteral("%1 games").arg(most);
+        painter.drawText(plot.left() + 4, metrics.ascent() + 2, games);
+    }
+
+    const int x = xOf(kYardstick);
+    QPen dashed(kYardstickColour, 2, Qt::DashLine);
+    painter.setPen(dashed);
+    painter.drawLine(x, plot.top() - 2, x, plot.bottom());
+    painter.setPen(kYardstickColour);
+    const QString caption = QStringLiteral("Perfect %1").arg(kYardstick);
+    const int w = metrics.horizontalAdvance(caption);
+    painter.drawText(std::clamp(x - w / 2, 0, width() - w), metrics.ascent() + 2, caption);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}

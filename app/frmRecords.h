@@ -1,0 +1,69 @@
+#pragma once
+
+#include "RecordStore.h"
+
+#include <QDialog>
+#include <QList>
+#include <array>
+#include <optional>
+
+class Platform;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class ScoreHistogram;
+
+// The records window: the ten best grand totals ever and, per player name, the statistics and a
+// chart of the final scores. Reads the store when made and after Clear; a store that fails shows
+// its message inside the window. Escape or Close close it; the caller decides whether it is modal.
+class frmRecords : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The statistics shown for the chosen player, in their order on the page.
+    enum Statistic { Games, Wins, Average, Best, Bonus, Kelbrunes, StatisticCount };
+
+    // markGame: the id of a game whose top-ten entries are highlighted (the game just finished).
+    frmRecords(records::RecordStore &store, Platform &platform,
+               std::optional<qint64> markGame = std::nullopt, QWidget *owner = nullptr);
+
+    // Clear Records…: asks first, and empties the store only on Yes.
+    void cmdClear_Click();
+
+    // The controls, for the window's tests.
+    QTabWidget *tabs() const { return m_tabs; }
+    QTableWidget *topTen() const { return m_topTen; }
+    QListWidget *players() const { return m_players; }
+    QLabel *statistic(Statistic which) const { return m_values.at(std::size_t(which)); }
+    ScoreHistogram *histogram() const { return m_histogram; }
+    QLabel *problem() const { return m_problem; }
+    QPushButton *cmdClear() const { return m_cmdClear; }
+    QPushButton *cmdClose() const { return m_cmdClose; }
+
+private:
+    QWidget *buildTopTenPage();
+    QWidget *buildPlayersPage();
+    void reload();
+    void showPlayer(int row);
+    // Shows a failure or a notice of the store; the first failure of a reload stays shown.
+    void report(const records::Status &status);
+
+    records::RecordStore &m_store;
+    Platform &m_platform;
+    std::optional<qint64> m_markGame;
+    QList<records::PlayerStats> m_stats;
+    QStringList m_said;
+
+    QTabWidget *m_tabs = nullptr;
+    QLabel *m_topCaption = nullptr;
+    QTableWidget *m_topTen = nullptr;
+    QListWidget *m_players = nullptr;
+    std::array<QLabel *, StatisticCount> m_values{};
+    ScoreHistogram *m_histogram = nullptr;
+    QLabel *m_problem = nullptr;
+    QPushButton *m_cmdClear = nullptr;
+    QPushButton *m_cmdClose = nullptr;
+};

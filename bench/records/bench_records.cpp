@@ -1,0 +1,175 @@
+// Recording a finished game and opening the records window, with 10,000 games stored in a
+// temporary file. Prints the median and the worst of a few runs of each. As in the game, the main
+// window is up first, with its settings in a temporary folder. The windows are built offscreen
+// unless QT_QPA_PLATFORM says otherwise. Argument: the number of runs (default 9).
+
+#include "QtPlatform.h"
+#include "QtSettingsStore.h"
+#include "RecordStore.h"
+#include "frmMain.h"
+#include "frmRecords.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+using namespace records;
+
+namespace {
+constexpr int kStoredGames = 10000;
+
+struct Player
+{
+    const char *name;
+    const char *kind;
+};
+constexpr Player kPlayers[] = {
+    {"Ann", "Human"},      {"Bob", "Human"},     {"Cleo", "Human"},   {"Dev", "Human"},
+    {"Eli", "Human"},      {"Fay", "Human"},     {"Gus", "Human"},    {"Hal", "Human"},
+    {"Ivy", "Human"},      {"Jo", "Human"},      {"Beginner", "Beginner"},
+    {"Casual", "Casual"},  {"Strong", "Strong"}, {"Perfect", "Perfect"}};
+
+// A final score card as real games end: most rows filled with typical values, some zeros.
+SeatRecord plausibleSeat(std::mt19937 &random, const Player &player)
+{
+    auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
+    std::discrete_distribution<int> count({8, 15, 27, 30, 15, 5});
+    SeatRecord s;
+    s.name = QString::fromLatin1(player.name);
+    s.kind = QString::fromLatin1(player.kind);
+    for (int face = 1; face <= 6; ++face)
+        s.entries[std::size_t(face - 1)] = face * count(random);
+    s.entries[6] = chance(0.7) ? between(12, 28) : 0;
+    s.entries[7] = chance(0.45) ? between(10, 28) : 0;
+    s.entries[8] = chance(0.65) ? 25 : 0;
+    s.entries[9] = chance(0.75) ? 30 : 0;
+    s.entries[10] = chance(0.45) ? 40 : 0;
+    s.entries[11] = chance(0.3) ? kKelbruneScore : 0;
+    s.entries[12] = between(16, 28);
+    for (int i = 0; i < 6; ++i)
+        s.upperTotal += s.entries[std::size_t(i)];
+    for (int i = 6; i < kCategories; ++i)
+        s.lowerTotal += s.entries[std::size_t(i)];
+    s.bonus = s.upperTotal >= 63 ? 35 : 0;
+    s.grandTotal = s.upperTotal + s.bonus + s.lowerTotal;
+    return s;
+}
+
+GameRecord plausibleGame(std::mt19937 &random, int index)
+{
+    GameRecord game;
+    game.endedAt = QDateTime(QDate(2024, 1, 1), QTime(12, 0)).addSecs(qint64(index) * 1800);
+    std::vector<int> order(std::size(kPlayers));
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    std::shuffle(order.begin(), order.end(), random);
+    const int seats = std::uniform_int_distribution(1, 6)(random);
+    for (int s = 0; s < seats; ++s)
+        game.seats.push_back(plausibleSeat(random, kPlayers[order[std::size_t(s)]]));
+    return game;
+}
+
+struct Spread
+{
+    double median;
+    double worst;
+};
+Spread spread(QList<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.last()};
+}
+double msSince(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir folder;  // the player's own settings and records stay untouched
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelbrune!"));
+    QApplication::setOrganizationName(QStringLiteral("Kelbrune!"));
+    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 9;
+
+    const QString path = folder.filePath(QStringLiteral("records.sqlite"));
+    std::mt19937 random(20261207u);
+    std::vector<GameRecord> history;
+    for (int i = 0; i < kStoredGames; ++i)
+        history.push_back(plausibleGame(random, i));
+
+    RecordStore store(path);
+    QElapsedTimer timer;
+    timer.start();
+    const Status filled = store.recordAll(history);
+    if (!filled.ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(filled.failure));
+        return 1;
+    }
+    std::printf("Records with %d games stored, %d runs, platform %s\n", kStoredGames, runs,
+                qgetenv("QT_QPA_PLATFORM").constData());
+    std::printf("  filling the file in one transaction: %.0f ms\n", msSince(timer));
+
+    QtSettingsStore settings;
+    QtPlatform platform;
+    frmMain mainWindow(platform, settings);
+    platform.setWindow(&mainWindow);
+    mainWindow.show();
+    QApplication::processEvents();
+
+    QList<double> recordOpen, recordFirst, window;
+    qint64 last = 0;
+    for (int run = 0; run < runs; ++run) {
+        const GameRecord game = plausibleGame(random, kStoredGames + run);
+        timer.start();
+        const Fetched<Recorded> done = store.record(game);
+        recordOpen << msSince(timer);
+        if (!done.status.ok) {
+            std::fprintf(stderr, "%s\n", qPrintable(done.status.failure));
+            return 1;
+        }
+        last = done.value.gameId;
+
+        // The first game of a session also opens the file and checks its layout.
+        {
+            RecordStore fresh(path);
+            timer.start();
+            fresh.record(plausibleGame(random, kStoredGames + runs + run));
+            recordFirst << msSince(timer);
+        }
+
+        // From nothing to a painted window, with a store not yet opened.
+        RecordStore fresh(path);
+        timer.start();
+        frmRecords records(fresh, platform, last, &mainWindow);
+        records.show();
+        QApplication::processEvents();
+        window << msSince(timer);
+        if (records.topTen()->rowCount() != 10) {
+            std::fprintf(stderr, "the window shows %d top entries\n", records.topTen()->rowCount());
+            return 1;
+        }
+    }
+    const auto report = [](const char *what, const QList<double> &ms) {
+        const Spread s = spread(ms);
+        std::printf("  %-52s median %6.1f  worst %6.1f ms (target < 50)\n", what, s.median,
+                    s.worst);
+    };
+    report("record a game (file open)", recordOpen);
+    report("record a game (first of a session: opens the file)", recordFirst);
+    report("open the records window (opens the file, paints)", window);
+    std::printf("  %-52s        %6.1f ms\n", "the first records window of the session",
+                window.first());
+    return 0;
+}

@@ -1,0 +1,213 @@
+#include "RecordStore.h"
+#include "ScoreHistogram.h"
+#include "ScriptedPlatform.h"
+#include "frmRecords.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+using namespace records;
+
+namespace {
+SeatRecord seat(const QString &name, int grand, int bonus = 0, int kelbrune = 0)
+{
+    SeatRecord s{name, QStringLiteral("Human"), grand - bonus, bonus, 0, grand, {}};
+    s.entries[kKelbruneEntry] = kelbrune;
+    return s;
+}
+GameRecord game(std::vector<SeatRecord> seats)
+{
+    return {QDateTime(QDate(2026, 3, 1), QTime(20, 0)), seats};
+}
+QString quoted(const QString &path) { return QStringLiteral("\u201C%1\u201D").arg(path); }
+
+// A second connection to the file, as another program would hold it; sql runs on it.
+struct OtherProgram
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+    OtherProgram(const QString &path, const QString &sql)
+    {
+        db.setDatabaseName(path);
+        if (db.open())
+            QSqlQuery(db).exec(sql);
+    }
+    ~OtherProgram() { db.close(); db = {}; QSqlDatabase::removeDatabase("other"); }
+};
+}  // namespace
+
+class tst_Records : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    int m_files = 0;
+    QString freshPath()
+    {
+        const QString folder = m_dir.filePath(QString::number(++m_files));
+        QDir().mkpath(folder);
+        return folder + QStringLiteral("/records.sqlite");
+    }
+
+private slots:
+    void playerStatistics()
+    {
+        RecordStore store(freshPath());
+        store.record(game({seat("Ann", 250, 35, 50), seat("Bob", 200)}));
+        store.record(game({seat("Ann", 180), seat("Bob", 180, 35)}));  // a tie: both win
+        store.record(game({seat("Ann", 300, 35, 50)}));                // alone: no win
+        store.record(game({seat("Bob", 150), seat("cy", 220), seat("Ann", 100)}));
+        QStringList rows;
+        for (const PlayerStats &p : store.players().value)
+            rows << QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(p.name).arg(p.games).arg(p.wins)
+                        .arg(p.average, 0, 'f', 2).arg(p.best).arg(p.bonuses).arg(p.kelbrunes);
+        QCOMPARE(rows, QStringList({"Ann 4 2 207.50 300 2 2", "Bob 3 1 176.67 200 1 0",
+                                    "cy 1 1 220.00 220 0 0"}));
+        ScriptedPlatform platform;
+        frmRecords window(store, platform);
+        QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QString("2 of 4 games (50%)"));
+    }
+
+    void topTenOrderAndMarking()
+    {
+        RecordStore store(freshPath());
+        for (int score : {150, 300, 200, 300, 120, 250, 180, 260, 90, 210, 230})
+            store.record(game({seat(QStringLiteral("P%1").arg(score), score)}));
+        const Fetched<Recorded> mine = store.record(game({seat("Zed", 240), seat("Yan", 80)}));
+        QVERIFY(mine.value.topTen);
+        // Equal to the tenth: the earlier game keeps its place.
+        QVERIFY(!store.record(game({seat("Low", 150)})).value.topTen);
+
+        ScriptedPlatform platform;
+        frmRecords window(store, platform, mine.value.gameId);
+        QStringList shown;
+        for (int row = 0; row < window.topTen()->rowCount(); ++row) {
+            auto cell = [&](int col) { return window.topTen()->item(row, col); };
+            const bool bold = cell(1)->font().bold();
+            shown << cell(0)->text() + ' ' + cell(3)->text() + (bold ? "*" : "");
+        }
+        QCOMPARE(shown.join(", "), QString("1 300, 1 300, 3 260, 4 250, 5 240*, 6 230, 7 210, "
+                                           "8 200, 9 180, 10 150"));
+        QCOMPARE(window.players()->currentItem()->text(), QStringLiteral("Zed"));
+    }
+
+    void damagedFileIsKeptAside_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("not a database") << QString();
+        QTest::newRow("a database of something else") << "CREATE TABLE notes (text TEXT)";
+    }
+    void damagedFileIsKeptAside()
+    {
+        QFETCH(QString, sql);
+        const QString path = freshPath();
+        if (!sql.isEmpty()) {
+            OtherProgram other(path, sql);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(3000, 'k')) == 3000);
+        }
+        QFile original(path);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray before = original.readAll();
+
+        RecordStore store(path);
+        const Status first = store.record(game({seat("Ann", 200)})).status;
+        QVERIFY(first.ok);
+        const QStringList kept = QFileInfo(path).dir().entryList({"*-damaged-*"}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QFile aside(QFileInfo(path).dir().filePath(kept.first()));
+        QCOMPARE(first.message, QString("The records file %1 could not be read, so it has been "
+                                        "kept as %2 and a new, empty records file has been "
+                                        "started.").arg(quoted(path), quoted(aside.fileName())));
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), before);
+        QCOMPARE(store.record(game({seat("Bob", 100)})).status.message, QString());
+        QCOMPARE(store.topTen().value.size(), 2);
+    }
+
+    void unusableFileFails_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("held");
+        const QString blocker = freshPath();  // a plain file where a folder should be
+        QFile(blocker).open(QIODevice::WriteOnly);
+        QTest::newRow("its folder is a file")
+            << blocker + "/records.sqlite"
+            << QString("its folder %1 cannot be created").arg(quoted(blocker)) << false;
+        QTest::newRow("held by another program")
+            << freshPath() << QString("another program is using it") << true;
+    }
+    void unusableFileFails()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        QFETCH(bool, held);
+        std::optional<OtherProgram> other;
+        if (held)
+            other.emplace(path, "BEGIN EXCLUSIVE");
+        const QString expected = QString("The records file %1 cannot be used: %2. The game goes on "
+                                         "without records.").arg(quoted(path), reason);
+        RecordStore store(path);
+        const Status first = store.record(game({seat("Ann", 200)})).status;
+        QVERIFY(!first.ok);
+        QCOMPARE(first.failure, expected);
+        QCOMPARE(first.message, expected);
+        QCOMPARE(store.record(game({seat("Ann", 200)})).status.message, QString());  // said once
+        ScriptedPlatform platform;
+        frmRecords window(store, platform);
+        QCOMPARE(window.problem()->text(), expected);
+    }
+
+    void clearAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No keeps everything") << false;
+        QTest::newRow("Yes empties the store") << true;
+    }
+    void clearAsksFirst()
+    {
+        QFETCH(bool, yes);
+        RecordStore store(freshPath());
+        store.record(game({seat("Ann", 200), seat("Bob", 150)}));
+        ScriptedPlatform platform;
+        platform.yesNoAnswers << yes;
+        frmRecords window(store, platform);
+        window.cmdClear()->click();
+        QCOMPARE(platform.events, QStringList{"yes/no Clear Records"});
+        QCOMPARE(platform.prompts.first().text,
+                 QString("Remove the records of every finished game? This cannot be undone."));
+        QCOMPARE(store.topTen().value.size(), yes ? 0 : 2);
+        QCOMPARE(window.topTen()->rowCount() + window.players()->count(), yes ? 0 : 4);
+    }
+
+    void histogramPaintsAndDescribes()
+    {
+        ScoreHistogram chart;
+        chart.resize(360, 170);
+        chart.setScores("Ann", {110, 120, 260, 375});
+        QCOMPARE(chart.accessibleName(), QString("Final scores of Ann"));
+        QCOMPARE(chart.accessibleDescription(),
+                 QString("4 final scores: 2 from 100 to 124, 1 from 250 to 274, 1 from 350 to "
+                         "375. The line marks the Perfect computer's average, 245.87. 2 of them "
+                         "above it."));
+        const QImage image = chart.grab().toImage();
+        const int y = chart.plotArea().bottom() - 3;
+        QCOMPARE(image.pixelColor(chart.xOf(112), y), ScoreHistogram::kBarColour);
+        QCOMPARE(image.pixelColor(chart.xOf(362), y), ScoreHistogram::kBarColour);
+        QCOMPARE(image.pixelColor(chart.xOf(200), y), chart.palette().color(QPalette::Base));
+        const int yardstick = chart.xOf(ScoreHistogram::kYardstick);
+        QCOMPARE(image.pixelColor(yardstick, chart.plotArea().top() + 2),
+                 ScoreHistogram::kYardstickColour);
+    }
+};
+
+QTEST_MAIN(tst_Records)
+#include "tst_records.moc"
