@@ -123,7 +123,8 @@ int main(int argc, char *argv[])
 
     QtSettingsStore settings;
     QtPlatform platform;
-    frmMain mainWindow(platform, settings);
+    OptimalPlay advisor;
+    frmMain mainWindow(platform, settings, advisor);
     platform.setWindow(&mainWindow);
     mainWindow.show();
     QApplication::processEvents();
