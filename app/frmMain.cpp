@@ -6,6 +6,7 @@
 #include "ScoreGridView.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmRecords.h"
 #include "Hint.h"
 #include "SettingsStore.h"
 
@@ -60,8 +61,9 @@ protected:
 }  // namespace
 
 frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
-                 QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_game(platform, settings), m_advisor(advisor)
+                 records::RecordStore &records, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_settings(settings), m_records(records),
+      m_game(platform, settings), m_advisor(advisor)
 {
     setWindowTitle(QStringLiteral("Kelbrune!"));
     // A fixed dialog frame: minimise and close, no maximise, no resizing.
@@ -86,6 +88,8 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advis
     m_computer = new ComputerDriver(m_game, platform, m_advisor, this);
     connect(m_computer, &ComputerDriver::narrationChanged, this, &frmMain::renderHint);
     connect(&m_game, &Game::changed, this, &frmMain::render);
+    connect(&m_game, &Game::ended, this, &frmMain::recordGame);
+    connect(&m_game, &Game::endAnnounced, this, &frmMain::afterGameOver);
     m_game.Form_Load();
     m_showHints = m_settings.flag(settingkeys::kShowHints);
     if (m_showHints)
@@ -118,6 +122,7 @@ void frmMain::buildMenus()
     m_mnuNewAgainstComputer = game->addAction(QStringLiteral("New Against &Computer…"));
     m_mnuSaveGame = game->addAction(QStringLiteral("&Save"));
     m_mnuLoadGame = game->addAction(QStringLiteral("&Load"));
+    m_mnuRecords = game->addAction(QStringLiteral("&Records…"));
     game->addSeparator();
     m_mnuExit = game->addAction(QStringLiteral("E&xit"));
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Settings"));
@@ -137,6 +142,7 @@ void frmMain::buildMenus()
     connect(m_mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(m_mnuAnimateDice, &QAction::triggered, this, [this] { mnuAnimateDice_Click(); });
     connect(m_mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(m_mnuRecords, &QAction::triggered, this, [this] { mnuRecords_Click(); });
     connect(m_mnuShowHints, &QAction::triggered, this, [this] { mnuShowHints_Click(); });
 }
 
@@ -346,6 +352,54 @@ void frmMain::mnuAbout_Click()
 {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::recordGame()
+{
+    const GameState &s = m_game.state();
+    records::GameRecord record;
+    record.endedAt = QDateTime::currentDateTime();
+    for (int p = 1; p <= s.NumPlayers; ++p) {
+        const auto slot = std::size_t(p);
+        records::SeatRecord seat;
+        seat.name = s.PlayerNames[slot];
+        seat.kind = seatKindName(m_game.seatKind(p));
+        seat.upperTotal = s.UpperTotal[slot];
+        seat.bonus = earnsUpperBonus(seat.upperTotal) ? kUpperBonus : 0;
+        seat.lowerTotal = s.LowerTotal[slot];
+        seat.grandTotal = s.GrandTotal[slot];
+        for (int c = 0; c < kCategoryCount; ++c) {
+            const Category category = Category(c);
+            const ScoreCard &grid = isUpper(category) ? m_game.top() : m_game.bottom();
+            seat.entries[std::size_t(c)] = grid.textMatrix(categoryRow(category), p).toInt();
+        }
+        record.seats.push_back(seat);
+    }
+    m_lastRecord = m_records.record(record);
+}
+
+void frmMain::afterGameOver()
+{
+    const records::Fetched<records::Recorded> recorded = std::exchange(m_lastRecord, {});
+    if (!recorded.status.message.isEmpty())
+        m_platform.tell(QStringLiteral("Records"), recorded.status.message);
+    else if (recorded.status.ok && recorded.value.topTen)
+        showRecords(recorded.value.gameId);
+}
+
+void frmMain::mnuRecords_Click()
+{
+    showRecords(std::nullopt);
+}
+
+void frmMain::showRecords(std::optional<qint64> markGame)
+{
+    // One window at a time, made anew so it shows the records of this moment.
+    if (m_recordsWindow)
+        m_recordsWindow->close();
+    m_recordsWindow = new frmRecords(m_records, m_platform, markGame, this);
+    m_recordsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_recordsWindow->show();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

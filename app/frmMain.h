@@ -2,9 +2,12 @@
 
 #include "Game.h"
 #include "OptimalPlay.h"
+#include "RecordStore.h"
+#include "frmRecords.h"
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <array>
 #include <thread>
 
@@ -21,14 +24,14 @@ class SettingsStore;
 // The main window: lays out the controls, routes each event to its handler in Game and draws
 // what the game says. Creating it runs the start-up (Form_Load). The advisor is shared with the
 // caller, who may hand over one whose table is ready; else the window works it out in the
-// background when it is first needed.
+// background when it is first needed. Every finished game goes into the records.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
     frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
-            QWidget *parent = nullptr);
+            records::RecordStore &records, QWidget *parent = nullptr);
     ~frmMain() override;
 
     Game &game() { return m_game; }
@@ -46,6 +49,8 @@ public:
     void mnuExit_Click();
     void mnuAnimateDice_Click();
     void mnuAbout_Click();
+    // Game > Records: the records window, not modal; one at a time.
+    void mnuRecords_Click();
     // Settings > Show Hints: shows or hides the hint panel and stores the choice. The advisor's
     // table is worked out in the background the first time the panel is shown.
     void mnuShowHints_Click();
@@ -70,6 +75,9 @@ public:
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
     QAction *mnuAbout() const { return m_mnuAbout; }
+    QAction *mnuRecords() const { return m_mnuRecords; }
+    // The records window while it is open.
+    frmRecords *recordsWindow() const { return m_recordsWindow; }
     QAction *mnuShowHints() const { return m_mnuShowHints; }
     QGroupBox *hintFrame() const { return m_hintFrame; }
     QLabel *hintPanel() const { return m_hintText; }
@@ -87,8 +95,17 @@ private:
     void renderHint();
     static bool selectCell(ScoreCard &grid, int row, int col);
     void startAdvisor();
+    // The game just ended goes into the records; once its "Game Over!" box is closed, a problem
+    // with the records is told, or a place in the top ten shown.
+    void recordGame();
+    void afterGameOver();
+    void showRecords(std::optional<qint64> markGame);
 
+    Platform &m_platform;
     SettingsStore &m_settings;
+    records::RecordStore &m_records;
+    records::Fetched<records::Recorded> m_lastRecord;
+    QPointer<frmRecords> m_recordsWindow;
     Game m_game;
     OptimalPlay &m_advisor;
     std::thread m_solver;
@@ -111,4 +128,5 @@ private:
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuAnimateDice = nullptr;
     QAction *m_mnuAbout = nullptr;
+    QAction *m_mnuRecords = nullptr;
 };

@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     QtSettingsStore settings;
     QtPlatform platform;
     OptimalPlay advisor;
-    frmMain window(platform, settings, advisor);
+    records::RecordStore records(records::RecordStore::defaultPath());
+    frmMain window(platform, settings, advisor, records);
     platform.setWindow(&window);
     QApplication::setWindowIcon(window.windowIcon());
     window.show();

@@ -254,8 +254,9 @@ void Game::AdvanceTurn()
             QStringList names;
             for (int p : winners())
                 names << shownName(m_state.PlayerNames[std::size_t(p)]);
-            m_platform.playCue(Platform::Cue::GameOver);
             const quint64 generation = m_generation;
+            emit ended();
+            m_platform.playCue(Platform::Cue::GameOver);
             tell(QStringLiteral("Game Over!"),
                  QStringLiteral("The game is over!\r\nCongratulations to ")
                      + names.join(QStringLiteral(" and ")) + QStringLiteral(" who won the game!"));
@@ -265,6 +266,7 @@ void Game::AdvanceTurn()
             m_state.GameInProgress = false;
             m_saveEnabled = false;
             emit changed();
+            emit endAnnounced();
             return;
         }
     }

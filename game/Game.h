@@ -80,6 +80,12 @@ signals:
     // Fires after every change the window shows, and before any prompt or event pumping, so the
     // window is up to date whenever it can be seen.
     void changed();
+    // The last entry of the thirteenth round has ended the game: fires once, with the final card
+    // and totals in place, just before the "Game Over!" box.
+    void ended();
+    // The "Game Over!" box has been closed and the game is over (not when a Load replaced it
+    // meanwhile).
+    void endAnnounced();
 
 private:
     // Moves die index from the table row to the saved row (hold) or back.

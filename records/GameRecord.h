@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Scoring.h"
+
 #include <QDateTime>
 #include <QString>
 #include <array>
@@ -7,13 +9,9 @@
 
 namespace records {
 
-// The thirteen categories in the order of SeatRecord::entries.
-inline constexpr int kCategories = 13;
-inline constexpr std::array<const char *, kCategories> kCategoryNames = {
-    "Aces",      "Twos",        "Threes",      "Fours",       "Fives",
-    "Sixes",     "3 of a kind", "4 of a kind", "Full House",  "Sm Straight",
-    "Lg Straight", "Kelbrune",  "Chance"};
-inline constexpr int kKelbruneEntry = 11;
+// SeatRecord::entries holds the thirteen categories in the order of Category.
+inline constexpr int kCategories = kCategoryCount;
+inline constexpr int kKelbruneEntry = int(Category::Kelbrune);
 // What a Kelbrune entry scores.
 inline constexpr int kKelbruneScore = 50;
 

@@ -82,7 +82,9 @@ int child(int argc, char *argv[])
     QtSettingsStore settings;
     QtPlatform platform;
     OptimalPlay advisor;
-    frmMain window(platform, settings, advisor);
+    QTemporaryDir recordsDir;
+    records::RecordStore records(recordsDir.filePath("records.sqlite"));
+    frmMain window(platform, settings, advisor, records);
     platform.setWindow(&window);
     PaintProbe probe(&window);
     window.show();

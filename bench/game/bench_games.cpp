@@ -4,6 +4,8 @@
 #include "ScriptedPlatform.h"
 #include "frmMain.h"
 
+#include <QTemporaryDir>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -49,7 +51,9 @@ int main(int argc, char **argv)
     ScriptedPlatform platform;
     MemorySettings settings;
     OptimalPlay advisor;
-    frmMain window(platform, settings, advisor);
+    QTemporaryDir recordsDir;
+    records::RecordStore records(recordsDir.filePath("records.sqlite"));
+    frmMain window(platform, settings, advisor, records);
     window.mnuAnimateDice_Click();  // no frame waits; the draws are the same
 
     playOneGame(platform, window);

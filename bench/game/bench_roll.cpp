@@ -4,6 +4,8 @@
 #include "QtPlatform.h"
 #include "frmMain.h"
 
+#include <QTemporaryDir>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStringList>
@@ -38,7 +40,9 @@ int main(int argc, char **argv)
     BenchPlatform platform;
     MemorySettings settings;
     OptimalPlay advisor;
-    frmMain window(platform, settings, advisor);
+    QTemporaryDir recordsDir;
+    records::RecordStore records(recordsDir.filePath("records.sqlite"));
+    frmMain window(platform, settings, advisor, records);
     window.show();
     window.mnuNewGame_Click();
     QApplication::processEvents();

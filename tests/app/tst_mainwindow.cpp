@@ -144,7 +144,9 @@ void MainWindowTest::startUpState()
     if (present)
         settings.values.insert(settingkeys::kAnimateDice, stored);
     ScriptedPlatform platform;
-    frmMain window(platform, settings, Table::readyAdvisor());
+    QTemporaryDir recordsDir;
+    records::RecordStore records(recordsDir.filePath("records.sqlite"));
+    frmMain window(platform, settings, Table::readyAdvisor(), records);
 
     GameState expected;
     expected.AnimateDice = animate;
@@ -187,7 +189,7 @@ void MainWindowTest::menus()
             all << item;
         }
     }
-    QCOMPARE(items, (QStringList{"&New", "New Against &Computer…", "&Save", "&Load", "-", "E&xit", "&Animate Die Rolls",
+    QCOMPARE(items, (QStringList{"&New", "New Against &Computer…", "&Save", "&Load", "&Records…", "-", "E&xit", "&Animate Die Rolls",
                                  "Show &Hints", "&About"}));
     for (QAction *item : std::as_const(all) + bar)
         QVERIFY2(item->shortcuts().isEmpty(), qPrintable(item->text()));
@@ -195,10 +197,10 @@ void MainWindowTest::menus()
     QCOMPARE(all[0], t.window.mnuNewGame());
     QCOMPARE(all[2], t.window.mnuSaveGame());
     QCOMPARE(all[3], t.window.mnuLoadGame());
-    QCOMPARE(all[5], t.window.mnuExit());
-    QCOMPARE(all[6], t.window.mnuAnimateDice());
-    QCOMPARE(all[7], t.window.mnuShowHints());
-    QCOMPARE(all[8], t.window.mnuAbout());
+    QCOMPARE(all[6], t.window.mnuExit());
+    QCOMPARE(all[7], t.window.mnuAnimateDice());
+    QCOMPARE(all[8], t.window.mnuShowHints());
+    QCOMPARE(all[9], t.window.mnuAbout());
     QVERIFY(t.window.mnuNewGame()->isEnabled());
     QVERIFY(!t.window.mnuSaveGame()->isEnabled());
     QVERIFY(t.window.mnuLoadGame()->isEnabled());

@@ -46,7 +46,9 @@ void HintTest::storedSettingShowsThePanelAtStartUp()
     ScriptedPlatform platform;
     MemorySettings settings;
     settings.values.insert("ShowHints", "True");
-    frmMain window(platform, settings, Table::readyAdvisor());
+    QTemporaryDir recordsDir;
+    records::RecordStore records(recordsDir.filePath("records.sqlite"));
+    frmMain window(platform, settings, Table::readyAdvisor(), records);
     QVERIFY(!window.hintFrame()->isHidden());
     QVERIFY(window.mnuShowHints()->isChecked());
     QCOMPARE(window.hintPanel()->text(), QString());  // no game yet

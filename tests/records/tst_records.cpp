@@ -1,6 +1,7 @@
 #include "RecordStore.h"
 #include "ScoreHistogram.h"
 #include "ScriptedPlatform.h"
+#include "Table.h"
 #include "frmRecords.h"
 
 #include <QDir>
@@ -28,6 +29,17 @@ GameRecord game(std::vector<SeatRecord> seats)
     return {QDateTime(QDate(2026, 3, 1), QTime(20, 0)), seats};
 }
 QString quoted(const QString &path) { return QStringLiteral("\u201C%1\u201D").arg(path); }
+
+// One player's whole game, 375 points: every upper row five alike, then the best lower rows.
+void playPerfectCard(Table &t)
+{
+    for (int face = 1; face <= 6; ++face)
+        t.turn(QStringLiteral("%1 %1 %1 %1 %1").arg(face), true, face);
+    const QStringList lower{"6 6 6 6 6", "6 6 6 6 6", "2 2 3 3 3", "1 2 3 4 6", "2 3 4 5 6",
+                            "6 6 6 6 6", "6 6 6 6 6"};
+    for (int row = 1; row <= 7; ++row)
+        t.turn(lower[row - 1], false, row);
+}
 
 // A second connection to the file, as another program would hold it; sql runs on it.
 struct OtherProgram
@@ -186,6 +198,49 @@ private slots:
                  QString("Remove the records of every finished game? This cannot be undone."));
         QCOMPARE(store.topTen().value.size(), yes ? 0 : 2);
         QCOMPARE(window.topTen()->rowCount() + window.players()->count(), yes ? 0 : 4);
+    }
+
+    void finishedGamesOnlyAreRecorded()
+    {
+        Table t;
+        t.newGame({"Ann", "Bob"});
+        t.turn("1 1 1 1 1", true, 1);
+        t.platform.yesNoAnswers << true;
+        t.newGame({"Ann"});  // the game of two is replaced, not finished
+        playPerfectCard(t);
+        QCOMPARE(t.platform.promptsOf(ScriptedPlatform::Prompt::Ok).size(), 1);  // Game Over only
+        const QList<TopEntry> top = t.records.topTen().value;
+        QCOMPARE(top.size(), 1);
+        QCOMPARE(top[0].name + ' ' + top[0].kind + ' ' + QString::number(top[0].score),
+                 QStringLiteral("Ann Human 375"));
+        const PlayerStats ann = t.records.players().value.value(0);
+        QCOMPARE(QList<int>({ann.games, ann.bonuses, ann.kelbrunes}), QList<int>({1, 1, 1}));
+        QVERIFY(t.window.recordsWindow() && t.window.recordsWindow()->isVisible());
+
+        t.newGame({"Cy"});
+        t.turn("6 6 6 6 6", false, 6);
+        t.load(savedTurn("Dee", 0, {}));
+        t.platform.yesNoAnswers << true;
+        t.window.mnuExit_Click();
+        QCOMPARE(t.records.players().value.size(), 1);
+    }
+
+    void unusableRecordsAreToldOnce()
+    {
+        Table t;
+        QVERIFY(QDir().mkpath(t.records.path()));  // a folder where the file should be
+        for (int game = 0; game < 2; ++game) {
+            t.newGame({"Ann"});
+            playPerfectCard(t);
+        }
+        QStringList told;
+        for (const ScriptedPlatform::Prompt &p : t.platform.promptsOf(ScriptedPlatform::Prompt::Ok))
+            told << p.title;
+        QCOMPARE(told, QStringList({"Game Over!", "Records", "Game Over!"}));
+        QVERIFY(t.platform.prompts.at(t.platform.prompts.size() - 1).title == u"Game Over!");
+        QVERIFY(t.platform.promptsOf(ScriptedPlatform::Prompt::Ok)[1].text.contains(
+            quoted(t.records.path())));
+        QVERIFY(!t.window.recordsWindow());
     }
 
     void histogramPaintsAndDescribes()

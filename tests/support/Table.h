@@ -22,12 +22,17 @@ struct Table
         return advisor;
     }
 
-    explicit Table(OptimalPlay &advisor = readyAdvisor()) : window(platform, settings, advisor) {}
+    explicit Table(OptimalPlay &advisor = readyAdvisor())
+        : records(files.filePath(QStringLiteral("records.sqlite"))),
+          window(platform, settings, advisor, records)
+    {
+    }
 
+    QTemporaryDir files;  // saved games and the records the table writes for itself
     ScriptedPlatform platform;
     MemorySettings settings;
+    records::RecordStore records;
     frmMain window;
-    QTemporaryDir files;  // saved games the table writes for itself
 
     Game &game() { return window.game(); }
     // The game as Game > Save would write it.
