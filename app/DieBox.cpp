@@ -1,12 +1,43 @@
 #include "DieBox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+class DieBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit DieBoxAccessible(QWidget *box) : QAccessibleWidget(box, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<DieBox *>(widget())->activate();
+    }
+};
+
+QAccessibleInterface *dieBoxAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("DieBox") && object && object->isWidgetType())
+        return new DieBoxAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+}  // namespace
+
 DieBox::DieBox(int index, QWidget *parent) : QWidget(parent), m_index(index)
 {
+    static const bool accessible = (QAccessible::installFactory(dieBoxAccessible), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void DieBox::activate()
+{
+    if (isEnabled())
+        emit clicked(m_index);
 }
 
 void DieBox::setFace(int face, const QPixmap &picture)
@@ -44,8 +75,8 @@ void DieBox::mouseDoubleClickEvent(QMouseEvent *event)
 void DieBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint()) && isEnabled();
+                       && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
-        emit clicked(m_index);
+        activate();
 }

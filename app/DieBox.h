@@ -5,6 +5,7 @@
 
 // An image box for one die: shows its picture stretched to the box, or nothing, on black.
 // A disabled box ignores clicks but looks exactly the same, so a die does not fade while it rolls.
+// To a screen reader it is a button that can be pressed; its name says what it shows.
 class DieBox : public QWidget
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
     int face() const { return m_face; }
     // Repaints only when the face changes.
     void setFace(int face, const QPixmap &picture);
+    // A click, as the mouse or a screen reader's press gives it; nothing while disabled.
+    void activate();
 
 signals:
     // A left-button click inside the box while it is enabled.

@@ -11,6 +11,8 @@
 #include <QStyledItemDelegate>
 
 namespace {
+const QColor kPossibleText(150, 150, 150);
+const QColor kOutline(0, 0, 170);
 
 // The card is a light sheet of paper: under a dark desktop theme the system colours would give
 // dark heading cells beside the white player cells, so the light set stands in.
@@ -51,8 +53,20 @@ public:
     {
         painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QColor>());
         const QString text = index.data(Qt::DisplayRole).toString();
-        if (text.isEmpty())
+        if (text.isEmpty()) {
+            const QString possible = index.data(ScoreCardModel::kPossibleRole).toString();
+            if (possible.isEmpty())
+                return;
+            // Faint, so a would-be score never reads as an entry.
+            painter->save();
+            QFont font = index.data(Qt::FontRole).value<QFont>();
+            font.setItalic(true);
+            painter->setFont(font);
+            painter->setPen(kPossibleText);
+            painter->drawText(option.rect.adjusted(2, 0, -2, -1), Qt::AlignCenter, possible);
+            painter->restore();
             return;
+        }
         painter->save();
         painter->setFont(index.data(Qt::FontRole).value<QFont>());
         painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
@@ -89,8 +103,8 @@ QColor cellColour(Colour colour, const QPalette &palette)
 
 // ---------------------------------------------------------------------------------------------
 
-ScoreCardModel::ScoreCardModel(const ScoreCard &card, QObject *parent)
-    : QAbstractTableModel(parent), m_card(card), m_palette(cardPalette()),
+ScoreCardModel::ScoreCardModel(const ScoreCard &card, CategoryOf categoryOf, QObject *parent)
+    : QAbstractTableModel(parent), m_card(card), m_categoryOf(categoryOf), m_palette(cardPalette()),
       m_revision(card.revision())
 {
     setBaseFont(fonts::compactSans());
@@ -123,9 +137,57 @@ QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
         return cellColour(cell.back, m_palette);
     case Qt::ForegroundRole:
         return cellColour(cell.fore, m_palette);
+    case Qt::AccessibleTextRole:
+        return accessibleText(index.row(), index.column());
+    case Qt::AccessibleDescriptionRole:
+    case kPossibleRole: {
+        const auto it = m_possible.find(index.row());
+        if (index.column() != m_possibleCol || it == m_possible.end() || !cell.text.isEmpty())
+            return {};
+        const QString points = QString::number(it->second);
+        return role == kPossibleRole ? points : QStringLiteral("would score ") + points;
+    }
     default:
         return {};
     }
+}
+
+QString ScoreCardModel::accessibleText(int row, int col) const
+{
+    const QString label = m_card.textMatrix(row, 0).simplified();
+    if (col == 0)
+        return label;
+    const QString player = m_names ? m_names(col) : QString();
+    if (player.isEmpty())
+        return QStringLiteral("No player, ") + label;
+    const QString text = m_card.textMatrix(row, col);
+    // A heading row: the player's name above the upper section, the section's name below.
+    if (row == 0)
+        return text.isEmpty() ? label : player;
+    const bool category = m_categoryOf && m_categoryOf(row);
+    return player + QStringLiteral(", ") + label + QStringLiteral(", ")
+           + (!text.isEmpty() ? text : category ? QStringLiteral("free") : QStringLiteral("none"));
+}
+
+QVariant ScoreCardModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return m_card.textMatrix(section, 0).simplified();
+    if (section == 0)
+        return QStringLiteral("Category");
+    const QString player = m_names ? m_names(section) : QString();
+    return player.isEmpty() ? QStringLiteral("No player") : player;
+}
+
+void ScoreCardModel::setPossible(int col, const std::map<int, int> &points)
+{
+    if (col == m_possibleCol && points == m_possible)
+        return;
+    m_possibleCol = col;
+    m_possible = points;
+    emit dataChanged(index(0, 0), index(m_card.rows() - 1, m_card.cols() - 1));
 }
 
 Qt::ItemFlags ScoreCardModel::flags(const QModelIndex &index) const
@@ -153,8 +215,9 @@ bool ScoreCardModel::refresh()
 
 // ---------------------------------------------------------------------------------------------
 
-ScoreGridView::ScoreGridView(const ScoreCard &card, QWidget *parent)
-    : QTableView(parent), m_card(card), m_model(new ScoreCardModel(card, this))
+ScoreGridView::ScoreGridView(const ScoreCard &card, ScoreCardModel::CategoryOf categoryOf,
+                             QWidget *parent)
+    : QTableView(parent), m_card(card), m_model(new ScoreCardModel(card, categoryOf, this))
 {
     setPalette(cardPalette());
     setFont(fonts::compactSans());
@@ -176,6 +239,7 @@ ScoreGridView::ScoreGridView(const ScoreCard &card, QWidget *parent)
     verticalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setMouseTracking(true);
     layoutColumns();
 }
 
@@ -185,6 +249,15 @@ void ScoreGridView::refresh()
         setEnabled(m_card.enabled());
     if (m_model->refresh())
         layoutColumns();
+}
+
+void ScoreGridView::setOutline(int row, int col)
+{
+    if (row == m_outlineRow && col == m_outlineCol)
+        return;
+    m_outlineRow = row;
+    m_outlineCol = col;
+    viewport()->update();
 }
 
 void ScoreGridView::layoutColumns()
@@ -235,6 +308,12 @@ void ScoreGridView::paintEvent(QPaintEvent *event)
         const int y = rowViewportPosition(r) + rowHeight(r) - 1;
         painter.drawLine(0, y, right, y);
     }
+    if (m_outlineRow >= 0) {
+        const QRect cell = visualRect(m_model->index(m_outlineRow, m_outlineCol));
+        painter.setPen(QPen(kOutline, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cell.adjusted(1, 1, -2, -2));
+    }
 }
 
 // The mouse handlers stand in for the table's own: no current cell, no selection, no editing.
@@ -249,7 +328,24 @@ void ScoreGridView::mouseDoubleClickEvent(QMouseEvent *event)
     mousePressEvent(event);
 }
 
-void ScoreGridView::mouseMoveEvent(QMouseEvent *) {}
+void ScoreGridView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QModelIndex under = indexAt(event->position().toPoint());
+    const int row = under.isValid() ? under.row() : -1;
+    if (row != m_hoverRow) {
+        m_hoverRow = row;
+        emit rowHovered(row);
+    }
+}
+
+void ScoreGridView::leaveEvent(QEvent *event)
+{
+    QTableView::leaveEvent(event);
+    if (m_hoverRow != -1) {
+        m_hoverRow = -1;
+        emit rowHovered(-1);
+    }
+}
 
 void ScoreGridView::mouseReleaseEvent(QMouseEvent *event)
 {

@@ -97,6 +97,16 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 
 void frmAbout::keyPressEvent(QKeyEvent *event)
 {
-    // A dialog would close on Escape; this window closes on a click only.
+    // The keys that close a message close this window too; no other key means anything here.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        close();
+        break;
+    default:
+        break;
+    }
     event->accept();
 }

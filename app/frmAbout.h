@@ -6,7 +6,7 @@
 class QLabel;
 
 // The About window: the game's name and its makers in large red type on cyan. It holds nothing
-// and closes at any click on it, or by its close box; no key means anything to it.
+// and closes at any click on it, by its close box, or with Escape, Enter or Space.
 class frmAbout : public QDialog
 {
     Q_OBJECT

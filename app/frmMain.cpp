@@ -3,9 +3,11 @@
 #include "ComputerDriver.h"
 #include "DieBox.h"
 #include "Fonts.h"
+#include "ScoreCardLayout.h"
 #include "ScoreGridView.h"
 #include "Twips.h"
 #include "frmAbout.h"
+#include "frmHowToPlay.h"
 #include "frmRecords.h"
 #include "Hint.h"
 #include "SettingsStore.h"
@@ -18,7 +20,9 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QAccessible>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 // The client area: a black table for the score card, the dice and the Roll button.
@@ -58,6 +62,12 @@ protected:
         painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
     }
 };
+const char *const kFaceWords[] = {"", "one", "two", "three", "four", "five", "six"};
+
+QString faceWord(int face)
+{
+    return QString::fromLatin1(face >= 1 && face <= 6 ? kFaceWords[face] : "");
+}
 }  // namespace
 
 frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
@@ -92,6 +102,8 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advis
     connect(&m_game, &Game::endAnnounced, this, &frmMain::afterGameOver);
     m_game.Form_Load();
     m_showHints = m_settings.flag(settingkeys::kShowHints);
+    m_showPossible = m_settings.flag(settingkeys::kShowPossibleScores);
+    m_mnuShowPossibleScores->setChecked(m_showPossible);
     if (m_showHints)
         startAdvisor();
     render();
@@ -120,17 +132,28 @@ void frmMain::buildMenus()
     QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
     m_mnuNewGame = game->addAction(QStringLiteral("&New"));
     m_mnuNewAgainstComputer = game->addAction(QStringLiteral("New Against &Computer…"));
+    m_mnuUndo = game->addAction(QStringLiteral("&Undo"));
     m_mnuSaveGame = game->addAction(QStringLiteral("&Save"));
     m_mnuLoadGame = game->addAction(QStringLiteral("&Load"));
     m_mnuRecords = game->addAction(QStringLiteral("&Records…"));
     game->addSeparator();
     m_mnuExit = game->addAction(QStringLiteral("E&xit"));
+    m_mnuNewGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m_mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_mnuSaveGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_mnuLoadGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_mnuUndo->setEnabled(false);
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Settings"));
     m_mnuAnimateDice = settings->addAction(QStringLiteral("&Animate Die Rolls"));
     m_mnuAnimateDice->setCheckable(true);
     m_mnuShowHints = settings->addAction(QStringLiteral("Show &Hints"));
     m_mnuShowHints->setCheckable(true);
+    m_mnuShowPossibleScores = settings->addAction(QStringLiteral("Show &Possible Scores"));
+    m_mnuShowPossibleScores->setCheckable(true);
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuHowToPlay = help->addAction(QStringLiteral("&How to Play"));
+    m_mnuHowToPlay->setShortcut(QKeySequence(Qt::Key_F1));
     m_mnuAbout = help->addAction(QStringLiteral("&About"));
     m_mnuSaveGame->setEnabled(false);
 
@@ -144,21 +167,58 @@ void frmMain::buildMenus()
     connect(m_mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     connect(m_mnuRecords, &QAction::triggered, this, [this] { mnuRecords_Click(); });
     connect(m_mnuShowHints, &QAction::triggered, this, [this] { mnuShowHints_Click(); });
+    connect(m_mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
+    connect(m_mnuShowPossibleScores, &QAction::triggered, this,
+            [this] { mnuShowPossibleScores_Click(); });
+    connect(m_mnuHowToPlay, &QAction::triggered, this, [this] { mnuHowToPlay_Click(); });
+
+    // The keys of play, wherever the focus is in the window.
+    auto key = [this](QKeySequence sequence, auto action) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
+    };
+    key(Qt::Key_Space, [this] { keyRoll(); });
+    key(Qt::Key_R, [this] { keyRoll(); });
+    for (int die = 1; die <= 5; ++die) {
+        key(QKeySequence(Qt::Key_0 + die), [this, die] { keyDie(die); });
+        key(QKeySequence(Qt::KeypadModifier | Qt::Key(Qt::Key_0 + die)), [this, die] { keyDie(die); });
+    }
+    key(Qt::Key_Up, [this] { keyCursor(-1); });
+    key(Qt::Key_Down, [this] { keyCursor(+1); });
+    key(Qt::Key_Return, [this] { keyEnter(); });
+    key(Qt::Key_Enter, [this] { keyEnter(); });
+    key(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), [this] { keyEnter(); });
 }
 
 void frmMain::buildControls()
 {
     auto *client = new Backdrop(this);
     client->setFixedSize(twips::px(12810), twips::px(8985));
+    // Holds the focus while Roll cannot, so the keys of play go on working during a roll.
+    client->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(client);
 
     // Created in tab order; only the Roll button takes the focus.
-    m_scoreCardTop = new ScoreGridView(m_game.top(), client);
+    m_scoreCardTop = new ScoreGridView(m_game.top(), topRowCategory, client);
     m_scoreCardTop->setGeometry(twips::rect(120, 120, 7335, 4095));
-    m_scoreCardBottom = new ScoreGridView(m_game.bottom(), client);
+    m_scoreCardBottom = new ScoreGridView(m_game.bottom(), bottomRowCategory, client);
     m_scoreCardBottom->setGeometry(twips::rect(120, 4185, 7335, 4575));
     connect(m_scoreCardTop, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardTop);
     connect(m_scoreCardBottom, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardBottom);
+    connect(m_scoreCardTop, &ScoreGridView::rowHovered, this, [this](int row) { hoverRow(true, row); });
+    connect(m_scoreCardBottom, &ScoreGridView::rowHovered, this,
+            [this](int row) { hoverRow(false, row); });
+    m_scoreCardTop->setAccessibleName(QStringLiteral("Upper section of the score card"));
+    m_scoreCardBottom->setAccessibleName(QStringLiteral("Lower section of the score card"));
+    // A screen reader names each cell by its player: the name, or the player's number.
+    auto playerName = [this](int col) {
+        const GameState &s = m_game.state();
+        if (col < 1 || col > s.NumPlayers || col > layout::kMaxPlayers)
+            return QString();
+        const QString &name = s.PlayerNames[std::size_t(col)];
+        return name.isEmpty() ? QStringLiteral("Player %1").arg(col) : shownName(name);
+    };
+    m_scoreCardTop->cardModel()->setPlayerNames(playerName);
+    m_scoreCardBottom->cardModel()->setPlayerNames(playerName);
 
     const std::array<const char *, 2> captions{"Saved Dice", "Rolled Dice"};
     const std::array<int, 2> frameTops{240, 1800};
@@ -192,14 +252,27 @@ void frmMain::buildControls()
     m_cmdRoll->setAutoDefault(false);
     connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
 
-    // The hint panel fills the free black area under the Roll button.
+    m_status = new QLabel(client);
+    m_status->setGeometry(twips::rect(7560, 4260, 5055, 330));
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont statusFont = fonts::compactSans();
+    statusFont.setPointSizeF(10.5);
+    m_status->setFont(statusFont);
+    QPalette statusColours = m_status->palette();
+    statusColours.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    m_status->setPalette(statusColours);
+    m_status->setAccessibleName(QStringLiteral("Status"));
+
+    // The hint panel fills the free black area under the status line.
     m_hintFrame = new DiceFrame(QStringLiteral("Hints"), client);
-    m_hintFrame->setGeometry(twips::rect(7560, 4440, 5055, 4320));
+    m_hintFrame->setGeometry(twips::rect(7560, 4650, 5055, 4110));
     m_hintFrame->setFont(fonts::compactSans());
     m_hintFrame->setPalette(m_frame1[0]->palette());
     m_hintFrame->setAutoFillBackground(true);
     m_hintText = new QLabel(m_hintFrame);
-    m_hintText->setGeometry(twips::rect(240, 360, 4575, 3840));
+    m_hintText->setGeometry(twips::rect(240, 360, 4575, 3630));
+    m_hintText->setAccessibleName(QStringLiteral("Hints"));
     m_hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hintText->setWordWrap(true);
     m_hintText->setTextFormat(Qt::PlainText);
@@ -268,10 +341,18 @@ void frmMain::render()
         if (m_imgDiceSaved[i]->isEnabled() != diceEnabled)
             m_imgDiceSaved[i]->setEnabled(diceEnabled);
     }
-    // While the computer moves, Roll is its own, not the person's.
+    // While the computer moves, Roll is its own, not the person's. The focus stays in the
+    // window while Roll cannot hold it, and comes back to Roll with it.
     const bool rollEnabled = m_game.rollEnabled() && !m_game.computerToMove();
-    if (m_cmdRoll->isEnabled() != rollEnabled)
+    if (m_cmdRoll->isEnabled() != rollEnabled) {
+        const bool focused = m_cmdRoll->hasFocus() || focusWidget() == centralWidget()
+                             || !focusWidget();
+        if (!rollEnabled && m_cmdRoll->hasFocus())
+            centralWidget()->setFocus();
         m_cmdRoll->setEnabled(rollEnabled);
+        if (rollEnabled && focused)
+            m_cmdRoll->setFocus();
+    }
     // A strong or perfect computer plays from the advisor's table: work it out from the start.
     if (m_game.state().GameInProgress) {
         for (int p = 1; p <= m_game.state().NumPlayers; ++p) {
@@ -281,10 +362,214 @@ void frmMain::render()
         }
     }
     m_mnuSaveGame->setEnabled(m_game.saveEnabled());
+    m_mnuUndo->setEnabled(m_game.canUndo());
     m_mnuAnimateDice->setChecked(m_game.state().AnimateDice);
     m_scoreCardTop->refresh();
     m_scoreCardBottom->refresh();
+    renderPlayAids();
     renderHint();
+}
+
+std::vector<Category> frmMain::freeCategories() const
+{
+    std::vector<Category> free;
+    const int player = m_game.state().CurrentPlayer;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const auto category = Category(c);
+        const ScoreCard &grid = isUpper(category) ? m_game.top() : m_game.bottom();
+        if (grid.textMatrix(categoryRow(category), player).isEmpty())
+            free.push_back(category);
+    }
+    return free;
+}
+
+std::optional<Category> frmMain::outlined() const
+{
+    if (!m_game.state().GameInProgress || m_game.computerToMove())
+        return std::nullopt;
+    const std::vector<Category> free = freeCategories();
+    auto isFree = [&](std::optional<Category> c) {
+        return c && std::find(free.begin(), free.end(), *c) != free.end();
+    };
+    if (isFree(m_hovered))
+        return m_hovered;
+    return isFree(m_cursor) ? m_cursor : std::nullopt;
+}
+
+void frmMain::hoverRow(bool upper, int row)
+{
+    const std::optional<Category> category = upper ? topRowCategory(row) : bottomRowCategory(row);
+    // The mouse leaving one grid must not undo its entering the other.
+    if (row < 0 && m_hovered && isUpper(*m_hovered) != upper)
+        return;
+    m_hovered = category;
+    renderPlayAids();
+}
+
+void frmMain::announce(const QString &text)
+{
+    m_status->setAccessibleDescription(text);
+    QAccessibleEvent alert(m_status, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void frmMain::renderPlayAids()
+{
+    const GameState &s = m_game.state();
+    const int player = s.CurrentPlayer;
+    const QString name = player >= 1 && player <= s.NumPlayers
+                             ? m_scoreCardTop->cardModel()->headerData(player, Qt::Horizontal,
+                                                                       Qt::DisplayRole).toString()
+                             : QString();
+
+    // A new turn: the cursor starts hidden, and a screen reader hears whose turn it is; a roll
+    // that has ended is told by its dice.
+    const Turn turn{m_game.generation(), player, s.RoundCount, s.GameInProgress};
+    if (turn != m_turn) {
+        m_turn = turn;
+        m_rollsTold = s.RollCount;
+        m_cursor.reset();
+        if (s.GameInProgress)
+            announce(name + QStringLiteral("'s turn."));
+    } else if (!m_game.rolling() && s.RollCount != m_rollsTold) {
+        m_rollsTold = s.RollCount;
+        QStringList faces;
+        for (qint16 face : s.DiceValue)
+            faces << faceWord(face);
+        if (s.GameInProgress && s.RollCount > 0)
+            announce(name + QStringLiteral(" rolled ") + faces.join(QStringLiteral(", "))
+                     + QLatin1Char('.'));
+    }
+
+    // Where a click scores, and what each free row would score.
+    const std::optional<Category> target = outlined();
+    m_scoreCardTop->setOutline(target && isUpper(*target) ? categoryRow(*target) : -1, player);
+    m_scoreCardBottom->setOutline(target && !isUpper(*target) ? categoryRow(*target) : -1,
+                                  player);
+    std::map<int, int> upperPoints;
+    std::map<int, int> lowerPoints;
+    if (m_showPossible && s.GameInProgress && s.RollCount > 0 && !m_game.rolling()) {
+        Dice dice;
+        for (std::size_t i = 0; i < 5; ++i)
+            dice[i] = s.DiceValue[i];
+        for (Category c : freeCategories())
+            (isUpper(c) ? upperPoints : lowerPoints)[categoryRow(c)] = categoryScore(c, dice);
+    }
+    m_scoreCardTop->cardModel()->setPossible(player, upperPoints);
+    m_scoreCardBottom->cardModel()->setPossible(player, lowerPoints);
+
+    // What a screen reader says of the dice, of Roll and of the turn.
+    const auto &rolled = m_game.rolledFaces();
+    const auto &saved = m_game.savedFaces();
+    for (std::size_t i = 0; i < 5; ++i) {
+        const QString die = QStringLiteral("Die %1: ").arg(i + 1);
+        const QString key = QString::number(i + 1);
+        auto describe = [&](DieBox *box, int face, const QString &place, const QString &press) {
+            const QString spoken = face > 0 ? die + faceWord(face) + place : die + "empty";
+            if (box->accessibleName() != spoken)
+                box->setAccessibleName(spoken);
+            const QString how = face > 0 ? QStringLiteral("Press ") + key + press : QString();
+            if (box->accessibleDescription() != how)
+                box->setAccessibleDescription(how);
+        };
+        describe(m_imgDiceRolled[i], rolled[i], QStringLiteral(", on the table"),
+                 QStringLiteral(" to set it aside."));
+        describe(m_imgDiceSaved[i], saved[i], QStringLiteral(", held"),
+                 QStringLiteral(" to put it back."));
+    }
+    QString why;
+    QString status;
+    if (!s.GameInProgress) {
+        why = s.RoundCount == 13 ? QStringLiteral("The game is over.")
+                                 : QStringLiteral("No game in progress.");
+    } else if (m_game.rolling()) {
+        why = QStringLiteral("The dice are rolling.");
+        status = name + QStringLiteral(" — rolling");
+    } else if (s.RollCount >= 3) {
+        why = QStringLiteral("No rolls left: choose a category.");
+        status = name + QStringLiteral(" — choose a category");
+    } else {
+        const QString next = QStringLiteral("Roll %1 of 3").arg(s.RollCount + 1);
+        why = m_game.computerToMove() ? name + QStringLiteral(" is playing.") : next;
+        status = name + QStringLiteral(" — roll %1 of 3").arg(s.RollCount + 1);
+    }
+    if (m_cmdRoll->accessibleDescription() != why)
+        m_cmdRoll->setAccessibleDescription(why);
+    if (m_status->text() != status)
+        m_status->setText(status);
+}
+
+void frmMain::keyRoll()
+{
+    cmdRoll_Click();
+}
+
+void frmMain::keyDie(int die)
+{
+    const int i = die - 1;
+    if (i < 0 || i > 4)
+        return;
+    if (m_game.rolledFaces()[std::size_t(i)] != 0)
+        imgDiceRolled_Click(i);
+    else if (m_game.savedFaces()[std::size_t(i)] != 0)
+        imgDiceSaved_Click(i);
+}
+
+void frmMain::keyCursor(int step)
+{
+    if (!m_game.state().GameInProgress || m_game.computerToMove())
+        return;
+    const std::vector<Category> free = freeCategories();
+    if (free.empty())
+        return;
+    auto at = m_cursor ? std::find(free.begin(), free.end(), *m_cursor) : free.end();
+    if (at == free.end())
+        m_cursor = free.front();
+    else if (step < 0 && at != free.begin())
+        m_cursor = *(at - 1);
+    else if (step > 0 && at + 1 != free.end())
+        m_cursor = *(at + 1);
+    m_hovered.reset();
+    renderPlayAids();
+}
+
+void frmMain::keyEnter()
+{
+    if (!m_game.state().GameInProgress || m_game.computerToMove())
+        return;
+    const std::vector<Category> free = freeCategories();
+    if (!m_cursor || std::find(free.begin(), free.end(), *m_cursor) == free.end())
+        return keyCursor(0);
+    const Category category = *m_cursor;
+    const int player = m_game.state().CurrentPlayer;
+    if (isUpper(category))
+        clickScoreCardTop(categoryRow(category), player);
+    else
+        clickScoreCardBottom(categoryRow(category), player);
+}
+
+void frmMain::mnuUndo_Click()
+{
+    m_game.mnuUndo_Click();
+}
+
+void frmMain::mnuShowPossibleScores_Click()
+{
+    m_showPossible = !m_showPossible;
+    m_settings.saveFlag(settingkeys::kShowPossibleScores, m_showPossible);
+    m_mnuShowPossibleScores->setChecked(m_showPossible);
+    renderPlayAids();
+}
+
+void frmMain::mnuHowToPlay_Click()
+{
+    if (!m_howToPlay) {
+        m_howToPlay = new frmHowToPlay(this);
+        m_howToPlay->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_howToPlay->show();
+    m_howToPlay->raise();
+    m_howToPlay->activateWindow();
 }
 
 // Each handler only routes: the game says when the window must be redrawn (Game::changed).

@@ -9,7 +9,9 @@
 #include <QPixmap>
 #include <QPointer>
 #include <array>
+#include <optional>
 #include <thread>
+#include <vector>
 
 class QAction;
 class QPushButton;
@@ -51,6 +53,23 @@ public:
     void mnuAbout_Click();
     // Game > Records: the records window, not modal; one at a time.
     void mnuRecords_Click();
+    void mnuUndo_Click();
+    // Settings > Show Possible Scores: after each roll, the points the dice would score in each
+    // free row of the player to move, drawn faintly in those cells; stored as a setting.
+    void mnuShowPossibleScores_Click();
+    // Help > How to Play: the rules and the keys, in a window of its own.
+    void mnuHowToPlay_Click();
+
+    // The keys of play, wherever the focus is in the window while a game is on: Space or R
+    // rolls; 1 to 5 hold or release that die; Up and Down move the cursor over the free rows of
+    // the player to move (both grids as one list); Enter scores the row under the cursor, or
+    // shows the cursor when it is not shown yet.
+    void keyRoll();
+    void keyDie(int die);
+    void keyCursor(int step);
+    void keyEnter();
+    // The row under the keyboard cursor, as its category; none while it is not shown.
+    std::optional<Category> cursor() const { return m_cursor; }
     // Settings > Show Hints: shows or hides the hint panel and stores the choice. The advisor's
     // table is worked out in the background the first time the panel is shown.
     void mnuShowHints_Click();
@@ -76,6 +95,11 @@ public:
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
     QAction *mnuAbout() const { return m_mnuAbout; }
     QAction *mnuRecords() const { return m_mnuRecords; }
+    QAction *mnuUndo() const { return m_mnuUndo; }
+    QAction *mnuShowPossibleScores() const { return m_mnuShowPossibleScores; }
+    QAction *mnuHowToPlay() const { return m_mnuHowToPlay; }
+    // The one-line status under the Roll button: whose turn, which roll comes next.
+    QLabel *status() const { return m_status; }
     // The records window while it is open.
     frmRecords *recordsWindow() const { return m_recordsWindow; }
     QAction *mnuShowHints() const { return m_mnuShowHints; }
@@ -93,6 +117,14 @@ private:
     // Brings every control in line with the game.
     void render();
     void renderHint();
+    // The keyboard cursor, the outlined cell, the would-be scores and what a screen reader is
+    // told of the dice, the Roll button and the turn.
+    void renderPlayAids();
+    void announce(const QString &text);
+    // Where a click scores now: the free category of the row under the mouse, else the cursor's.
+    std::optional<Category> outlined() const;
+    std::vector<Category> freeCategories() const;
+    void hoverRow(bool upper, int row);
     static bool selectCell(ScoreCard &grid, int row, int col);
     void startAdvisor();
     // The game just ended goes into the records; once its "Game Over!" box is closed, a problem
@@ -129,4 +161,22 @@ private:
     QAction *m_mnuAnimateDice = nullptr;
     QAction *m_mnuAbout = nullptr;
     QAction *m_mnuRecords = nullptr;
+    QAction *m_mnuUndo = nullptr;
+    QAction *m_mnuShowPossibleScores = nullptr;
+    QAction *m_mnuHowToPlay = nullptr;
+    QLabel *m_status = nullptr;
+    bool m_showPossible = false;
+    std::optional<Category> m_cursor;
+    std::optional<Category> m_hovered;
+    // The turn the cursor and the announcements belong to, and the rolls told of so far.
+    struct Turn
+    {
+        quint64 game = ~quint64(0);
+        int player = -1;
+        int round = -1;
+        bool inProgress = false;
+        bool operator==(const Turn &) const = default;
+    } m_turn;
+    int m_rollsTold = 0;
+    QPointer<QDialog> m_howToPlay;
 };

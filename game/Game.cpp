@@ -187,6 +187,10 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
             || replaced(generation)))
         return;
 
+    m_undo.reset();
+    if (seatKind(player) == SeatKind::Human)
+        m_undo = UndoPoint{m_state,       m_top,        m_bottom, m_rolledFaces,
+                           m_savedFaces, m_rollEnabled, m_generation};
     grid.setTextMatrix(row, player, QString::number(score));
     grid.setRow(row);
     grid.setCol(player);
@@ -200,6 +204,31 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
 
     UpdateTotals();
     AdvanceTurn();
+    emit changed();
+}
+
+bool Game::canUndo() const
+{
+    return m_undo && m_undo->generation == m_generation && m_state.GameInProgress
+           && m_state.RollCount == 0 && !m_rolling;
+}
+
+void Game::mnuUndo_Click()
+{
+    if (!canUndo())
+        return;
+    const UndoPoint point = *std::exchange(m_undo, std::nullopt);
+    // The settings of the moment stay as they are.
+    const bool animate = m_state.AnimateDice;
+    const qint16 defaultCount = m_state.DefNumPlayers;
+    m_state = point.state;
+    m_state.AnimateDice = animate;
+    m_state.DefNumPlayers = defaultCount;
+    m_top.assign(point.top);
+    m_bottom.assign(point.bottom);
+    m_rolledFaces = point.rolledFaces;
+    m_savedFaces = point.savedFaces;
+    m_rollEnabled = point.rollEnabled;
     emit changed();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <array>
+#include <optional>
 
 class SettingsStore;
 struct SavedGame;
@@ -45,6 +46,10 @@ public:
     // True while a game is in progress and its player to move is the computer's.
     bool computerToMove() const;
 
+    // Whether Game > Undo can take back an entry: the last one a person made, in the game on the
+    // card, while the game goes on and the next player has not rolled yet.
+    bool canUndo() const;
+
     // Raised each time a New game or a Load replaces the game on the card.
     quint64 generation() const { return m_generation; }
 
@@ -69,6 +74,9 @@ public:
     void mnuLoadGame_Click();
     void mnuExit_Click();
     void mnuAnimateDice_Click();
+    // Game > Undo: the card, the totals, the dice, the rolls and the player to move go back to
+    // what they were just before that entry. One entry only; nothing when canUndo() is false.
+    void mnuUndo_Click();
     // The window's close box: true when the window may close (nothing in progress, or Yes).
     bool confirmClose();
 
@@ -117,6 +125,18 @@ private:
     ScoreCard m_top;
     ScoreCard m_bottom;
     std::array<SeatKind, 7> m_seats{};  // by player number, slot 0 unused
+    // The game just before a person's last entry.
+    struct UndoPoint
+    {
+        GameState state;
+        ScoreCard top;
+        ScoreCard bottom;
+        std::array<int, 5> rolledFaces;
+        std::array<int, 5> savedFaces;
+        bool rollEnabled;
+        quint64 generation;
+    };
+    std::optional<UndoPoint> m_undo;
     std::array<int, 5> m_rolledFaces{};
     std::array<int, 5> m_savedFaces{};
     bool m_diceEnabled = true;

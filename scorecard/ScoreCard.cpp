@@ -68,3 +68,10 @@ void ScoreCard::setColWidth(int col, int twips)
     m_colWidths[std::size_t(col)] = twips;
     ++m_revision;
 }
+
+void ScoreCard::assign(const ScoreCard &other)
+{
+    const quint64 revision = std::max(m_revision, other.m_revision);
+    *this = other;
+    m_revision = revision + 1;
+}

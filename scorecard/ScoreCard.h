@@ -55,6 +55,8 @@ public:
 
     // Bumped by every change, so a view can tell whether it must redraw.
     quint64 revision() const { return m_revision; }
+    // Takes every cell, width and the cursor of another card of the same shape, as a change.
+    void assign(const ScoreCard &other);
 
 private:
     Cell &current();

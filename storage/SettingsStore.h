@@ -24,6 +24,7 @@ namespace settingkeys {
 inline const QString kAnimateDice = QStringLiteral("AnimateDice");
 inline const QString kDefNumPlayers = QStringLiteral("DefNumPlayers");
 inline const QString kShowHints = QStringLiteral("ShowHints");
+inline const QString kShowPossibleScores = QStringLiteral("ShowPossibleScores");
 // The seats of the last game against the computer: their count (absent before the first such
 // game), and per seat n its kind and name.
 inline const QString kSeatCount = QStringLiteral("SeatCount");

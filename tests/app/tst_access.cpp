@@ -1,0 +1,225 @@
+// Play by keyboard and by screen reader, where a click scores, and taking back a slip.
+#include "DieBox.h"
+#include "ScoreGridView.h"
+#include "Table.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QString spoken(QObject *object, QAccessible::Text what = QAccessible::Name)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(what) : QStringLiteral("<none>");
+}
+
+QString cellSpoken(ScoreGridView *grid, int row, int col)
+{
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(row, col);
+    return cell ? cell->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+
+void press(Table &t, QKeySequence keys)
+{
+    QTest::keySequence(&t.window, keys);
+}
+}  // namespace
+
+class AccessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeTurnByKeyboard();
+    void whatAScreenReaderIsTold();
+    void undoTakesBackAnEntry();
+    void undoIsRefused_data();
+    void undoIsRefused();
+    void possibleScoresAreTheViewsAlone();
+};
+
+void AccessTest::wholeTurnByKeyboard()
+{
+    Table t;
+    t.window.show();
+    QApplication::setActiveWindow(&t.window);
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    t.platform.inputAnswers << "2" << "Ann" << "Bob";
+    press(t, QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(t.state().NumPlayers, qint16(2));
+
+    t.platform.scriptRoll("2 2 5 3 3");
+    press(t, Qt::Key_Space);
+    QCOMPARE(t.state().RollCount, qint16(1));
+    QCOMPARE(t.window.focusWidget(), t.window.cmdRoll());
+    press(t, Qt::Key_1);
+    press(t, Qt::Key_2);
+    press(t, Qt::Key_3);
+    press(t, Qt::Key_3);  // and back again
+    QCOMPARE(t.state().DiceSaved, (std::array<bool, 5>{true, true, false, false, false}));
+    t.platform.scriptRoll("0 0 3 3 3", t.state().DiceSaved);
+    press(t, Qt::Key_R);
+    QCOMPARE(t.state().RollCount, qint16(2));
+
+    press(t, Qt::Key_Return);  // shows the cursor on the first free row
+    QCOMPARE(t.window.cursor(), std::optional(Category::Aces));
+    QCOMPARE(t.state().CurrentPlayer, qint16(1));
+    for (int down = 0; down < 9; ++down)
+        press(t, Qt::Key_Down);
+    press(t, Qt::Key_Up);
+    QCOMPARE(t.window.cursor(), std::optional(Category::FullHouse));
+    press(t, Qt::Key_Enter);
+    QCOMPARE(t.bottom().textMatrix(3, 1), QStringLiteral("25"));
+    QCOMPARE(t.state().CurrentPlayer, qint16(2));
+    QVERIFY(!t.window.cursor());
+
+    // A row that scores nothing asks, as a click does.
+    t.platform.scriptRoll("1 1 1 1 1");
+    press(t, Qt::Key_Space);
+    press(t, Qt::Key_Down);
+    press(t, Qt::Key_Down);
+    t.platform.yesNoAnswers << false;
+    press(t, Qt::Key_Return);
+    QCOMPARE(t.platform.prompts.last().title, QStringLiteral("Zero Score?"));
+    QCOMPARE(t.top().textMatrix(2, 2), QString());
+    QVERIFY(t.platform.unexpected.isEmpty());
+}
+
+void AccessTest::whatAScreenReaderIsTold()
+{
+    Table t;
+    QStringList heard;  // what the status line announces, as a screen reader reads it
+    auto hear = [&] { heard << spoken(t.window.status(), QAccessible::Description); };
+    t.newGame({"Ann", ""});
+    hear();
+    QCOMPARE(spoken(t.window.imgDiceRolled(3)), QStringLiteral("Die 4: empty"));
+    QCOMPARE(spoken(t.window.cmdRoll(), QAccessible::Description), QStringLiteral("Roll 1 of 3"));
+    QCOMPARE(cellSpoken(t.window.ScoreCardTop(), 6, 2), QStringLiteral("Player 2, Sixes, free"));
+    QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — roll 1 of 3"));
+    QAccessibleInterface *top = QAccessible::queryAccessibleInterface(t.window.ScoreCardTop());
+    QCOMPARE(top->tableInterface()->columnDescription(1), QStringLiteral("Ann"));
+    QCOMPARE(top->tableInterface()->rowDescription(8), QStringLiteral("Bonus"));
+
+    t.roll("2 5 3 3 3");
+    hear();
+    t.hold(1);
+    t.roll("2 0 4 3 3");
+    hear();
+    t.roll("2 0 3 3 3");
+    QCOMPARE(spoken(t.window.imgDiceSaved(1)), QStringLiteral("Die 2: five, held"));
+    QCOMPARE(spoken(t.window.imgDiceRolled(1)), QStringLiteral("Die 2: empty"));
+    QCOMPARE(spoken(t.window.imgDiceRolled(0)), QStringLiteral("Die 1: two, on the table"));
+    QCOMPARE(spoken(t.window.cmdRoll(), QAccessible::Description),
+             QStringLiteral("No rolls left: choose a category."));
+    QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — choose a category"));
+    t.scoreBottom(7);
+    hear();
+    QCOMPARE(cellSpoken(t.window.ScoreCardBottom(), 7, 1), QStringLiteral("Ann, Chance, 16"));
+    QCOMPARE(heard, (QStringList{"Ann's turn.", "Ann rolled two, five, three, three, three.",
+                                 "Ann rolled two, five, four, three, three.", "Player 2's turn."}));
+    // A screen reader can press a die as a click would.
+    t.roll("4 4 4 4 4");
+    QAccessibleInterface *die = QAccessible::queryAccessibleInterface(t.window.imgDiceRolled(2));
+    die->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(t.state().DiceSaved[2]);
+}
+
+void AccessTest::undoTakesBackAnEntry()
+{
+    Table t;
+    t.newGame({"Ann", "Bob"});
+    t.turn("6 6 6 6 6", true, 6);  // Ann
+    t.roll("1 2 3 4 5");            // Bob
+    t.hold(4);
+    t.roll("2 2 5 5 0");
+    const SavedGame before = t.snapshot();
+    const GameState state = t.state();
+    QVERIFY(!t.window.mnuUndo()->isEnabled());
+    t.scoreBottom(3);
+    QVERIFY(t.window.mnuUndo()->isEnabled());
+    t.window.mnuUndo()->trigger();
+    QCOMPARE(t.snapshot(), before);
+    QCOMPARE(t.state(), state);
+    QCOMPARE(t.game().savedFaces()[4], 5);
+    QCOMPARE(t.top().cell(0, 2).back, colours::kRed);
+    QVERIFY(!t.window.mnuUndo()->isEnabled());  // one level only
+    t.scoreTop(2);                               // Bob chooses again
+    QCOMPARE(t.top().textMatrix(2, 2), QStringLiteral("4"));
+}
+
+void AccessTest::undoIsRefused_data()
+{
+    QTest::addColumn<QString>("after");
+    QTest::newRow("the next player rolled") << "roll";
+    QTest::newRow("the game ended") << "end";
+    QTest::newRow("a Load") << "load";
+    QTest::newRow("a computer's entry") << "computer";
+}
+
+void AccessTest::undoIsRefused()
+{
+    QFETCH(QString, after);
+    Table t;
+    if (after == u"computer") {
+        t.platform.seatAnswers << std::vector<Seat>{{"Robo", SeatKind::Perfect}};
+        t.window.mnuNewAgainstComputer_Click();
+        while (t.state().RoundCount == 0)
+            QVERIFY(t.platform.runScheduled(1) == 1);
+    } else {
+        t.newGame({"Ann"});
+        for (int turn = 0; turn < (after == u"end" ? 13 : 1); ++turn)
+            t.turn("6 6 6 6 6", turn < 6, turn < 6 ? turn + 1 : turn - 5);
+        if (after == u"roll")
+            t.roll("1 1 1 1 1");
+        else if (after == u"load")
+            t.load(savedTurn("Cy", 0, {}));
+    }
+    const SavedGame before = t.snapshot();
+    QVERIFY(!t.window.mnuUndo()->isEnabled());
+    t.window.mnuUndo_Click();
+    QCOMPARE(t.snapshot(), before);
+}
+
+void AccessTest::possibleScoresAreTheViewsAlone()
+{
+    Table t;
+    t.newGame({"Ann"});
+    t.window.mnuShowPossibleScores_Click();
+    QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("True"));
+    t.turn("1 2 3 4 5", false, 5);
+    t.roll("3 3 3 5 5");
+    const ScoreCardModel *lower = t.window.ScoreCardBottom()->cardModel();
+    auto possible = [&](int row) {
+        return lower->index(row, 1).data(ScoreCardModel::kPossibleRole).toString();
+    };
+    QCOMPARE(possible(3), QStringLiteral("25"));    // Full House
+    QCOMPARE(possible(2), QStringLiteral("0"));     // 4 of a Kind
+    QCOMPARE(possible(5), QString());               // Lg Straight is taken
+    QCOMPARE(lower->index(3, 1).data(Qt::DisplayRole).toString(), QString());
+    QCOMPARE(t.bottom().textMatrix(3, 1), QString());
+
+    // Drawn faintly in the cell, and gone from the card's data and the saved file.
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    auto grid = t.window.ScoreCardBottom();
+    const QRect cell = grid->visualRect(lower->index(3, 1));
+    const QImage painted = grid->viewport()->grab().toImage();
+    int grey = 0;
+    for (int y = cell.top(); y < cell.bottom(); ++y)
+        for (int x = cell.left(); x < cell.right(); ++x) {
+            const QColor c = painted.pixelColor(x, y);
+            grey += c.red() == c.green() && c.green() == c.blue() && c.red() < 220;
+        }
+    QVERIFY(grey > 5);
+    const SavedGame shown = t.snapshot();
+    t.window.mnuShowPossibleScores_Click();
+    QCOMPARE(t.snapshot(), shown);
+    QCOMPARE(possible(3), QString());
+}
+
+QTEST_MAIN(AccessTest)
+#include "tst_access.moc"
