@@ -262,7 +262,7 @@ void frmMain::buildControls()
     QPalette statusColours = m_status->palette();
     statusColours.setColor(QPalette::WindowText, QColor(230, 230, 230));
     m_status->setPalette(statusColours);
-    m_status->setAccessibleName(QStringLiteral("Status"));
+    // Its name is its text; what is announced goes into its description, with an alert.
 
     // The hint panel fills the free black area under the status line.
     m_hintFrame = new DiceFrame(QStringLiteral("Hints"), client);
@@ -271,8 +271,8 @@ void frmMain::buildControls()
     m_hintFrame->setPalette(m_frame1[0]->palette());
     m_hintFrame->setAutoFillBackground(true);
     m_hintText = new QLabel(m_hintFrame);
+    // Unnamed, so a screen reader reads the hint itself and hears each new one.
     m_hintText->setGeometry(twips::rect(240, 360, 4575, 3630));
-    m_hintText->setAccessibleName(QStringLiteral("Hints"));
     m_hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hintText->setWordWrap(true);
     m_hintText->setTextFormat(Qt::PlainText);

@@ -3,8 +3,12 @@
 #include "ComputerDriver.h"
 #include "Hint.h"
 #include "Table.h"
+#include "frmSeats.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -52,6 +56,7 @@ private slots:
     void perfectPlaysTheAdvisorsMoves();
     void setUpOffersAndRemembers();
     void cancelLeavesTheGameAlone();
+    void seatsDialogByKeyboard();
     void commandsDuringItsTurn_data();
     void commandsDuringItsTurn();
     void personsClicksDoNothingOnItsTurn();
@@ -143,6 +148,27 @@ void ComputerTest::cancelLeavesTheGameAlone()
              (QStringList{"yes/no Game In Progress", "yes/no Game In Progress", "seats"}));
     QCOMPARE(t.snapshot(), before);
     QVERIFY(t.state().GameInProgress);
+}
+
+void ComputerTest::seatsDialogByKeyboard()
+{
+    frmSeats dialog({{"Ann", SeatKind::Human}, {"Computer 1", SeatKind::Strong}});
+    dialog.show();
+    QCOMPARE(dialog.kind(2)->accessibleName(), QStringLiteral("Seat 2 played by"));
+    QCOMPARE(dialog.name(2)->accessibleName(), QStringLiteral("Seat 2 name"));
+    QCOMPARE(dialog.count()->accessibleName(), QStringLiteral("Number of players"));
+    QVERIFY(!dialog.name(3)->isEnabled());
+    QTest::keyClick(dialog.count(), Qt::Key_Up);
+    QVERIFY(dialog.name(3)->isEnabled());
+    QCOMPARE(dialog.name(3)->text(), QStringLiteral("Computer 2"));
+    QTest::keyClick(dialog.kind(1), Qt::Key_End);   // Ann stays Ann, now played by Perfect
+    QTest::keyClick(dialog.kind(3), Qt::Key_Home);  // a given name follows its kind
+    QCOMPARE(dialog.name(3)->text(), QStringLiteral("Player3"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.seats(), (std::vector<Seat>{{"Ann", SeatKind::Perfect},
+                                                {"Computer 1", SeatKind::Strong},
+                                                {"Player3", SeatKind::Human}}));
 }
 
 void ComputerTest::commandsDuringItsTurn_data()
