@@ -118,8 +118,9 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advis
 
 frmMain::~frmMain()
 {
-    // The views read the game's score cards: they go first, before the game they show.
+    // The views and the computer's driver read the game: they go first, before the game.
     delete takeCentralWidget();
+    delete m_computer;
     // The program ends at once, not after the advisor's table.
     if (m_solver.joinable()) {
         m_advisor.cancel();
