@@ -7,8 +7,8 @@
 #include <limits>
 
 namespace {
-constexpr int kBonusAt = 63;
-constexpr int kBonus = 35;
+constexpr int kBonusAt = kUpperBonusAt;
+constexpr int kBonus = kUpperBonus;
 constexpr int kRolls = DiceSets::kRollCount;
 constexpr int kSets = DiceSets::kSetCount;
 constexpr int kFirstRoll = DiceSets::kFirstRoll;

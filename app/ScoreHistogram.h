@@ -25,7 +25,6 @@ public:
 
     // Shows these scores as the final scores of name; an empty name shows an empty chart.
     void setScores(const QString &name, const QList<int> &scores);
-    const std::array<int, kBins> &bins() const { return m_bins; }
 
     // Where the bars stand, and the x of a score in it; for the window's tests.
     QRect plotArea() const;

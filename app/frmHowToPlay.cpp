@@ -1,5 +1,7 @@
 #include "frmHowToPlay.h"
 
+#include "Scoring.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -11,10 +13,10 @@ const char *const kText = R"(<h3>How to play</h3>
 want to keep (<b>Saved Dice</b>) and roll the rest again. Then enter the dice in one free row of
 your column of the score card; that ends your turn. A row that would score nothing asks first.
 After thirteen rounds the highest grand total wins.</p>
-<p><b>Upper section</b>: the sum of the dice showing that face. An upper sum of 63 or more earns a
-bonus of 35.<br>
-<b>Lower section</b>: three or four of a kind (the sum of all dice), full house (25), small
-straight of four (30), large straight of five (40), Kelbrune &mdash; five of a kind (50) &mdash;
+<p><b>Upper section</b>: the sum of the dice showing that face. An upper sum of %1 or more earns a
+bonus of %2.<br>
+<b>Lower section</b>: three or four of a kind (the sum of all dice), full house (%3), small
+straight of four (%4), large straight of five (%5), Kelbrune &mdash; five of a kind (%6) &mdash;
 and chance (the sum of all dice).</p>
 <h3>Keys</h3>
 <table cellspacing="4">
@@ -32,7 +34,16 @@ and chance (the sum of all dice).</p>
 frmHowToPlay::frmHowToPlay(QWidget *owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("How to Play"));
-    auto *text = new QLabel(QString::fromUtf8(kText), this);
+    // The points as the rules score them.
+    const Dice straight{2, 3, 4, 5, 6};
+    const QString rules = QString::fromUtf8(kText)
+                              .arg(kUpperBonusAt)
+                              .arg(kUpperBonus)
+                              .arg(categoryScore(Category::FullHouse, {2, 2, 3, 3, 3}))
+                              .arg(categoryScore(Category::SmallStraight, straight))
+                              .arg(categoryScore(Category::LargeStraight, straight))
+                              .arg(kKelbruneScore);
+    auto *text = new QLabel(rules, this);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setFixedWidth(460);

@@ -210,14 +210,8 @@ void frmMain::buildControls()
             [this](int row) { hoverRow(false, row); });
     m_scoreCardTop->setAccessibleName(QStringLiteral("Upper section of the score card"));
     m_scoreCardBottom->setAccessibleName(QStringLiteral("Lower section of the score card"));
-    // A screen reader names each cell by its player: the name, or the player's number.
-    auto playerName = [this](int col) {
-        const GameState &s = m_game.state();
-        if (col < 1 || col > s.NumPlayers || col > layout::kMaxPlayers)
-            return QString();
-        const QString &name = s.PlayerNames[std::size_t(col)];
-        return name.isEmpty() ? QStringLiteral("Player %1").arg(col) : shownName(name);
-    };
+    // A screen reader names each cell by its player.
+    auto playerName = [this](int col) { return m_game.playerName(col); };
     m_scoreCardTop->cardModel()->setPlayerNames(playerName);
     m_scoreCardBottom->cardModel()->setPlayerNames(playerName);
 
@@ -418,10 +412,7 @@ void frmMain::renderPlayAids()
 {
     const GameState &s = m_game.state();
     const int player = s.CurrentPlayer;
-    const QString name = player >= 1 && player <= s.NumPlayers
-                             ? m_scoreCardTop->cardModel()->headerData(player, Qt::Horizontal,
-                                                                       Qt::DisplayRole).toString()
-                             : QString();
+    const QString name = m_game.playerName(player);
 
     // A new turn: the cursor starts hidden, and a screen reader hears whose turn it is; a roll
     // that has ended is told by its dice.
@@ -538,10 +529,11 @@ void frmMain::keyEnter()
 {
     if (!m_game.state().GameInProgress || m_game.computerToMove())
         return;
-    const std::vector<Category> free = freeCategories();
-    if (!m_cursor || std::find(free.begin(), free.end(), *m_cursor) == free.end())
+    // Enter scores where the outline stands, which is where a click would score.
+    const std::optional<Category> target = outlined();
+    if (!target)
         return keyCursor(0);
-    const Category category = *m_cursor;
+    const Category category = *target;
     const int player = m_game.state().CurrentPlayer;
     if (isUpper(category))
         clickScoreCardTop(categoryRow(category), player);

@@ -62,8 +62,8 @@ public:
 
     // The keys of play, wherever the focus is in the window while a game is on: Space or R
     // rolls; 1 to 5 hold or release that die; Up and Down move the cursor over the free rows of
-    // the player to move (both grids as one list); Enter scores the row under the cursor, or
-    // shows the cursor when it is not shown yet.
+    // the player to move (both grids as one list); Enter scores the outlined row (under the mouse
+    // or the cursor), or shows the cursor when no row is outlined.
     void keyRoll();
     void keyDie(int die);
     void keyCursor(int step);

@@ -1,6 +1,7 @@
 #include "frmSeats.h"
 
 #include "Platform.h"
+#include "SettingsStore.h"
 
 #include <QComboBox>
 #include <algorithm>
@@ -73,7 +74,7 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
         m_kinds[i]->setCurrentIndex(int(given ? offered[i].kind : SeatKind::Strong));
         m_given[i] = defaultName(n);
         m_names[i]->setText(given ? offered[i].name : m_given[i]);
-        connect(m_kinds[i], &QComboBox::currentIndexChanged, this, [this, n] { kindChanged(n); });
+        connect(m_kinds[i], &QComboBox::currentIndexChanged, this, &frmSeats::kindChanged);
     }
     connect(m_count, &QSpinBox::valueChanged, this, &frmSeats::countChanged);
     countChanged();
@@ -101,22 +102,23 @@ void frmSeats::countChanged()
 QString frmSeats::defaultName(int seat) const
 {
     if (SeatKind(m_kinds[std::size_t(seat - 1)]->currentIndex()) == SeatKind::Human)
-        return QStringLiteral("Player%1").arg(seat);
+        return settingkeys::defaultFor(settingkeys::defPlayer(seat));
     int computers = 0;
     for (int n = 1; n <= seat; ++n)
         if (SeatKind(m_kinds[std::size_t(n - 1)]->currentIndex()) != SeatKind::Human)
             ++computers;
-    return QStringLiteral("Computer %1").arg(computers);
+    return computerSeatName(computers);
 }
 
-void frmSeats::kindChanged(int seat)
+void frmSeats::kindChanged()
 {
-    const auto i = std::size_t(seat - 1);
-    // A name the player typed stays; one the dialog gave follows the kind.
-    if (m_names[i]->text().isEmpty() || m_names[i]->text() == m_given[i]) {
-        m_given[i] = defaultName(seat);
-        m_names[i]->setText(m_given[i]);
-    } else {
-        m_given[i] = defaultName(seat);
+    // A name the player typed stays; the names the dialog gave follow the kinds, so the
+    // computers stay numbered in turn and no two seats share a given name.
+    for (int n = 1; n <= kMaxSeats; ++n) {
+        const auto i = std::size_t(n - 1);
+        const bool given = m_names[i]->text().isEmpty() || m_names[i]->text() == m_given[i];
+        m_given[i] = defaultName(n);
+        if (given)
+            m_names[i]->setText(m_given[i]);
     }
 }

@@ -12,8 +12,8 @@ class QSpinBox;
 
 // The seats of a game against the computer: how many players, and for each seat a name and who
 // plays it, a person or the computer at one of four strengths. Seats beyond the count stay in
-// view, disabled. A seat whose name is still the one the dialog gave it is renamed to fit when
-// its kind changes ("Computer 2", "Player3"). Keyboard: Tab through the fields, Enter for OK,
+// view, disabled. Seats whose names are still the ones the dialog gave them are renamed to fit
+// whenever a kind changes ("Computer 2", "Player3"). Keyboard: Tab through the fields, Enter for OK,
 // Escape for Cancel.
 class frmSeats : public QDialog
 {
@@ -34,7 +34,7 @@ public:
 
 private:
     void countChanged();
-    void kindChanged(int seat);
+    void kindChanged();
     // The name the dialog gives seat n for its present kind.
     QString defaultName(int seat) const;
 

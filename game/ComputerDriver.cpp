@@ -22,12 +22,6 @@ std::optional<Strength> strengthOf(SeatKind kind)
     return std::nullopt;
 }
 
-QString categoryLabel(Category category)
-{
-    const bool upper = isUpper(category);
-    const QStringList &labels = upper ? layout::topLabels() : layout::bottomLabels();
-    return labels.at(categoryRow(category)).simplified();
-}
 }  // namespace
 
 ComputerDriver::ComputerDriver(Game &game, Platform &platform, const OptimalPlay &advisor,
@@ -105,8 +99,7 @@ void ComputerDriver::takeStep()
     }
     const GameState &s = m_game.state();
     const int seat = s.CurrentPlayer;
-    const QString &stored = s.PlayerNames[std::size_t(seat)];
-    const QString name = stored.isEmpty() ? QStringLiteral("Player %1").arg(seat) : shownName(stored);
+    const QString name = m_game.playerName(seat);
 
     // The dice were set aside a step ago: now they roll.
     if (m_rollPlanned.game == m_game.generation() && m_rollPlanned.player == seat
@@ -118,23 +111,24 @@ void ComputerDriver::takeStep()
 
     ComputerPlayer &player = playerFor(seat);
     const std::optional<ComputerMove> move = player.decide(positionOf(m_game));
-    if (!move) {
-        if (needsTable(player.strength()) && !m_advisor.ready()) {
-            narrate(name + QStringLiteral(" is thinking…"));
-            schedule(kRetryPause);
-        }
+    if (!move && needsTable(player.strength()) && !m_advisor.ready()) {
+        narrate(name + QStringLiteral(" is thinking…"));
+        schedule(kRetryPause);
         return;
     }
+    // A position the strengths do not play (dice an edited file left blank after a roll) still
+    // gets a move, so the turn always ends: a roll while one is left, else the first free row.
+    const ComputerMove chosen = move ? *move : fallbackMove();
 
-    switch (move->kind) {
+    switch (chosen.kind) {
     case ComputerMove::Kind::Roll:
         narrate(name + QStringLiteral(" rolls the dice."));
         m_game.cmdRoll_Click();
         break;
     case ComputerMove::Kind::Keep: {
-        keep(move->keepFaces);
+        keep(chosen.keepFaces);
         QStringList faces;
-        for (int face : move->keepFaces)
+        for (int face : chosen.keepFaces)
             faces << QString::number(face);
         narrate(faces.isEmpty() ? name + QStringLiteral(" rolls all five again.")
                                 : name + QStringLiteral(" keeps ") + faces.join(QLatin1Char(' '))
@@ -147,17 +141,35 @@ void ComputerDriver::takeStep()
         Dice dice;
         for (std::size_t i = 0; i < 5; ++i)
             dice[i] = s.DiceValue[i];
-        narrate(name + QStringLiteral(" scores ") + categoryLabel(move->category)
-                + QStringLiteral(" for ") + QString::number(categoryScore(move->category, dice))
+        narrate(name + QStringLiteral(" scores ") + layout::categoryLabel(chosen.category)
+                + QStringLiteral(" for ") + QString::number(categoryScore(chosen.category, dice))
                 + QLatin1Char('.'));
-        const bool upper = isUpper(move->category);
+        const bool upper = isUpper(chosen.category);
         ScoreCard &grid = upper ? m_game.top() : m_game.bottom();
-        grid.setRow(categoryRow(move->category));
+        grid.setRow(categoryRow(chosen.category));
         grid.setCol(seat);
         upper ? m_game.ScoreCardTop_Click() : m_game.ScoreCardBottom_Click();
         break;
     }
     }
+}
+
+ComputerMove ComputerDriver::fallbackMove() const
+{
+    const GameState &s = m_game.state();
+    ComputerMove move;
+    if (s.RollCount < 3)
+        return move;  // roll all five
+    move.kind = ComputerMove::Kind::Score;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const auto category = Category(c);
+        const ScoreCard &grid = isUpper(category) ? m_game.top() : m_game.bottom();
+        if (grid.textMatrix(categoryRow(category), s.CurrentPlayer).isEmpty()) {
+            move.category = category;
+            break;
+        }
+    }
+    return move;
 }
 
 void ComputerDriver::keep(const std::vector<int> &faces)

@@ -45,6 +45,7 @@ private:
     void takeStep();
     void narrate(const QString &text);
     ComputerPlayer &playerFor(int seat);
+    ComputerMove fallbackMove() const;
     // Holds exactly the dice that show the faces to keep, moving as few dice as it can.
     void keep(const std::vector<int> &faces);
 

@@ -75,7 +75,8 @@ void Game::cmdRoll_Click()
 {
     // A roll under way pumps events: no second roll of the same game may start inside it. A
     // roll of a game that has since been replaced only unwinds, so the new game may roll.
-    if (!m_rollEnabled || !m_state.GameInProgress
+    // A game whose thirteenth round is done is over, also while its Game Over box is still up.
+    if (!m_rollEnabled || !m_state.GameInProgress || m_state.RoundCount >= 13
         || (m_rolling && m_rollingGeneration == m_generation))
         return;
     m_rolling = true;
@@ -177,7 +178,7 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
         dice[i] = m_state.DiceValue[i];
     const int score = categoryScore(*category, dice);
 
-    if (*category == Category::Kelbrune && score == 50)
+    if (*category == Category::Kelbrune && score == kKelbruneScore)
         m_platform.playCue(Platform::Cue::Kelbrune);
     const quint64 generation = m_generation;
     // The computer never answers a box: its choice of a zero stands.
@@ -280,15 +281,15 @@ void Game::AdvanceTurn()
         m_state.CurrentPlayer = 1;
         ++m_state.RoundCount;
         if (m_state.RoundCount == 13) {
-            QStringList names;
-            for (int p : winners())
-                names << shownName(m_state.PlayerNames[std::size_t(p)]);
+            const QString winners = WinnerNames();
             const quint64 generation = m_generation;
+            // The entry that ended the game cannot be taken back, not even while the box is up.
+            m_undo.reset();
             emit ended();
             m_platform.playCue(Platform::Cue::GameOver);
             tell(QStringLiteral("Game Over!"),
-                 QStringLiteral("The game is over!\r\nCongratulations to ")
-                     + names.join(QStringLiteral(" and ")) + QStringLiteral(" who won the game!"));
+                 QStringLiteral("The game is over!\r\nCongratulations to ") + winners
+                     + QStringLiteral(" who won the game!"));
             if (replaced(generation))
                 return;
             m_rollEnabled = false;
@@ -304,7 +305,7 @@ void Game::AdvanceTurn()
     m_top.setCellBackColor(colours::kRed);
 }
 
-std::vector<int> Game::winners() const
+QString Game::WinnerNames() const
 {
     std::vector<int> ranked;
     for (int p = 1; p <= m_state.NumPlayers && p <= layout::kMaxPlayers; ++p)
@@ -315,18 +316,10 @@ std::vector<int> Game::winners() const
         for (std::size_t k = j + 1; k < ranked.size(); ++k)
             if (total(ranked[j]) < total(ranked[k]))
                 std::swap(ranked[j], ranked[k]);
-    std::vector<int> best;
+    QStringList names;
     for (int p : ranked)
         if (total(p) == total(ranked.front()))
-            best.push_back(p);
-    return best;
-}
-
-QString Game::WinnerNames() const
-{
-    QStringList names;
-    for (int p : winners())
-        names << m_state.PlayerNames[std::size_t(p)];
+            names << shownName(m_state.PlayerNames[std::size_t(p)]);
     return names.join(QStringLiteral(" and "));
 }
 
@@ -430,6 +423,14 @@ void Game::startGame()
     emit changed();
 }
 
+QString Game::playerName(int player) const
+{
+    if (player < 1 || player > m_state.NumPlayers || player > layout::kMaxPlayers)
+        return {};
+    const QString &name = m_state.PlayerNames[std::size_t(player)];
+    return name.isEmpty() ? QStringLiteral("Player %1").arg(player) : shownName(name);
+}
+
 SeatKind Game::seatKind(int player) const
 {
     return player >= 1 && player <= layout::kMaxPlayers ? m_seats[std::size_t(player)]
@@ -447,7 +448,7 @@ std::vector<Seat> Game::offeredSeats()
     const int count = numericValue(m_settings.value(settingkeys::kSeatCount));
     if (count < 1 || count > layout::kMaxPlayers)
         return {{m_settings.value(settingkeys::defPlayer(1)), SeatKind::Human},
-                {QStringLiteral("Computer 1"), SeatKind::Strong}};
+                {computerSeatName(1), SeatKind::Strong}};
     std::vector<Seat> seats;
     for (int n = 1; n <= count; ++n) {
         const auto kind = seatKindFromName(m_settings.value(settingkeys::seatKind(n)));
@@ -497,7 +498,7 @@ void Game::mnuNewAgainstComputer_Click()
 
 void Game::mnuSaveGame_Click()
 {
-    if (!m_state.GameInProgress) {
+    if (!m_state.GameInProgress || m_state.RoundCount >= 13) {
         m_saveEnabled = false;
         emit changed();
         return;

@@ -40,6 +40,9 @@ public:
     bool diceEnabled() const { return m_diceEnabled; }
     bool rollEnabled() const { return m_rollEnabled; }
     bool saveEnabled() const { return m_saveEnabled; }
+    // What a box, the hint panel or a screen reader calls player n: the name as shown
+    // (shownName), or "Player n" for an empty name; "" for a seat outside the game.
+    QString playerName(int player) const;
     // Who plays player n's seat (1..6); a person outside a game against the computer.
     SeatKind seatKind(int player) const;
     const std::array<SeatKind, 7> &seats() const { return m_seats; }
@@ -82,6 +85,8 @@ public:
 
     void AdvanceTurn();
     void UpdateTotals();
+    // The players with the highest grand total, in player order, joined with " and ", each name
+    // as a message shows it (shownName).
     QString WinnerNames() const;
 
 signals:
@@ -105,8 +110,6 @@ private:
     void tell(const QString &title, const QString &text);
     QString input(const QString &prompt, const QString &title, const QString &defaultText);
     bool replaced(quint64 generation) const { return generation != m_generation; }
-    // Players 1..NumPlayers with the highest grand total, in player order.
-    std::vector<int> winners() const;
     void clearScoreCard();
     // Player 1's first turn of a game whose players are set up.
     void startGame();

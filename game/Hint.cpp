@@ -4,6 +4,8 @@
 #include "OptimalPlay.h"
 #include "ScoreCardLayout.h"
 
+#include <algorithm>
+
 Position positionOf(const Game &game)
 {
     const GameState &s = game.state();
@@ -16,7 +18,8 @@ Position positionOf(const Game &game)
         if (!game.bottom().textMatrix(row, p).isEmpty())
             position.usedMask |= usedBit(*bottomRowCategory(row));
     if (p >= 1 && p <= layout::kMaxPlayers) {
-        position.upperSum = s.UpperTotal[std::size_t(p)];
+        // Only an edited file holds a negative sum; it is as far from the bonus as none.
+        position.upperSum = std::max<int>(0, s.UpperTotal[std::size_t(p)]);
         position.pointsSoFar = s.GrandTotal[std::size_t(p)];
     }
     position.rollsMade = s.RollCount;
@@ -26,15 +29,6 @@ Position positionOf(const Game &game)
 }
 
 namespace {
-QString label(Category category)
-{
-    const int c = int(category);
-    // The card's own label, with its blanks folded for a sentence.
-    return (isUpper(category) ? layout::topLabels().at(c + 1)
-                              : layout::bottomLabels().at(c - 6 + 1))
-        .simplified();
-}
-
 QString points(int n)
 {
     return QString::number(n) + (n == 1 ? QStringLiteral(" point") : QStringLiteral(" points"));
@@ -69,7 +63,7 @@ QString hintText(const Game &game, const OptimalPlay &advisor)
         }
         break;
     case Advice::Kind::Score:
-        move = QStringLiteral("Score ") + label(advice->category)
+        move = QStringLiteral("Score ") + layout::categoryLabel(advice->category)
                + (s.RollCount < 3 ? QStringLiteral(" now") : QString()) + QStringLiteral(" for ")
                + points(advice->points) + QLatin1Char('.');
         break;

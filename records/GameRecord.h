@@ -12,8 +12,6 @@ namespace records {
 // SeatRecord::entries holds the thirteen categories in the order of Category.
 inline constexpr int kCategories = kCategoryCount;
 inline constexpr int kKelbruneEntry = int(Category::Kelbrune);
-// What a Kelbrune entry scores.
-inline constexpr int kKelbruneScore = 50;
 
 // One seat of a finished game, as its column of the score card ended.
 struct SeatRecord

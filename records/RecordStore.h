@@ -94,7 +94,8 @@ public:
 
     // The ten best grand totals, best first; equal scores in the order they were recorded.
     Fetched<QList<TopEntry>> topTen();
-    // One entry per player name, by name regardless of case.
+    // One entry per player name (names that differ in case are different players), sorted by
+    // name regardless of case.
     Fetched<QList<PlayerStats>> players();
     // The final grand totals recorded under one name, lowest first.
     Fetched<QList<int>> scoresOf(const QString &name);

@@ -18,6 +18,12 @@ const QStringList &bottomLabels()
     return labels;
 }
 
+QString categoryLabel(Category category)
+{
+    const QStringList &labels = isUpper(category) ? topLabels() : bottomLabels();
+    return labels.at(categoryRow(category)).simplified();
+}
+
 ScoreCard makeTop() { return ScoreCard(kTopRows, kCols, 1, 1, kDefaultColWidth); }
 ScoreCard makeBottom() { return ScoreCard(kBottomRows, kCols, 0, 1, kDefaultColWidth); }
 

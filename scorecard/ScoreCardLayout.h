@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScoreCard.h"
+#include "Scoring.h"
 
 #include <QStringList>
 
@@ -28,6 +29,8 @@ constexpr int kBottomGrandTotal = 10;
 
 const QStringList &topLabels();
 const QStringList &bottomLabels();
+// A category's label on the card with its blanks folded, as a sentence names it ("3 of A Kind").
+QString categoryLabel(Category category);
 
 ScoreCard makeTop();
 ScoreCard makeBottom();

@@ -70,7 +70,7 @@ int categoryScore(Category category, const Dice &dice)
     case Category::LargeStraight:
         return StraightLength(dice) == 5 ? 40 : 0;
     case Category::Kelbrune:
-        return anyCount([](int n) { return n == 5; }) ? 50 : 0;
+        return anyCount([](int n) { return n == 5; }) ? kKelbruneScore : 0;
     case Category::Chance:
         return sum;
     }

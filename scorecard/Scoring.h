@@ -20,6 +20,8 @@ constexpr bool isUpper(Category c) { return int(c) < 6; }
 constexpr int kUpperBonusAt = 63;
 constexpr int kUpperBonus = 35;
 constexpr bool earnsUpperBonus(int upperSum) { return upperSum >= kUpperBonusAt; }
+// What five of a kind scores in its own category.
+constexpr int kKelbruneScore = 50;
 
 // Length of the run of consecutive faces found by sorting the dice and scanning from the lowest
 // face and from the second lowest; 0 when no run of four can exist. At least 4 exactly when four

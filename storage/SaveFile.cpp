@@ -286,15 +286,14 @@ private:
     int m_expected = 0;
 };
 
-bool hasFreeCategory(const SavedPlayer &player)
+int freeCategories(const SavedPlayer &player)
 {
+    int free = 0;
     for (int r = layout::kTopFirstCategory; r <= layout::kTopLastCategory; ++r)
-        if (player.top[std::size_t(r - 1)].text.isEmpty())
-            return true;
+        free += player.top[std::size_t(r - 1)].text.isEmpty();
     for (int r = layout::kBottomFirstCategory; r <= layout::kBottomLastCategory; ++r)
-        if (player.bottom[std::size_t(r - 1)].text.isEmpty())
-            return true;
-    return false;
+        free += player.bottom[std::size_t(r - 1)].text.isEmpty();
+    return free;
 }
 
 const QByteArray kSeatsHeading = QByteArrayLiteral("Computer players");
@@ -407,15 +406,29 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
     const int currentLine = in.lineNumber();
     const auto rolls = in.number(0, 3, [] { return QStringLiteral("the number of rolls made this turn"); });
     const auto round = in.number(0, 12, [] { return QStringLiteral("the round"); });
+    const int roundLine = in.lineNumber();
     // The Roll button's line: the game sets the button from the roll count instead.
     const auto rollButton = in.line();
     if (!current || !rolls || !round || !rollButton)
         return in.failure();
     // A player with a full column could never end the turn.
-    if (!hasFreeCategory(game.players[std::size_t(*current - 1)])) {
+    if (freeCategories(game.players[std::size_t(*current - 1)]) == 0) {
         in.fail(currentLine, QStringLiteral("Player %1 is to move but has no free category left "
                                             "on the score card.").arg(*current));
         return in.failure();
+    }
+    // Nor could a player whose column fills up before the last round.
+    for (int p = 1; p <= int(*count); ++p) {
+        const int free = freeCategories(game.players[std::size_t(p - 1)]);
+        const int turnsLeft = 13 - int(*round) - (p < *current ? 1 : 0);
+        if (free < turnsLeft) {
+            in.fail(roundLine, QStringLiteral("Player %1 has %2 free categories left on the score "
+                                              "card but %3 turns still to play.")
+                                   .arg(p)
+                                   .arg(free)
+                                   .arg(turnsLeft));
+            return in.failure();
+        }
     }
     game.currentPlayer = qint16(*current);
     game.rollCount = qint16(*rolls);

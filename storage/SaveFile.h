@@ -70,8 +70,8 @@ QByteArray encodeSavedGame(const SavedGame &game);
 // numbers belong, every value within the limits of a game in progress. A "Computer players" line
 // after the dice must be followed by a known kind for every player; any other lines past the
 // last one the layout needs are ignored. Lines may end in CR LF or a bare LF, the last one in nothing; a
-// line is read as UTF-8 when it is valid UTF-8, as code page 1252 otherwise. A player to move
-// with no free category is refused, as the turn could never end.
+// line is read as UTF-8 when it is valid UTF-8, as code page 1252 otherwise. A player with fewer
+// free categories than turns still to play is refused, as a turn could never end.
 struct DecodeResult
 {
     std::optional<SavedGame> game;

@@ -13,6 +13,11 @@ QString seatKindName(SeatKind kind)
     return kNames[std::size_t(kind)];
 }
 
+QString computerSeatName(int number)
+{
+    return QStringLiteral("Computer %1").arg(number);
+}
+
 std::optional<SeatKind> seatKindFromName(QStringView name)
 {
     for (std::size_t k = 0; k < kNames.size(); ++k)

@@ -11,6 +11,9 @@ QString seatKindName(SeatKind kind);
 // The kind a word names, exactly as seatKindName() writes it; none for any other text.
 std::optional<SeatKind> seatKindFromName(QStringView name);
 
+// The name a computer seat is given until a player names it: "Computer 1" for the first.
+QString computerSeatName(int number);
+
 // One seat of a game: its player's name and kind.
 struct Seat
 {

@@ -72,7 +72,7 @@ struct Card
         position.usedMask |= usedBit(category);
         (isUpper(category) ? upper : lower) += points;
         position.upperSum = upper;
-        position.pointsSoFar = upper + lower + (upper >= 63 ? 35 : 0);
+        position.pointsSoFar = upper + lower + (earnsUpperBonus(upper) ? kUpperBonus : 0);
     }
 };
 

@@ -60,6 +60,7 @@ private slots:
     void commandsDuringItsTurn_data();
     void commandsDuringItsTurn();
     void personsClicksDoNothingOnItsTurn();
+    void blankDiceStillEndItsTurn();
 };
 
 void ComputerTest::perfectPlaysTheAdvisorsMoves()
@@ -161,13 +162,13 @@ void ComputerTest::seatsDialogByKeyboard()
     QTest::keyClick(dialog.count(), Qt::Key_Up);
     QVERIFY(dialog.name(3)->isEnabled());
     QCOMPARE(dialog.name(3)->text(), QStringLiteral("Computer 2"));
-    QTest::keyClick(dialog.kind(1), Qt::Key_End);   // Ann stays Ann, now played by Perfect
+    QTest::keyClick(dialog.kind(1), Qt::Key_End);   // Ann stays Ann; the computers renumber
     QTest::keyClick(dialog.kind(3), Qt::Key_Home);  // a given name follows its kind
     QCOMPARE(dialog.name(3)->text(), QStringLiteral("Player3"));
     QTest::keyClick(&dialog, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.seats(), (std::vector<Seat>{{"Ann", SeatKind::Perfect},
-                                                {"Computer 1", SeatKind::Strong},
+                                                {"Computer 2", SeatKind::Strong},
                                                 {"Player3", SeatKind::Human}}));
 }
 
@@ -238,6 +239,18 @@ void ComputerTest::personsClicksDoNothingOnItsTurn()
     t.scoreTop(5);
     t.window.cmdRoll()->click();
     QCOMPARE(t.snapshot(), before);
+}
+
+// An edited file may leave a computer to move with blank dice after a roll.
+void ComputerTest::blankDiceStillEndItsTurn()
+{
+    Table t;
+    SavedGame saved = savedTurn("Robo", 3, {0, 0, 0, 0, 0});
+    saved.seats = {SeatKind::Strong};
+    t.load(saved);
+    t.platform.runScheduled(1);
+    QCOMPARE(t.top().textMatrix(1, 1), QStringLiteral("0"));  // the first free row
+    QCOMPARE(t.state().RoundCount, qint16(1));
 }
 
 QTEST_MAIN(ComputerTest)

@@ -61,6 +61,7 @@ private slots:
     void loadOvertakingAPrompt();
     void totalsStayWithinTheLimit();
     void fullColumnToMoveIsRefused();
+    void finishedGameStaysFinishedUnderItsBox();
     void rollAfterMidRollNewGame();
     void longNamesAreShortenedInMessages();
     void lineBreaksInNamesBecomeBlanks();
@@ -191,7 +192,37 @@ void SafetyTest::fullColumnToMoveIsRefused()
              QStringLiteral("The game in ") + path
                  + QStringLiteral(" could not be loaded.\r\nLine 86: Player 2 is to move but has "
                                   "no free category left on the score card."));
+    // A column that fills up before the last round: round 4, Dan to move, Cleo with 7 free.
+    full.players[1] = full.players[0];
+    for (int r = 0; r < 6; ++r)
+        full.players[0].top[std::size_t(r)].text = QStringLiteral("1");
+    t.platform.fileAnswers << t.writeGame(full);
+    t.window.mnuLoadGame_Click();
+    QVERIFY(t.platform.promptsOf(Prompt::Ok).last().text.endsWith(
+        "Line 88: Player 1 has 7 free categories left on the score card but 8 turns still to "
+        "play."));
     QCOMPARE(t.snapshot(), before);
+}
+
+// Keys that overtake the Game Over box find a game that is over.
+void SafetyTest::finishedGameStaysFinishedUnderItsBox()
+{
+    Table t;
+    t.newGame({"Ann"});
+    const QString path = t.files.filePath("over.sav");
+    t.platform.duringPrompt("Game Over!", [&] {
+        const SavedGame over = t.snapshot();
+        t.window.mnuUndo_Click();
+        t.window.cmdRoll_Click();
+        t.platform.fileAnswers << path;
+        t.window.mnuSaveGame_Click();
+        QCOMPARE(t.snapshot(), over);
+    });
+    for (int turn = 0; turn < 13; ++turn)
+        t.turn("6 6 6 6 6", turn < 6, turn < 6 ? turn + 1 : turn - 5);
+    QVERIFY(!t.state().GameInProgress);
+    QCOMPARE(t.state().RoundCount, qint16(13));
+    QVERIFY(!QFile::exists(path));
 }
 
 // A New game chosen while a roll waits out a frame: the old roll gives way at once, and the new
