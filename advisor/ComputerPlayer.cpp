@@ -63,19 +63,6 @@ struct RollTable
     }
 };
 
-bool withinLimits(const Position &p)
-{
-    if ((p.usedMask & ~kAllCategoriesUsed) != 0 || p.usedMask == kAllCategoriesUsed)
-        return false;
-    if (p.rollsMade < 0 || p.rollsMade > 3 || p.upperSum < 0)
-        return false;
-    if (p.rollsMade > 0)
-        for (int face : p.dice)
-            if (face < 1 || face > 6)
-                return false;
-    return true;
-}
-
 bool isFree(std::uint16_t usedMask, Category c)
 {
     return !(usedMask & usedBit(c));

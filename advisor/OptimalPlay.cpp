@@ -216,6 +216,20 @@ void bestKeep(const SetValues<L> &keep, SetValues<L> &best)
 }
 
 // The expected points still to come from the start of a turn, for each lane's upper sum.
+// The worth of keeping each set of dice after roll 1 or 2 of a turn, worked out in `last` (and
+// `middle` after the first roll); the table that holds it.
+const SetValues<1> &keepsWithRollsLeft(const Entries<1> &entries, int rollsMade,
+                                       SetValues<1> &last, SetValues<1> &middle)
+{
+    entries.lastRoll(last);
+    keepWorth(last);
+    if (rollsMade != 1)
+        return last;
+    bestKeep(last, middle);
+    keepWorth(middle);
+    return middle;
+}
+
 template<std::size_t L, typename Future>
 Lanes<L> turnStart(std::uint16_t usedMask, const std::array<int, L> &upperSums, Future future)
 {
@@ -236,18 +250,6 @@ Lanes<L> turnStart(std::uint16_t usedMask, const std::array<int, L> &upperSums, 
     return sum;
 }
 
-bool withinLimits(const Position &p)
-{
-    if ((p.usedMask & ~kAllCategoriesUsed) != 0 || p.usedMask == kAllCategoriesUsed)
-        return false;
-    if (p.rollsMade < 0 || p.rollsMade > 3 || p.upperSum < 0)
-        return false;
-    if (p.rollsMade > 0)
-        for (int face : p.dice)
-            if (face < 1 || face > 6)
-                return false;
-    return true;
-}
 }  // namespace
 
 void OptimalPlay::solve()
@@ -384,13 +386,7 @@ std::optional<Advice> OptimalPlay::advise(const Position &position) const
 
     SetValues<1> last;
     SetValues<1> middle;
-    entries.lastRoll(last);
-    keepWorth(last);
-    if (position.rollsMade == 1) {
-        bestKeep(last, middle);
-        keepWorth(middle);
-    }
-    const SetValues<1> &keep = position.rollsMade == 1 ? middle : last;
+    const SetValues<1> &keep = keepsWithRollsLeft(entries, position.rollsMade, last, middle);
     // Larger sets first, so that of equal keeps the one rolling fewer dice is named.
     const int rollSet = kFirstRoll + roll;
     int bestSet = -1;
@@ -441,13 +437,7 @@ std::optional<OptimalPlay::Choices> OptimalPlay::choices(const Position &positio
 
     SetValues<1> last;
     SetValues<1> middle;
-    entries.lastRoll(last);
-    keepWorth(last);
-    if (position.rollsMade == 1) {
-        bestKeep(last, middle);
-        keepWorth(middle);
-    }
-    const SetValues<1> &keep = position.rollsMade == 1 ? middle : last;
+    const SetValues<1> &keep = keepsWithRollsLeft(entries, position.rollsMade, last, middle);
     const int rollSet = kFirstRoll + roll;
     for (int k = kFirstRoll - 1; k >= 0; --k)
         if (sets.contains(rollSet, k))

@@ -26,3 +26,19 @@ struct Position
     // plays no part: the advice chooses among every set of dice that could be kept.
     Dice dice{};
 };
+
+// Whether the advisor and the computer players take a position: bits within the thirteen
+// categories and not all of them, rollsMade 0..3, faces 1..6 after a roll, an upper sum of 0 or
+// more.
+inline bool withinLimits(const Position &p)
+{
+    if ((p.usedMask & ~kAllCategoriesUsed) != 0 || p.usedMask == kAllCategoriesUsed)
+        return false;
+    if (p.rollsMade < 0 || p.rollsMade > 3 || p.upperSum < 0)
+        return false;
+    if (p.rollsMade > 0)
+        for (int face : p.dice)
+            if (face < 1 || face > 6)
+                return false;
+    return true;
+}

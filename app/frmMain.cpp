@@ -62,6 +62,17 @@ protected:
         painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
     }
 };
+// The look of the texts on the window's black: light, a little larger than the card's.
+void lightOnBlack(QLabel *label)
+{
+    QFont font = fonts::compactSans();
+    font.setPointSizeF(10.5);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    label->setPalette(colours);
+}
+
 const char *const kFaceWords[] = {"", "one", "two", "three", "four", "five", "six"};
 
 QString faceWord(int face)
@@ -251,12 +262,7 @@ void frmMain::buildControls()
     m_status->setGeometry(twips::rect(7560, 4260, 5055, 330));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont statusFont = fonts::compactSans();
-    statusFont.setPointSizeF(10.5);
-    m_status->setFont(statusFont);
-    QPalette statusColours = m_status->palette();
-    statusColours.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    m_status->setPalette(statusColours);
+    lightOnBlack(m_status);
     // Its name is its text; what is announced goes into its description, with an alert.
 
     // The hint panel fills the free black area under the status line.
@@ -271,12 +277,7 @@ void frmMain::buildControls()
     m_hintText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hintText->setWordWrap(true);
     m_hintText->setTextFormat(Qt::PlainText);
-    QFont hintFont = fonts::compactSans();
-    hintFont.setPointSizeF(10.5);
-    m_hintText->setFont(hintFont);
-    QPalette hintColours = m_hintText->palette();
-    hintColours.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    m_hintText->setPalette(hintColours);
+    lightOnBlack(m_hintText);
     m_hintFrame->setVisible(false);
 }
 

@@ -373,16 +373,12 @@ void Game::replaceGame()
 void Game::mnuNewGame_Click()
 {
     m_state.DefNumPlayers = numericValue(m_settings.value(settingkeys::kDefNumPlayers));
-    quint64 generation = m_generation;
-    if (m_state.GameInProgress
-        && (!ask(QStringLiteral("Game In Progress"),
-                 QStringLiteral("There is a game in progress.\r\nDo you still want a new game?"))
-            || replaced(generation)))
+    if (!newGameConfirmed())
         return;
 
     clearScoreCard();
     replaceGame();
-    generation = m_generation;
+    const quint64 generation = m_generation;
 
     const QString count = input(QStringLiteral("How Many Players? (1-6)"), QStringLiteral("Kelbrune!"),
                                 QString::number(m_state.DefNumPlayers));
@@ -467,13 +463,19 @@ void Game::storeSeats(const std::vector<Seat> &seats)
     }
 }
 
+bool Game::newGameConfirmed()
+{
+    const quint64 generation = m_generation;
+    return !m_state.GameInProgress
+           || (ask(QStringLiteral("Game In Progress"),
+                   QStringLiteral("There is a game in progress.\r\nDo you still want a new game?"))
+               && !replaced(generation));
+}
+
 void Game::mnuNewAgainstComputer_Click()
 {
     const quint64 generation = m_generation;
-    if (m_state.GameInProgress
-        && (!ask(QStringLiteral("Game In Progress"),
-                 QStringLiteral("There is a game in progress.\r\nDo you still want a new game?"))
-            || replaced(generation)))
+    if (!newGameConfirmed())
         return;
     emit changed();
     const std::optional<std::vector<Seat>> seats = m_platform.askSeats(offeredSeats());

@@ -111,6 +111,8 @@ private:
     QString input(const QString &prompt, const QString &title, const QString &defaultText);
     bool replaced(quint64 generation) const { return generation != m_generation; }
     void clearScoreCard();
+    // No game in progress, or Yes to "Game In Progress" (and no Load overtook the question).
+    bool newGameConfirmed();
     // Player 1's first turn of a game whose players are set up.
     void startGame();
     std::vector<Seat> offeredSeats();
