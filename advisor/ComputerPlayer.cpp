@@ -1,6 +1,7 @@
 #include "ComputerPlayer.h"
 
 #include "DiceSets.h"
+#include "RollTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,30 +39,6 @@ constexpr double kUpperSpread = 1.2;
 constexpr int kBeginnerContent = 20;
 // How often the Beginner keeps its second idea of what to keep rather than its first.
 constexpr double kBeginnerSlip = 0.3;
-
-// Every category's score of every roll and the roll's face counts, read once from the rules.
-struct RollTable
-{
-    std::array<std::array<int, kCategoryCount>, kRolls> score{};
-    std::array<std::array<int, 7>, kRolls> count{};
-
-    RollTable()
-    {
-        const DiceSets &sets = DiceSets::instance();
-        for (int r = 0; r < kRolls; ++r) {
-            const Dice dice = sets.rollDice(r);
-            for (int c = 0; c < kCategoryCount; ++c)
-                score[std::size_t(r)][std::size_t(c)] = categoryScore(Category(c), dice);
-            for (int f = 1; f <= 6; ++f)
-                count[std::size_t(r)][std::size_t(f)] = sets.count(kFirstRoll + r, f);
-        }
-    }
-    static const RollTable &instance()
-    {
-        static const RollTable table;
-        return table;
-    }
-};
 
 bool isFree(std::uint16_t usedMask, Category c)
 {
@@ -117,7 +94,7 @@ public:
         if (isUpper(Category(category))) {
             const int face = category + 1;
             return m_upper[std::size_t(face)]
-                          [std::size_t(table.count[std::size_t(roll)][std::size_t(face)])];
+                          [std::size_t(table.faceCount[std::size_t(roll)][std::size_t(face)])];
         }
         return table.score[std::size_t(roll)][std::size_t(category)] - kPar[category];
     }

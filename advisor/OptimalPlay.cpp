@@ -1,6 +1,7 @@
 #include "OptimalPlay.h"
 
 #include "DiceSets.h"
+#include "RollTable.h"
 
 #include <algorithm>
 #include <bit>
@@ -44,32 +45,6 @@ void maxTo(Lanes<L> &most, const Lanes<L> &other)
     for (std::size_t l = 0; l < L; ++l)
         most[l] = std::max(most[l], other[l]);
 }
-
-// Every category's score of every roll, and the faces' counts, read once from the scoring rules;
-// by roll, so that one roll's numbers lie together.
-struct RollTable
-{
-    std::array<std::array<double, kCategoryCount>, kRolls> score{};
-    std::array<std::array<std::uint8_t, 8>, kRolls> faceCount{};
-
-    RollTable()
-    {
-        const DiceSets &sets = DiceSets::instance();
-        for (int r = 0; r < kRolls; ++r) {
-            const Dice dice = sets.rollDice(r);
-            for (int c = 0; c < kCategoryCount; ++c)
-                score[std::size_t(r)][std::size_t(c)] = categoryScore(Category(c), dice);
-            for (int f = 1; f <= 6; ++f)
-                faceCount[std::size_t(r)][std::size_t(f)] =
-                    std::uint8_t(sets.count(kFirstRoll + r, f));
-        }
-    }
-    static const RollTable &instance()
-    {
-        static const RollTable table;
-        return table;
-    }
-};
 
 // What entering the last roll of a turn leads to: for each free category, its points plus the
 // points still to come afterwards. A lower category adds a constant to its score; an upper one is
