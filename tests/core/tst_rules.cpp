@@ -42,7 +42,6 @@ void RulesTest::categoryScore_data()
     QTest::newRow("three alike sum all dice") << "6 6 6 1 2" << Category::ThreeOfAKind << 21;
     QTest::newRow("a pair is no three alike") << "6 6 5 1 2" << Category::ThreeOfAKind << 0;
     QTest::newRow("four alike sum all dice") << "5 5 5 5 2" << Category::FourOfAKind << 22;
-    QTest::newRow("three alike are not four") << "2 2 3 3 3" << Category::FourOfAKind << 0;
     QTest::newRow("full house in any order") << "3 2 3 2 3" << Category::FullHouse << 25;
     QTest::newRow("two pairs are no full house") << "2 2 3 3 4" << Category::FullHouse << 0;
     QTest::newRow("five alike are no full house") << "4 4 4 4 4" << Category::FullHouse << 0;
@@ -91,14 +90,11 @@ void RulesTest::numericValue_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("blanks before, inside and after") << " - 1 2 " << -12;
-    QTest::newRow("plus sign and leading zeros") << "+007" << 7;
+    QTest::newRow("sign, blanks and zeros") << " - 0 1 2 " << -12;
     QTest::newRow("halfway to the even below") << "2.5" << 2;
     QTest::newRow("halfway to the even above") << "3.5" << 4;
     QTest::newRow("past halfway by a late digit") << "2.5000001" << 3;
-    QTest::newRow("below halfway") << "6.4999" << 6;
     QTest::newRow("words end the number") << "3 players" << 3;
-    QTest::newRow("a second point ends it") << "1.2.3" << 1;
     QTest::newRow("no number at the start") << "x5" << 0;
     QTest::newRow("two signs") << "--1" << 0;
     QTest::newRow("digits of another script") << "\u0663" << 0;
@@ -128,11 +124,9 @@ void RulesTest::settingDefaults_data()
     QTest::newRow("hints off by default") << "ShowHints" << "-" << "False" << false;
     QTest::newRow("hints on only by True") << "ShowHints" << "TRUE" << "TRUE" << false;
     QTest::newRow("two players") << "DefNumPlayers" << "-" << "2" << false;
-    QTest::newRow("first player's name") << "DefPlayer1" << "-" << "Player1" << false;
     QTest::newRow("an empty name is kept") << "DefPlayer2" << "" << "" << false;
     QTest::newRow("no player 0") << "DefPlayer0" << "-" << "" << false;
     QTest::newRow("no leading zero") << "DefPlayer01" << "-" << "" << false;
-    QTest::newRow("unknown key") << "Volume" << "-" << "" << false;
 }
 
 void RulesTest::settingDefaults()
