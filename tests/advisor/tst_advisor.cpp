@@ -51,7 +51,8 @@ void AdvisorTest::emptyCardIsWorthTheKnownOptimum()
     const std::optional<Advice> advice = m_play.advise(Position{});
     QVERIFY(advice);
     QCOMPARE(advice->kind, Advice::Kind::Roll);
-    QVERIFY2(std::abs(advice->expectedFinal - kOptimum) < 1e-6, qPrintable(QString::number(advice->expectedFinal, 'f', 9)));
+    QVERIFY2(std::abs(advice->expectedFinal - kOptimum) < 1e-6,
+             qPrintable(QString::number(advice->expectedFinal, 'f', 9)));
     QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
 }
 
@@ -123,7 +124,9 @@ void AdvisorTest::adviceWhereTheBestMoveIsCertain()
         QCOMPARE(advice.category, category);
     if (expectedFinal >= 0)
         QVERIFY2(std::abs(advice.expectedFinal - expectedFinal) < 1e-9,
-                 qPrintable(QStringLiteral("%1, expected %2").arg(advice.expectedFinal, 0, 'f', 9).arg(expectedFinal, 0, 'f', 9)));
+                 qPrintable(QStringLiteral("%1, expected %2")
+                                .arg(advice.expectedFinal, 0, 'f', 9)
+                                .arg(expectedFinal, 0, 'f', 9)));
 }
 
 QTEST_GUILESS_MAIN(AdvisorTest)

@@ -303,7 +303,8 @@ void GameTest::commandsDuringARoll()
                 t.window.mnuExit_Click();
             else
                 QCOMPARE(t.window.close(), command == "close");
-            QCOMPARE(t.platform.prompts.last().text, QStringLiteral("A game is in progress.\r\nDo you still want to quit?"));
+            QCOMPARE(t.platform.prompts.last().text,
+                     QStringLiteral("A game is in progress.\r\nDo you still want to quit?"));
         }
     };
     inWait ? t.platform.atWait(2, act) : t.platform.atPump(2, act);
@@ -437,7 +438,8 @@ void GameTest::wholeGameOfFourWithATie()
                 t.scoreBottom(5);
             } else {
                 // Ann and Cy miss an ace in the first round and enter zeros.
-                t.turn(round == 0 && player % 2 ? "2 3 4 5 6" : dice[round], round < 6, round < 6 ? round + 1 : round - 5);
+                t.turn(round == 0 && player % 2 ? "2 3 4 5 6" : dice[round], round < 6,
+                       round < 6 ? round + 1 : round - 5);
             }
         }
     }

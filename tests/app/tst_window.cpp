@@ -100,7 +100,8 @@ void WindowTest::paintsTheTable()
     while (top < 20 && frame.pixelColor(3, top) == Qt::black)
         ++top;
     const QColor grey(128, 128, 128);
-    QVERIFY(frame.pixelColor(6, top) == grey && frame.pixelColor(7, top) == Qt::black && frame.pixelColor(0, 50) == grey);
+    QVERIFY(frame.pixelColor(6, top) == grey && frame.pixelColor(7, top) == Qt::black
+            && frame.pixelColor(0, 50) == grey);
     QVERIFY(frame.pixelColor(3, top + 1) == Qt::white && frame.pixelColor(1, 50) == Qt::white);
     QList<int> captionRows;
     for (int y = 0; y < 2 * top + 4; ++y)
