@@ -44,6 +44,8 @@ public:
     // Loads the three cues, so the first roll does not wait for its file. Called once the
     // window is up; playCue loads whatever is still missing.
     void preloadCues();
+    // The sound effect of a cue once loaded; null before, and when its file is missing.
+    const QSoundEffect *cueEffect(Cue cue) const { return m_effects[std::size_t(cue)]; }
 
     // "Saved Games (*.sav)|*.sav" as a Qt name filter: "Saved Games (*.sav)".
     static QString qtFilter(const QString &filter);

@@ -2,6 +2,18 @@
 
 #include <utility>
 
+namespace {
+// The next scripted answer; an empty queue is an unexpected prompt, answered No / "" / cancel.
+template<typename T>
+T take(QList<T> &queue, QStringList &unexpected, const QString &what)
+{
+    if (!queue.isEmpty())
+        return queue.takeFirst();
+    unexpected.append(what);
+    return T();
+}
+}  // namespace
+
 void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5> &held, int frames)
 {
     const QStringList parts = faces.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -12,8 +24,7 @@ void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5
                 continue;
             // Earlier frames show some other face, so a test can tell the frames apart.
             const int last = parts.value(i).toInt();
-            const int face = frame == frames ? last : (last + frame) % 6 + 1;
-            randoms.append(drawForFace(face));
+            randoms.append(drawForFace(frame == frames ? last : (last + frame) % 6 + 1));
         }
     }
 }
@@ -29,11 +40,7 @@ bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
     prompts.append({Prompt::YesNo, title, text, {}});
     events.append(QStringLiteral("yes/no ") + title);
     prompted(title);
-    if (yesNoAnswers.isEmpty()) {
-        unexpected.append(QStringLiteral("yes/no: ") + title);
-        return false;
-    }
-    return yesNoAnswers.takeFirst();
+    return take(yesNoAnswers, unexpected, QStringLiteral("yes/no: ") + title);
 }
 
 void ScriptedPlatform::tell(const QString &title, const QString &text)
@@ -49,11 +56,7 @@ QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
     prompts.append({Prompt::Input, title, prompt, defaultText});
     events.append(QStringLiteral("input ") + title);
     prompted(title);
-    if (inputAnswers.isEmpty()) {
-        unexpected.append(QStringLiteral("input: ") + prompt);
-        return {};
-    }
-    return inputAnswers.takeFirst();
+    return take(inputAnswers, unexpected, QStringLiteral("input: ") + prompt);
 }
 
 QString ScriptedPlatform::openFileName(const QString &filter)
@@ -61,11 +64,7 @@ QString ScriptedPlatform::openFileName(const QString &filter)
     prompts.append({Prompt::OpenFile, {}, filter, {}});
     events.append(QStringLiteral("open"));
     prompted({});
-    if (fileAnswers.isEmpty()) {
-        unexpected.append(QStringLiteral("open file"));
-        return {};
-    }
-    return fileAnswers.takeFirst();
+    return take(fileAnswers, unexpected, QStringLiteral("open file"));
 }
 
 QString ScriptedPlatform::saveFileName(const QString &filter)
@@ -73,11 +72,7 @@ QString ScriptedPlatform::saveFileName(const QString &filter)
     prompts.append({Prompt::SaveFile, {}, filter, {}});
     events.append(QStringLiteral("save"));
     prompted({});
-    if (fileAnswers.isEmpty()) {
-        unexpected.append(QStringLiteral("save file"));
-        return {};
-    }
-    return fileAnswers.takeFirst();
+    return take(fileAnswers, unexpected, QStringLiteral("save file"));
 }
 
 std::optional<std::vector<Seat>> ScriptedPlatform::askSeats(const std::vector<Seat> &offered)
@@ -120,22 +115,15 @@ void ScriptedPlatform::playCue(Cue cue)
 
 void ScriptedPlatform::pumpEvents()
 {
-    ++pumps;
-    if (pumps == m_commandPump && m_command) {
-        auto command = std::move(m_command);
-        m_command = nullptr;
-        command();
-    }
+    if (++pumps == m_commandPump && m_command)
+        std::exchange(m_command, nullptr)();
 }
 
 void ScriptedPlatform::waitFrame(int ms)
 {
     waits.append(ms);
-    if (int(waits.size()) == m_waitCommandAt && m_waitCommand) {
-        auto command = std::move(m_waitCommand);
-        m_waitCommand = nullptr;
-        command();
-    }
+    if (int(waits.size()) == m_waitCommandAt && m_waitCommand)
+        std::exchange(m_waitCommand, nullptr)();
 }
 
 double ScriptedPlatform::random()
