@@ -80,6 +80,11 @@ void SaveFileTest::limitsRoundTrip()
     const QByteArray bytes = encodeSavedGame(game);
     QVERIFY(bytes.contains("\r\n-32768 \r\n 0 \r\n 32767 \r\n") && bytes.contains("\r\n-2147483648 \r\n"));
     QVERIFY(decodeSavedGame(bytes).game == game);
+    // A computer's seat adds its block after the dice; a game of people writes none.
+    game.seats = {SeatKind::Strong, SeatKind::Human};
+    QCOMPARE(encodeSavedGame(game), bytes + "Computer players\r\nStrong\r\nHuman\r\n");
+    game.seats = {SeatKind::Human, SeatKind::Human};
+    QCOMPARE(encodeSavedGame(game), bytes);
 }
 
 void SaveFileTest::textWritten_data()
@@ -133,6 +138,9 @@ void SaveFileTest::linesAccepted_data()
     QTest::newRow("byte-order mark first") << "\xEF\xBB\xBF" + g << none;
     QTest::newRow("last line without its end") << g.chopped(2) << none;
     QTest::newRow("lines after the last ignored") << g + "junk\r\n 99 " << none;
+    QTest::newRow("computer seats") << g + "Computer players\r\nHuman\r\nPerfect\r\n"
+        << Edit([](SavedGame &s) { s.seats = {SeatKind::Human, SeatKind::Perfect}; });
+    QTest::newRow("seats of people only") << g + "Computer players\r\nHuman\r\nHuman" << none;
 }
 
 void SaveFileTest::linesAccepted()
@@ -154,6 +162,7 @@ void SaveFileTest::badLine_data()
 
     const QString needs = QStringLiteral("The file ends before this line; this game needs 99 lines.");
     const QString count = QStringLiteral("This line should hold the number of players as a whole number.");
+    const QByteArray g = joined(goldenLines());
     QTest::newRow("empty file") << QByteArray() << 1 << "The file is empty.";
     QTest::newRow("cut after the count") << joined(goldenLines().mid(0, 1)) << 2 << needs;
     QTest::newRow("cut before the last line") << joined(goldenLines().mid(0, 98)) << 99 << needs;
@@ -178,6 +187,10 @@ void SaveFileTest::badLine_data()
     QTest::newRow("die shows seven") << goldenWith(90, " 7 ") << 90 << "Die 1 must be from 0 to 6, not 7.";
     QTest::newRow("held die shows nothing") << goldenWith(94, " 0 ") << 94
         << "Die 3 is set aside, so it must show 1 to 6, not 0.";
+    QTest::newRow("a computer seat missing") << g + "Computer players\r\nHuman\r\n" << 102
+        << "The file ends before this line; this game needs 102 lines.";
+    QTest::newRow("an unknown seat") << g + "Computer players\r\nstrong\r\nHuman" << 101
+        << "This line should say who plays seat 1: Human, Beginner, Casual, Strong or Perfect, not \"strong\".";
     QTest::newRow("first fault is the one named") << goldenWith(88, " 99 ", 5, "x") << 5
         << "This line should hold the grand total of player 1 as a whole number.";
 }

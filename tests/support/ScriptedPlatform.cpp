@@ -17,14 +17,15 @@ T take(QList<T> &queue, QStringList &unexpected, const QString &what)
 void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5> &held, int frames)
 {
     const QStringList parts = faces.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    randoms.append(drawForFrames(frames));
+    // The draws that make a frame count 6..20 and a face 1..6.
+    randoms.append((frames - 6 + 0.5) / 15.0);
     for (int frame = 1; frame <= frames; ++frame) {
         for (int i = 0; i < 5; ++i) {
             if (held[std::size_t(i)])
                 continue;
             // Earlier frames show some other face, so a test can tell the frames apart.
             const int last = parts.value(i).toInt();
-            randoms.append(drawForFace(frame == frames ? last : (last + frame) % 6 + 1));
+            randoms.append(((frame == frames ? last : (last + frame) % 6 + 1) - 0.5) / 6.0);
         }
     }
 }
@@ -80,16 +81,12 @@ std::optional<std::vector<Seat>> ScriptedPlatform::askSeats(const std::vector<Se
     seatOffers.append(offered);
     events.append(QStringLiteral("seats"));
     prompted(QStringLiteral("seats"));
-    if (seatAnswers.isEmpty()) {
-        unexpected.append(QStringLiteral("seats"));
-        return std::nullopt;
-    }
-    return seatAnswers.takeFirst();
+    return take(seatAnswers, unexpected, QStringLiteral("seats"));
 }
 
 void ScriptedPlatform::schedule(QObject *context, int ms, std::function<void()> call)
 {
-    scheduledPauses.append(ms);
+    Q_UNUSED(ms);
     m_scheduled.append({context, std::move(call)});
 }
 
@@ -108,7 +105,6 @@ int ScriptedPlatform::runScheduled(int limit)
 
 void ScriptedPlatform::playCue(Cue cue)
 {
-    cues.append(cue);
     static const char *const names[] = {"DieRoll", "Kelbrune", "GameOver"};
     events.append(QStringLiteral("cue ") + QLatin1String(names[int(cue)]));
 }
@@ -147,7 +143,6 @@ void ScriptedPlatform::clearRecords()
 {
     events.clear();
     prompts.clear();
-    cues.clear();
     unexpected.clear();
     draws = 0;
     pumps = 0;

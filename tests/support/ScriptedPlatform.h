@@ -35,15 +35,12 @@ public:
     // "input Player Name", "open", "save", "quit".
     QStringList events;
     QList<Prompt> prompts;
-    QList<Cue> cues;
     QStringList unexpected;
     int draws = 0;
     int pumps = 0;
     QList<int> waits;
     int waitCancels = 0;
     QList<std::vector<Seat>> seatOffers;
-    QList<int> scheduledPauses;  // the pause of every call scheduled, in order
-    bool modal = false;
     int seeds = 0;
     bool quitCalled = false;
 
@@ -76,9 +73,6 @@ public:
     // Scripts the draws of one roll whose last frame shows these faces ("2 2 3 3 3"); held dice
     // draw nothing and their faces in the text are ignored. frames is 6..20.
     void scriptRoll(const QString &faces, const std::array<bool, 5> &held = {}, int frames = 6);
-    // The draw that makes a face 1..6, and one that makes a frame count 6..20.
-    static double drawForFace(int face) { return (face - 0.5) / 6.0; }
-    static double drawForFrames(int frames) { return (frames - 6 + 0.5) / 15.0; }
 
     bool askYesNo(const QString &title, const QString &text) override;
     void tell(const QString &title, const QString &text) override;
@@ -86,7 +80,7 @@ public:
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter) override;
     std::optional<std::vector<Seat>> askSeats(const std::vector<Seat> &offered) override;
-    bool modalOpen() override { return modal; }
+    bool modalOpen() override { return false; }
     void playCue(Cue cue) override;
     void pumpEvents() override;
     void waitFrame(int ms) override;
