@@ -34,7 +34,6 @@ private slots:
     void whatAScreenReaderIsTold();
     void undo_data();
     void undo();
-    void possibleScoresAreTheViewsAlone();
 };
 
 void AccessTest::wholeTurnByKeyboard()
@@ -167,43 +166,6 @@ void AccessTest::undo()
         QCOMPARE(t.game().savedFaces()[4], 5);
         QVERIFY(!t.window.mnuUndo()->isEnabled());  // one level only
     }
-}
-
-void AccessTest::possibleScoresAreTheViewsAlone()
-{
-    Table t;
-    t.newGame({"Ann"});
-    t.window.mnuShowPossibleScores_Click();
-    QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("True"));
-    t.turn("1 2 3 4 5", false, 5);
-    t.roll("3 3 3 5 5");
-    const ScoreCardModel *lower = t.window.ScoreCardBottom()->cardModel();
-    auto possible = [&](int row) {
-        return lower->index(row, 1).data(ScoreCardModel::kPossibleRole).toString();
-    };
-    QCOMPARE(possible(3), QStringLiteral("25"));    // Full House
-    QCOMPARE(possible(2), QStringLiteral("0"));     // 4 of a Kind
-    QCOMPARE(possible(5), QString());               // Lg Straight is taken
-    QCOMPARE(lower->index(3, 1).data(Qt::DisplayRole).toString(), QString());
-    QCOMPARE(t.bottom().textMatrix(3, 1), QString());
-
-    // Drawn faintly in the cell, and gone from the card's data and the saved file.
-    t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
-    auto grid = t.window.ScoreCardBottom();
-    const QRect cell = grid->visualRect(lower->index(3, 1));
-    const QImage painted = grid->viewport()->grab().toImage();
-    int grey = 0;
-    for (int y = cell.top(); y < cell.bottom(); ++y)
-        for (int x = cell.left(); x < cell.right(); ++x) {
-            const QColor c = painted.pixelColor(x, y);
-            grey += c.red() == c.green() && c.green() == c.blue() && c.red() < 220;
-        }
-    QVERIFY(grey > 5);
-    const SavedGame shown = t.snapshot();
-    t.window.mnuShowPossibleScores_Click();
-    QCOMPARE(t.snapshot(), shown);
-    QCOMPARE(possible(3), QString());
 }
 
 QTEST_MAIN(AccessTest)

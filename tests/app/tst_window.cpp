@@ -147,6 +147,22 @@ void WindowTest::paintsTheTable()
                 left = std::min(left, x), right = std::max(right, x);
     QVERIFY2(right - left > 5 && std::abs(left + right - 2 * chance.center().x()) <= 3,
              qPrintable(QStringLiteral("text from %1 to %2 in %3").arg(left).arg(right).arg(chance.width())));
+
+    // Possible scores show faintly in the mover's free cells, and the cursor outlines where a
+    // key or a click scores; neither enters anything into the card or the file.
+    t.window.mnuShowPossibleScores_Click();
+    t.roll("2 2 3 3 3");
+    t.window.keyCursor(+1);
+    const SavedGame before = t.snapshot();
+    const QImage aids = shot(grid->viewport());
+    auto faint = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 186; };
+    QVERIFY(pixels(aids, cell(grid, 3, 1), faint) > 5 && pixels(aids, cell(grid, 7, 1), faint) == 0);
+    QVERIFY(pixels(shot(t.window.ScoreCardTop()->viewport()), cell(t.window.ScoreCardTop(), 1, 1),
+                   [](QColor c) { return c == QColor(0, 0, 170); }) > 20);
+    t.window.mnuShowPossibleScores_Click();
+    QCOMPARE(t.snapshot(), before);
+    QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);
+    QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("False"));
 }
 
 // The About window: its three labels in red on cyan. Other keys and buttons mean nothing to it;
