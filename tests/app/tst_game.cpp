@@ -162,8 +162,9 @@ void GameTest::playerCount()
     QFETCH(QString, stored);
     Table t;
     t.window.mnuShowHints_Click();
-    t.newGame({"Ann", "Bob"});
-    t.turn("3 3 3 2 1", true, 3);
+    t.newGame({"Ann", "Bob", "Cy", "Dee", "Eve", "Fay"});
+    for (int p = 1; p <= 6; ++p)
+        t.turn("3 3 3 2 1", true, 3);
     t.roll("6 6 6 6 5");
     t.hold(0);
     t.platform.clearRecords();
@@ -176,6 +177,7 @@ void GameTest::playerCount()
     QCOMPARE(t.window.cmdRoll()->isEnabled() + t.window.mnuSaveGame()->isEnabled(), 2 * (players > 0));
     QCOMPARE(t.window.hintPanel()->text().isEmpty(), players == 0);
     QCOMPARE(t.top().textMatrix(0, std::max(players, 1)), players ? QStringLiteral("P%1").arg(players) : "");
+    QCOMPARE(t.state().PlayerNames[6], players == 6 ? "P6" : "");
     QCOMPARE(column(t.top(), 1) + column(t.bottom(), 2), QString(17, ' '));
     QCOMPARE(redHeadings(t.top()), players ? QList<int>{1} : QList<int>());
     QVERIFY(t.state().DiceValue == Values{} && t.game().savedFaces() == Faces{} && t.state().RollCount == 0);

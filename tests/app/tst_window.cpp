@@ -209,7 +209,7 @@ void WindowTest::hintPanelThroughATurn()
     const QString expected = QStringLiteral("\nExpected final score with best play: ");
     auto move = [&] { return t.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0); };
     QVERIFY(t.window.hintFrame()->isHidden());
-    t.window.mnuShowHints_Click();
+    t.window.mnuShowHints()->trigger();
     QVERIFY(!t.window.hintFrame()->isHidden() && t.window.mnuShowHints()->isChecked());
     QCOMPARE(t.window.hintPanel()->text(), QString());
     t.newGame({"Ann", ""});
@@ -268,7 +268,9 @@ void WindowTest::inputBox()
     platform.setWindow(&window);
     QStringList seen;
     QTimer poll;
+    QVERIFY(!platform.modalOpen());
     onDialog<QInputDialog>(poll, [&](QInputDialog *box) {
+        QVERIFY(platform.modalOpen());
         seen << box->windowTitle() << box->labelText() << box->textValue();
         auto *edit = box->findChild<QLineEdit *>();
         edit->selectAll();

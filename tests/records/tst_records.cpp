@@ -92,6 +92,8 @@ private slots:
         QCOMPARE(shown.join(", "), QString("1 300, 1 300, 3 260, 4 250, 5 240*, 6 230, 7 210, "
                                            "8 200, 9 180, 10 150"));
         QCOMPARE(window.players()->currentItem()->text(), QStringLiteral("Zed"));
+        QCOMPARE(window.topTen()->item(0, 3)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+        QVERIFY(!window.topTen()->tabKeyNavigation());
     }
 
     void damagedFileIsKeptAside()
