@@ -64,6 +64,9 @@ int main(int argc, char **argv)
     for (int g = 1; g < games; ++g) {
         playOneGame(platform, window);
         settings.log.clear();
+        // What the event loop does between two games: windows closed meanwhile (the records
+        // window a top-ten game opens) are deleted.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     const long afterLast = statusKiB("VmHWM:");
     std::printf("games played:          %d (3 players, 13 rounds each)\n", games);
