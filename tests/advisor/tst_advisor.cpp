@@ -39,191 +39,184 @@ class AdvisorTest : public QObject
 
 private slots:
     void initTestCase() { m_play.solve(); }
-    void emptyCardIsWorthTheKnownOptimum();
-    void noAdviceWithoutTheTableOrOutsideTheLimits();
-    void adviceWhereTheBestMoveIsCertain_data();
-    void adviceWhereTheBestMoveIsCertain();
-    void weakerStrengthsNeverBlunder_data();
-    void weakerStrengthsNeverBlunder();
-    void seatsPlayWholeGames();
+
+    void emptyCardIsWorthTheKnownOptimum()
+    {
+        const std::optional<Advice> advice = m_play.advise(Position{});
+        QVERIFY(advice);
+        QCOMPARE(advice->kind, Advice::Kind::Roll);
+        QVERIFY2(std::abs(advice->expectedFinal - kOptimum) < 1e-6,
+                 qPrintable(QString::number(advice->expectedFinal, 'f', 9)));
+        QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
+    }
+
+    // None before the table is ready, nor after a cancelled solve; none for a position outside the
+    // limits, nor when no move is left.
+    void noAdviceWithoutTheTableOrOutsideTheLimits()
+    {
+        OptimalPlay unsolved;
+        QVERIFY(!unsolved.advise(Position{}) && !unsolved.expectedFinalScore(Position{}));
+        unsolved.cancel();
+        unsolved.solve();
+        QVERIFY(!unsolved.ready() && !unsolved.advise(Position{}));
+        for (const Position &p : {Position{kAllCategoriesUsed, 70, 0, 0, {}}, Position{1 << kCategoryCount, 0, 0, 0, {}},
+                                  Position{0, 0, 0, 4, {1, 2, 3, 4, 5}}, Position{0, 0, 0, 1, {1, 2, 0, 4, 5}},
+                                  Position{0, 0, 0, 3, {1, 2, 7, 4, 5}}, Position{0, -3, 0, 0, {}}})
+            QVERIFY(!m_play.advise(p) && !m_play.expectedFinalScore(p));
+    }
+
+    void adviceWhereTheBestMoveIsCertain_data()
+    {
+        QTest::addColumn<Position>("at");
+        QTest::addColumn<Advice::Kind>("kind");
+        QTest::addColumn<QList<int>>("keep");
+        QTest::addColumn<Category>("category");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<double>("expectedFinal");  // negative: not known in closed form
+
+        using K = Advice::Kind;
+        using C = Category;
+        QTest::newRow("empty card, large straight: score it")
+            << position({}, 0, 0, 1, {2, 3, 4, 5, 6}) << K::Score << QList<int>() << C::LargeStraight << 40 << -1.0;
+        // Only Chance: each die on its own, kept when worth more than rerolling it.
+        QTest::newRow("Chance only, before the roll")
+            << position({C::Chance}, 70, 250, 0) << K::Roll << QList<int>() << C::Chance << 0 << 250 + 5 * kChanceTurn;
+        QTest::newRow("Chance only, two rolls left: keep fives and sixes")
+            << position({C::Chance}, 70, 250, 1, {6, 1, 5, 2, 6}) << K::Keep << QList<int>{5, 6, 6} << C::Chance << 0
+            << 250 + 17 + 2 * kTwoRollsLeft;
+        QTest::newRow("Chance only, one roll left: keep fours and up")
+            << position({C::Chance}, 70, 250, 2, {4, 3, 6, 1, 2}) << K::Keep << QList<int>{4, 6} << C::Chance << 0
+            << 250 + 10 + 3 * kOneRollLeft;
+        // Only Sixes: two sixes secure the bonus.
+        QTest::newRow("Sixes only, two sixes secure the bonus: keep them")
+            << position({C::Sixes}, 57, 200, 1, {6, 1, 6, 2, 3}) << K::Keep << QList<int>{6, 6} << C::Chance << 0
+            << 200 + 12 + 35 + 3 * 6 * 11.0 / 36.0;
+        // 4 short of the bonus on the last roll: the four now is worth 39 and leaves a Chance turn;
+        // the 28 now leaves a Fours turn that makes the bonus all but certainly.
+        QTest::newRow("Fours or Chance, bonus in reach next turn: Chance now")
+            << position({C::Fours, C::Chance}, 59, 150, 3, {4, 6, 6, 6, 6}) << K::Score << QList<int>() << C::Chance
+            << 28 << 150 + 28 + lastUpperTurn(4, true);
+        QTest::newRow("Fours or Chance, three fours earn the bonus: Fours now")
+            << position({C::Fours, C::Chance}, 59, 150, 3, {4, 4, 4, 1, 1}) << K::Score << QList<int>() << C::Fours
+            << 12 << 150 + 12 + 35 + 5 * kChanceTurn;
+    }
+
+    void adviceWhereTheBestMoveIsCertain()
+    {
+        QFETCH(Position, at);
+        QFETCH(Advice::Kind, kind);
+        QFETCH(QList<int>, keep);
+        QFETCH(Category, category);
+        QFETCH(int, points);
+        QFETCH(double, expectedFinal);
+
+        const Advice advice = m_play.advise(at).value();
+        QCOMPARE(advice.kind, kind);
+        QCOMPARE(QList<int>(advice.keepFaces.begin(), advice.keepFaces.end()), keep);
+        QCOMPARE(advice.points, points);
+        if (kind == Advice::Kind::Score)
+            QCOMPARE(advice.category, category);
+        if (expectedFinal >= 0)
+            QVERIFY2(std::abs(advice.expectedFinal - expectedFinal) < 1e-9,
+                     qPrintable(QStringLiteral("%1, expected %2")
+                                    .arg(advice.expectedFinal, 0, 'f', 9)
+                                    .arg(expectedFinal, 0, 'f', 9)));
+    }
+
+    void weakerStrengthsNeverBlunder_data()
+    {
+        QTest::addColumn<Position>("at");
+        QTest::addColumn<int>("entered");  // the category it must enter; -1: any move but a zero
+        using enum Category;
+        auto row = [](const char *name, std::initializer_list<Category> free, int rolls, Dice dice,
+                      int entered) {
+            QTest::newRow(name) << position(free, 40, 100, rolls, dice) << entered;
+        };
+        row("large straight, empty card", {}, 1, {2, 3, 4, 5, 6}, int(LargeStraight));
+        row("five alike", {Fours, Kelbrune, FullHouse}, 1, {4, 4, 4, 4, 4}, int(Kelbrune));
+        row("full house or zeros", {FullHouse, Kelbrune, LargeStraight, Aces}, 3, {2, 2, 5, 5, 5}, -1);
+        row("three aces or zeros", {Aces, Kelbrune, LargeStraight}, 3, {1, 1, 1, 2, 4}, -1);
+        row("high chance or zeros", {Chance, Kelbrune, FullHouse}, 3, {6, 6, 5, 4, 3}, -1);
+        row("only zeros, rolls left", {Kelbrune}, 2, {1, 2, 3, 4, 6}, -1);
+    }
+
+    void weakerStrengthsNeverBlunder()
+    {
+        QFETCH(Position, at);
+        QFETCH(int, entered);
+        for (Strength strength : {Strength::Beginner, Strength::Casual, Strength::Strong})
+            for (std::uint64_t seed = 0; seed < 200; ++seed) {
+                const ComputerMove move = ComputerPlayer(strength, m_play, seed).decide(at).value();
+                const bool score = move.kind == ComputerMove::Kind::Score;
+                if (entered >= 0)
+                    QVERIFY(score && int(move.category) == entered);
+                else if (score)
+                    QVERIFY(categoryScore(move.category, at.dice) > 0);
+            }
+    }
+
+    // Whole seeded games, the table-free strengths with no table: two seats with one seed move alike,
+    // Perfect as advised, the others with another seed otherwise somewhere; every move is allowed.
+    // No move without a needed table, on a full card or after a fourth roll.
+    void seatsPlayWholeGames()
+    {
+        const OptimalPlay unsolved;
+        std::uniform_int_distribution<int> die(1, 6);
+        for (int s = 0; s < kStrengthCount; ++s) {
+            const OptimalPlay &table = needsTable(Strength(s)) ? m_play : unsolved;
+            ComputerPlayer one(Strength(s), table, 7), same(Strength(s), table, 7);
+            ComputerPlayer other(Strength(s), table, 8);
+            QCOMPARE(!ComputerPlayer(Strength(s), unsolved, 1).decide({}), needsTable(Strength(s)));
+            QVERIFY(!one.decide({kAllCategoriesUsed}) && !one.decide({0, 0, 0, 4, {1, 2, 3, 4, 5}}));
+            std::mt19937 random(99);
+            int differences = 0;
+            Position p;
+            for (int turn = 0; turn < 5 * kCategoryCount; ++turn) {
+                if (turn % kCategoryCount == 0)
+                    p = Position{};
+                for (p.rollsMade = 0;; ++p.rollsMade) {
+                    const ComputerMove move = one.decide(p).value();
+                    QVERIFY(same.decide(p) == move);
+                    differences += other.decide(p) != move;
+                    if (Strength(s) == Strength::Perfect && p.rollsMade > 0) {
+                        const Advice advice = m_play.advise(p).value();  // kinds: Roll, Keep, Score
+                        QVERIFY(int(move.kind) == int(advice.kind) && move.keepFaces == advice.keepFaces
+                                && move.category == advice.category);
+                        // The advice is worth what the best of all the choices is worth.
+                        const OptimalPlay::Choices choices = m_play.choices(p).value();
+                        double best = 0.0;
+                        for (double worth : choices.entry)
+                            best = worth > best ? worth : best;  // a used category's is NaN
+                        for (const OptimalPlay::Choices::Keep &keep : choices.keeps)
+                            best = std::max(best, keep.worth);
+                        QVERIFY(std::abs(best - advice.expectedFinal) < 1e-9);
+                    }
+                    QCOMPARE(move.kind == ComputerMove::Kind::Roll, p.rollsMade == 0);
+                    if (move.kind == ComputerMove::Kind::Score) {
+                        QVERIFY(!(p.usedMask & usedBit(move.category)));
+                        p.usedMask |= usedBit(move.category);
+                        p.upperSum += isUpper(move.category) ? categoryScore(move.category, p.dice) : 0;
+                        break;
+                    }
+                    QVERIFY(p.rollsMade < 3 && move.keepFaces.size() < 5);
+                    QVERIFY(std::is_sorted(move.keepFaces.begin(), move.keepFaces.end()));
+                    Dice left = p.dice;
+                    for (int face : move.keepFaces) {
+                        const auto at = std::find(left.begin(), left.end(), face);
+                        QVERIFY(p.rollsMade > 0 && at != left.end());
+                        *at = 0;
+                    }
+                    for (std::size_t i = 0; i < 5; ++i)
+                        p.dice[i] = i < move.keepFaces.size() ? move.keepFaces[i] : die(random);
+                }
+            }
+            QCOMPARE(differences > 0, Strength(s) != Strength::Perfect);
+        }
+    }
 
 private:
     OptimalPlay m_play;
 };
-
-void AdvisorTest::emptyCardIsWorthTheKnownOptimum()
-{
-    const std::optional<Advice> advice = m_play.advise(Position{});
-    QVERIFY(advice);
-    QCOMPARE(advice->kind, Advice::Kind::Roll);
-    QVERIFY2(std::abs(advice->expectedFinal - kOptimum) < 1e-6,
-             qPrintable(QString::number(advice->expectedFinal, 'f', 9)));
-    QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
-}
-
-// None before the table is ready, nor after a cancelled solve; none for a position outside the
-// limits, nor when no move is left.
-void AdvisorTest::noAdviceWithoutTheTableOrOutsideTheLimits()
-{
-    OptimalPlay unsolved;
-    QVERIFY(!unsolved.advise(Position{}) && !unsolved.expectedFinalScore(Position{}));
-    unsolved.cancel();
-    unsolved.solve();
-    QVERIFY(!unsolved.ready() && !unsolved.advise(Position{}));
-    for (const Position &p : {Position{kAllCategoriesUsed, 70, 0, 0, {}}, Position{1 << kCategoryCount, 0, 0, 0, {}},
-                              Position{0, 0, 0, 4, {1, 2, 3, 4, 5}}, Position{0, 0, 0, 1, {1, 2, 0, 4, 5}},
-                              Position{0, 0, 0, 3, {1, 2, 7, 4, 5}}, Position{0, -3, 0, 0, {}}})
-        QVERIFY(!m_play.advise(p) && !m_play.expectedFinalScore(p));
-}
-
-void AdvisorTest::adviceWhereTheBestMoveIsCertain_data()
-{
-    QTest::addColumn<Position>("at");
-    QTest::addColumn<Advice::Kind>("kind");
-    QTest::addColumn<QList<int>>("keep");
-    QTest::addColumn<Category>("category");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<double>("expectedFinal");  // negative: not known in closed form
-
-    using K = Advice::Kind;
-    using C = Category;
-    QTest::newRow("empty card, large straight: score it")
-        << position({}, 0, 0, 1, {2, 3, 4, 5, 6}) << K::Score << QList<int>() << C::LargeStraight << 40 << -1.0;
-    // Only Chance: each die on its own, kept when worth more than rerolling it.
-    QTest::newRow("Chance only, before the roll")
-        << position({C::Chance}, 70, 250, 0) << K::Roll << QList<int>() << C::Chance << 0 << 250 + 5 * kChanceTurn;
-    QTest::newRow("Chance only, two rolls left: keep fives and sixes")
-        << position({C::Chance}, 70, 250, 1, {6, 1, 5, 2, 6}) << K::Keep << QList<int>{5, 6, 6} << C::Chance << 0
-        << 250 + 17 + 2 * kTwoRollsLeft;
-    QTest::newRow("Chance only, one roll left: keep fours and up")
-        << position({C::Chance}, 70, 250, 2, {4, 3, 6, 1, 2}) << K::Keep << QList<int>{4, 6} << C::Chance << 0
-        << 250 + 10 + 3 * kOneRollLeft;
-    // Only Sixes: two sixes secure the bonus.
-    QTest::newRow("Sixes only, two sixes secure the bonus: keep them")
-        << position({C::Sixes}, 57, 200, 1, {6, 1, 6, 2, 3}) << K::Keep << QList<int>{6, 6} << C::Chance << 0
-        << 200 + 12 + 35 + 3 * 6 * 11.0 / 36.0;
-    // 4 short of the bonus on the last roll: the four now is worth 39 and leaves a Chance turn;
-    // the 28 now leaves a Fours turn that makes the bonus all but certainly.
-    QTest::newRow("Fours or Chance, bonus in reach next turn: Chance now")
-        << position({C::Fours, C::Chance}, 59, 150, 3, {4, 6, 6, 6, 6}) << K::Score << QList<int>() << C::Chance
-        << 28 << 150 + 28 + lastUpperTurn(4, true);
-    QTest::newRow("Fours or Chance, three fours earn the bonus: Fours now")
-        << position({C::Fours, C::Chance}, 59, 150, 3, {4, 4, 4, 1, 1}) << K::Score << QList<int>() << C::Fours
-        << 12 << 150 + 12 + 35 + 5 * kChanceTurn;
-}
-
-void AdvisorTest::adviceWhereTheBestMoveIsCertain()
-{
-    QFETCH(Position, at);
-    QFETCH(Advice::Kind, kind);
-    QFETCH(QList<int>, keep);
-    QFETCH(Category, category);
-    QFETCH(int, points);
-    QFETCH(double, expectedFinal);
-
-    const Advice advice = m_play.advise(at).value();
-    QCOMPARE(advice.kind, kind);
-    QCOMPARE(QList<int>(advice.keepFaces.begin(), advice.keepFaces.end()), keep);
-    QCOMPARE(advice.points, points);
-    if (kind == Advice::Kind::Score)
-        QCOMPARE(advice.category, category);
-    if (expectedFinal >= 0)
-        QVERIFY2(std::abs(advice.expectedFinal - expectedFinal) < 1e-9,
-                 qPrintable(QStringLiteral("%1, expected %2")
-                                .arg(advice.expectedFinal, 0, 'f', 9)
-                                .arg(expectedFinal, 0, 'f', 9)));
-}
-
-void AdvisorTest::weakerStrengthsNeverBlunder_data()
-{
-    QTest::addColumn<Position>("at");
-    QTest::addColumn<int>("entered");  // the category it must enter; -1: any move but a zero
-    using enum Category;
-    auto row = [](const char *name, std::initializer_list<Category> free, int rolls, Dice dice,
-                  int entered) {
-        QTest::newRow(name) << position(free, 40, 100, rolls, dice) << entered;
-    };
-    row("large straight, empty card", {}, 1, {2, 3, 4, 5, 6}, int(LargeStraight));
-    row("five alike", {Fours, Kelbrune, FullHouse}, 1, {4, 4, 4, 4, 4}, int(Kelbrune));
-    row("full house or zeros", {FullHouse, Kelbrune, LargeStraight, Aces}, 3, {2, 2, 5, 5, 5}, -1);
-    row("three aces or zeros", {Aces, Kelbrune, LargeStraight}, 3, {1, 1, 1, 2, 4}, -1);
-    row("high chance or zeros", {Chance, Kelbrune, FullHouse}, 3, {6, 6, 5, 4, 3}, -1);
-    row("only zeros, rolls left", {Kelbrune}, 2, {1, 2, 3, 4, 6}, -1);
-}
-
-void AdvisorTest::weakerStrengthsNeverBlunder()
-{
-    QFETCH(Position, at);
-    QFETCH(int, entered);
-    for (Strength strength : {Strength::Beginner, Strength::Casual, Strength::Strong})
-        for (std::uint64_t seed = 0; seed < 200; ++seed) {
-            const ComputerMove move = ComputerPlayer(strength, m_play, seed).decide(at).value();
-            const bool score = move.kind == ComputerMove::Kind::Score;
-            if (entered >= 0)
-                QVERIFY(score && int(move.category) == entered);
-            else if (score)
-                QVERIFY(categoryScore(move.category, at.dice) > 0);
-        }
-}
-
-// Whole seeded games, the table-free strengths with no table: two seats with one seed move alike,
-// Perfect as advised, the others with another seed otherwise somewhere; every move is allowed.
-// No move without a needed table, on a full card or after a fourth roll.
-void AdvisorTest::seatsPlayWholeGames()
-{
-    const OptimalPlay unsolved;
-    std::uniform_int_distribution<int> die(1, 6);
-    for (int s = 0; s < kStrengthCount; ++s) {
-        const OptimalPlay &table = needsTable(Strength(s)) ? m_play : unsolved;
-        ComputerPlayer one(Strength(s), table, 7), same(Strength(s), table, 7);
-        ComputerPlayer other(Strength(s), table, 8);
-        QCOMPARE(!ComputerPlayer(Strength(s), unsolved, 1).decide({}), needsTable(Strength(s)));
-        QVERIFY(!one.decide({kAllCategoriesUsed}) && !one.decide({0, 0, 0, 4, {1, 2, 3, 4, 5}}));
-        std::mt19937 random(99);
-        int differences = 0;
-        Position p;
-        for (int turn = 0; turn < 5 * kCategoryCount; ++turn) {
-            if (turn % kCategoryCount == 0)
-                p = Position{};
-            for (p.rollsMade = 0;; ++p.rollsMade) {
-                const ComputerMove move = one.decide(p).value();
-                QVERIFY(same.decide(p) == move);
-                differences += other.decide(p) != move;
-                if (Strength(s) == Strength::Perfect && p.rollsMade > 0) {
-                    const Advice advice = m_play.advise(p).value();  // kinds: Roll, Keep, Score
-                    QVERIFY(int(move.kind) == int(advice.kind) && move.keepFaces == advice.keepFaces
-                            && move.category == advice.category);
-                    // The advice is worth what the best of all the choices is worth.
-                    const OptimalPlay::Choices choices = m_play.choices(p).value();
-                    double best = 0.0;
-                    for (double worth : choices.entry)
-                        best = worth > best ? worth : best;  // a used category's is NaN
-                    for (const OptimalPlay::Choices::Keep &keep : choices.keeps)
-                        best = std::max(best, keep.worth);
-                    QVERIFY(std::abs(best - advice.expectedFinal) < 1e-9);
-                }
-                QCOMPARE(move.kind == ComputerMove::Kind::Roll, p.rollsMade == 0);
-                if (move.kind == ComputerMove::Kind::Score) {
-                    QVERIFY(!(p.usedMask & usedBit(move.category)));
-                    p.usedMask |= usedBit(move.category);
-                    p.upperSum += isUpper(move.category) ? categoryScore(move.category, p.dice) : 0;
-                    break;
-                }
-                QVERIFY(p.rollsMade < 3 && move.keepFaces.size() < 5);
-                QVERIFY(std::is_sorted(move.keepFaces.begin(), move.keepFaces.end()));
-                Dice left = p.dice;
-                for (int face : move.keepFaces) {
-                    const auto at = std::find(left.begin(), left.end(), face);
-                    QVERIFY(p.rollsMade > 0 && at != left.end());
-                    *at = 0;
-                }
-                for (std::size_t i = 0; i < 5; ++i)
-                    p.dice[i] = i < move.keepFaces.size() ? move.keepFaces[i] : die(random);
-            }
-        }
-        QCOMPARE(differences > 0, Strength(s) != Strength::Perfect);
-    }
-}
 
 QTEST_GUILESS_MAIN(AdvisorTest)
 #include "tst_advisor.moc"

@@ -68,238 +68,232 @@ class WindowTest : public QObject
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void paintsTheTable();
-    void aboutWindow();
-    void hintPanelThroughATurn();
-    void inputBox_data();
-    void inputBox();
-    void soundCuesLoadAndPlay();
-};
 
-void WindowTest::paintsTheTable()
-{
-    Table t;
-    t.window.mnuShowHints_Click();
-    t.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
-    QVERIFY(t.window.windowIcon().availableSizes().contains(QSize(48, 48)));
-    t.newGame({"Ann"});
-    t.roll("1 6 3 4 5");
-    QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);
-    QTest::mouseClick(t.window.imgDiceRolled(2), Qt::RightButton);
-    QCOMPARE(t.game().savedFaces(), (Faces{0, 6, 0, 0, 0}));
+    void paintsTheTable()
+    {
+        Table t;
+        t.window.mnuShowHints_Click();
+        t.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+        QVERIFY(t.window.windowIcon().availableSizes().contains(QSize(48, 48)));
+        t.newGame({"Ann"});
+        t.roll("1 6 3 4 5");
+        QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);
+        QTest::mouseClick(t.window.imgDiceRolled(2), Qt::RightButton);
+        QCOMPARE(t.game().savedFaces(), (Faces{0, 6, 0, 0, 0}));
 
-    // A die is a white face on black, a one too; an empty box is black.
-    const QRect box(0, 0, 49, 49);
-    QVERIFY(pixels(shot(t.window.imgDiceRolled(0)), box, light) > 1500);
-    QVERIFY(pixels(shot(t.window.imgDiceSaved(1)), box, light) > 1500);
-    QCOMPARE(pixels(shot(t.window.imgDiceRolled(1)), box, light), 0);
-    // The dice frames: an etched edge, grey outside white, and the red caption set into its top.
-    const QImage frame = shot(t.window.Frame1(0));
-    int top = 0;
-    while (top < 20 && frame.pixelColor(3, top) == Qt::black)
-        ++top;
-    const QColor grey(128, 128, 128);
-    QVERIFY(frame.pixelColor(6, top) == grey && frame.pixelColor(7, top) == Qt::black
-            && frame.pixelColor(0, 50) == grey);
-    QVERIFY(frame.pixelColor(3, top + 1) == Qt::white && frame.pixelColor(1, 50) == Qt::white);
-    QList<int> captionRows;
-    for (int y = 0; y < 2 * top + 4; ++y)
-        if (pixels(frame, QRect(7, y, 60, 1), red) > 0)
-            captionRows << y;
-    QVERIFY(!captionRows.isEmpty() && std::abs(2 * top - captionRows.first() - captionRows.last()) <= 2);
-    // The hint panel fills the space under the Roll button: its caption, and its text in two
-    // lines on black.
-    const QRect panel = t.window.hintFrame()->geometry(), roll = t.window.cmdRoll()->geometry();
-    QVERIFY(panel.left() == roll.left() && panel.width() == roll.width() && panel.top() > roll.bottom()
-            && panel.bottom() == t.window.ScoreCardBottom()->geometry().bottom());
-    const QImage hints = shot(t.window.hintFrame());
-    QVERIFY(pixels(hints, QRect(7, 0, 40, 14), red) > 20);
-    QVERIFY(pixels(hints, QRect(16, 24, 300, 20), light) > 100);
-    QVERIFY(pixels(hints, QRect(16, 44, 300, 20), light) > 100);
-    QCOMPARE(pixels(hints, QRect(16, 80, 300, 190), [](QColor c) { return c != Qt::black; }), 0);
+        // A die is a white face on black, a one too; an empty box is black.
+        const QRect box(0, 0, 49, 49);
+        QVERIFY(pixels(shot(t.window.imgDiceRolled(0)), box, light) > 1500);
+        QVERIFY(pixels(shot(t.window.imgDiceSaved(1)), box, light) > 1500);
+        QCOMPARE(pixels(shot(t.window.imgDiceRolled(1)), box, light), 0);
+        // The dice frames: an etched edge, grey outside white, and the red caption set into its top.
+        const QImage frame = shot(t.window.Frame1(0));
+        int top = 0;
+        while (top < 20 && frame.pixelColor(3, top) == Qt::black)
+            ++top;
+        const QColor grey(128, 128, 128);
+        QVERIFY(frame.pixelColor(6, top) == grey && frame.pixelColor(7, top) == Qt::black
+                && frame.pixelColor(0, 50) == grey);
+        QVERIFY(frame.pixelColor(3, top + 1) == Qt::white && frame.pixelColor(1, 50) == Qt::white);
+        QList<int> captionRows;
+        for (int y = 0; y < 2 * top + 4; ++y)
+            if (pixels(frame, QRect(7, y, 60, 1), red) > 0)
+                captionRows << y;
+        QVERIFY(!captionRows.isEmpty() && std::abs(2 * top - captionRows.first() - captionRows.last()) <= 2);
+        // The hint panel fills the space under the Roll button: its caption, and its text in two
+        // lines on black.
+        const QRect panel = t.window.hintFrame()->geometry(), roll = t.window.cmdRoll()->geometry();
+        QVERIFY(panel.left() == roll.left() && panel.width() == roll.width() && panel.top() > roll.bottom()
+                && panel.bottom() == t.window.ScoreCardBottom()->geometry().bottom());
+        const QImage hints = shot(t.window.hintFrame());
+        QVERIFY(pixels(hints, QRect(7, 0, 40, 14), red) > 20);
+        QVERIFY(pixels(hints, QRect(16, 24, 300, 20), light) > 100);
+        QVERIFY(pixels(hints, QRect(16, 44, 300, 20), light) > 100);
+        QCOMPARE(pixels(hints, QRect(16, 80, 300, 190), [](QColor c) { return c != Qt::black; }), 0);
 
-    // Held dice and the card look the same while the dice roll.
-    const QImage held = shot(t.window.imgDiceSaved(1));
-    const QImage card = shot(t.window.ScoreCardBottom());
-    bool rolled = false;
-    t.platform.atPump(1, [&] {
-        rolled = true;
-        QCOMPARE(shot(t.window.imgDiceSaved(1)), held);
-        QCOMPARE(shot(t.window.ScoreCardBottom()), card);
-    });
-    t.roll("0 0 3 4 5");
-    QVERIFY(rolled);
-
-    // A click on a cell enters the dice there; the grid paints labels and entries, centred.
-    ScoreGridView *grid = t.window.ScoreCardBottom();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(grid, 7, 1).center());
-    QCOMPARE(t.bottom().textMatrix(7, 1), QStringLiteral("19"));
-    const QImage paper = shot(grid->viewport());
-    QVERIFY(pixels(paper, cell(grid, 0, 0), dark) > 20);
-    const QRect chance = cell(grid, 7, 1);
-    QCOMPARE(paper.pixelColor(chance.topLeft() + QPoint(2, 2)), QColor(15, 221, 244));
-    QCOMPARE(paper.pixelColor(chance.topRight()), QColor(192, 192, 192));
-    int left = chance.right(), right = chance.left();
-    for (int y = chance.top(); y <= chance.bottom(); ++y)
-        for (int x = chance.left(); x <= chance.right(); ++x)
-            if (paper.pixelColor(x, y) == QColor(0, 128, 128))
-                left = std::min(left, x), right = std::max(right, x);
-    QVERIFY2(right - left > 5 && std::abs(left + right - 2 * chance.center().x()) <= 3,
-             qPrintable(QStringLiteral("text from %1 to %2 in %3").arg(left).arg(right).arg(chance.width())));
-
-    // Possible scores show faintly in the mover's free cells, and the cursor outlines where a
-    // key or a click scores; neither enters anything into the card or the file.
-    t.window.mnuShowPossibleScores_Click();
-    t.roll("2 2 3 3 3");
-    t.window.keyCursor(+1);
-    const SavedGame before = t.snapshot();
-    const QImage aids = shot(grid->viewport());
-    auto faint = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 186; };
-    QVERIFY(pixels(aids, cell(grid, 3, 1), faint) > 5 && pixels(aids, cell(grid, 7, 1), faint) == 0);
-    QVERIFY(pixels(shot(t.window.ScoreCardTop()->viewport()), cell(t.window.ScoreCardTop(), 1, 1),
-                   [](QColor c) { return c == QColor(0, 0, 170); }) > 20);
-    t.window.mnuShowPossibleScores_Click();
-    QCOMPARE(t.snapshot(), before);
-    QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);
-    QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("False"));
-}
-
-// The About window: its three labels in red on cyan. Other keys and buttons mean nothing to it;
-// a click on a label or on the window closes it, and so do Escape, Enter and Space.
-void WindowTest::aboutWindow()
-{
-    Table t;
-    t.window.show();
-    for (const char *where : {"label", "window", "Escape", "Enter", "Space"}) {
-        QTimer poll;
-        bool seen = false;
-        onDialog<frmAbout>(poll, [&](frmAbout *about) {
-            seen = true;
-            const QImage image = shot(about);
-            QCOMPARE(image.pixelColor(5, 5), QColor(0, 255, 255));
-            for (int i = 0; i < 3; ++i)
-                QVERIFY(pixels(image, about->Label1(i)->geometry(), red) > 40);
-            QCOMPARE(about->Label1(0)->text() + about->Label1(1)->text() + about->Label1(2)->text(),
-                     QStringLiteral("Kelbrune!byThe Kelbrune! Crew"));
-            QTest::keyClick(about, Qt::Key_A);
-            QTest::mouseClick(about, Qt::RightButton, {}, QPoint(5, 340));
-            QTest::mouseClick(about->Label1(1), Qt::RightButton);
-            QVERIFY(about->isVisible());
-            const QByteArray how(where);
-            if (how == "label")
-                QTest::mouseClick(about->Label1(2), Qt::LeftButton);
-            else if (how == "window")
-                QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(5, 340));
-            else
-                QTest::keyClick(about, how == "Escape" ? Qt::Key_Escape
-                                       : how == "Enter" ? Qt::Key_Return : Qt::Key_Space);
+        // Held dice and the card look the same while the dice roll.
+        const QImage held = shot(t.window.imgDiceSaved(1));
+        const QImage card = shot(t.window.ScoreCardBottom());
+        bool rolled = false;
+        t.platform.atPump(1, [&] {
+            rolled = true;
+            QCOMPARE(shot(t.window.imgDiceSaved(1)), held);
+            QCOMPARE(shot(t.window.ScoreCardBottom()), card);
         });
-        t.window.mnuAbout()->trigger();
-        QVERIFY(seen);
-        QVERIFY2(poll.isActive() == false && !QApplication::activeModalWidget(), where);
+        t.roll("0 0 3 4 5");
+        QVERIFY(rolled);
+
+        // A click on a cell enters the dice there; the grid paints labels and entries, centred.
+        ScoreGridView *grid = t.window.ScoreCardBottom();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(grid, 7, 1).center());
+        QCOMPARE(t.bottom().textMatrix(7, 1), QStringLiteral("19"));
+        const QImage paper = shot(grid->viewport());
+        QVERIFY(pixels(paper, cell(grid, 0, 0), dark) > 20);
+        const QRect chance = cell(grid, 7, 1);
+        QCOMPARE(paper.pixelColor(chance.topLeft() + QPoint(2, 2)), QColor(15, 221, 244));
+        QCOMPARE(paper.pixelColor(chance.topRight()), QColor(192, 192, 192));
+        int left = chance.right(), right = chance.left();
+        for (int y = chance.top(); y <= chance.bottom(); ++y)
+            for (int x = chance.left(); x <= chance.right(); ++x)
+                if (paper.pixelColor(x, y) == QColor(0, 128, 128))
+                    left = std::min(left, x), right = std::max(right, x);
+        QVERIFY2(right - left > 5 && std::abs(left + right - 2 * chance.center().x()) <= 3,
+                 qPrintable(QStringLiteral("text from %1 to %2 in %3").arg(left).arg(right).arg(chance.width())));
+
+        // Possible scores show faintly in the mover's free cells, and the cursor outlines where a
+        // key or a click scores; neither enters anything into the card or the file.
+        t.window.mnuShowPossibleScores_Click();
+        t.roll("2 2 3 3 3");
+        t.window.keyCursor(+1);
+        const SavedGame before = t.snapshot();
+        const QImage aids = shot(grid->viewport());
+        auto faint = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 186; };
+        QVERIFY(pixels(aids, cell(grid, 3, 1), faint) > 5 && pixels(aids, cell(grid, 7, 1), faint) == 0);
+        QVERIFY(pixels(shot(t.window.ScoreCardTop()->viewport()), cell(t.window.ScoreCardTop(), 1, 1),
+                       [](QColor c) { return c == QColor(0, 0, 170); }) > 20);
+        t.window.mnuShowPossibleScores_Click();
+        QCOMPARE(t.snapshot(), before);
+        QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);
+        QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("False"));
     }
-}
 
-// The panel names the best move for the player to move and the score to expect; it never names
-// a row already filled, and says nothing when no game is in progress.
-void WindowTest::hintPanelThroughATurn()
-{
-    Table t;
-    const QString expected = QStringLiteral("\nExpected final score with best play: ");
-    auto move = [&] { return t.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0); };
-    QVERIFY(t.window.hintFrame()->isHidden());
-    t.window.mnuShowHints()->trigger();
-    QVERIFY(!t.window.hintFrame()->isHidden() && t.window.mnuShowHints()->isChecked());
-    QCOMPARE(t.window.hintPanel()->text(), QString());
-    t.newGame({"Ann", ""});
-    QCOMPARE(t.window.hintPanel()->text(), "Ann: Roll the dice." + expected + "245.9");
-    t.roll("2 3 4 5 6");
-    QCOMPARE(move(), QStringLiteral("Ann: Score Lg Straight now for 40 points."));
-    t.scoreBottom(5);
-    QCOMPARE(move(), QStringLiteral("Roll the dice."));
-    t.roll("6 6 6 6 1");
-    QCOMPARE(move(), QStringLiteral("Keep 6 6 6 6, roll again."));
-
-    // Every row but Aces filled, Chance too; one point more earns the bonus.
-    SavedGame saved = savedTurn(QStringLiteral("Ann"), 3, {1, 6, 6, 6, 5});
-    for (std::size_t r = 1; r < 6; ++r)
-        saved.players[0].top[r].text = QStringLiteral("0");
-    for (std::size_t r = 0; r < 7; ++r)
-        saved.players[0].bottom[r].text = QStringLiteral("0");
-    saved.players[0].upperTotal = 62;
-    saved.players[0].grandTotal = 100;
-    saved.roundCount = 12;
-    t.load(saved);
-    QCOMPARE(t.window.hintPanel()->text(), "Ann: Score Aces for 1 point." + expected + "136.0");
-
-    t.window.mnuShowHints_Click();
-    QVERIFY(t.window.hintFrame()->isHidden());
-    QCOMPARE(t.settings.log.filter("ShowHints"), (QStringList{"get ShowHints", "save ShowHints=True",
-                                                               "save ShowHints=False"}));
-    QCOMPARE(hintText(t.game(), OptimalPlay()), QStringLiteral("Working out the best moves…"));
-
-    // Stored on, the panel shows from the start.
-    t.settings.values.insert("ShowHints", "True");
-    frmMain again(t.platform, t.settings, Table::readyAdvisor(), t.records);
-    QVERIFY(!again.hintFrame()->isHidden());
-}
-
-void WindowTest::inputBox_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("answer");
-
-    QTest::newRow("OK takes the text") << "Ann \"Lee\", Jr." << true << "Ann \"Lee\", Jr.";
-    QTest::newRow("OK takes at most the longest answer") << QString(150, 'a') << true << QString(100, 'a');
-    QTest::newRow("Cancel gives nothing") << "Bob" << false << "";
-}
-
-// The game's own handling of the input box: prompt, title and default shown, the text typed
-// taken on OK, nothing on Cancel.
-void WindowTest::inputBox()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, ok);
-    QFETCH(QString, answer);
-    QWidget window;
-    QtPlatform platform;
-    platform.setWindow(&window);
-    QStringList seen;
-    QTimer poll;
-    QVERIFY(!platform.modalOpen());
-    onDialog<QInputDialog>(poll, [&](QInputDialog *box) {
-        QVERIFY(platform.modalOpen());
-        seen << box->windowTitle() << box->labelText() << box->textValue();
-        auto *edit = box->findChild<QLineEdit *>();
-        edit->selectAll();
-        QTest::keyClicks(edit, typed);
-        QTest::keyClick(edit, ok ? Qt::Key_Return : Qt::Key_Escape);
-    });
-    QCOMPARE(platform.inputBox(QStringLiteral("Player #1:\r\nWho?"), QStringLiteral("Player Name"),
-                               QStringLiteral("Player1")),
-             answer);
-    QCOMPARE(seen, (QStringList{"Player Name", "Player #1:\nWho?", "Player1"}));
-}
-
-// The cues are the build's sound files beside the program: each is loaded and decoded ahead of
-// its first use, and playing one starts it.
-void WindowTest::soundCuesLoadAndPlay()
-{
-    QtPlatform platform;
-    platform.preloadCues();
-    for (Platform::Cue cue : {Platform::Cue::DieRoll, Platform::Cue::Kelbrune, Platform::Cue::GameOver}) {
-        const QSoundEffect *effect = platform.cueEffect(cue);
-        QVERIFY(effect);
-        QCOMPARE(effect->source().toLocalFile(),
-                 QFileInfo(QtPlatform::cuePath(effect->source().fileName())).absoluteFilePath());
-        QTRY_COMPARE(effect->status(), QSoundEffect::Ready);
-        platform.playCue(cue);
-        QVERIFY(effect->isPlaying());
+    // The About window: its three labels in red on cyan. Other keys and buttons mean nothing to it;
+    // a click on a label or on the window closes it, and so do Escape, Enter and Space.
+    void aboutWindow()
+    {
+        Table t;
+        t.window.show();
+        for (const char *where : {"label", "window", "Escape", "Enter", "Space"}) {
+            QTimer poll;
+            bool seen = false;
+            onDialog<frmAbout>(poll, [&](frmAbout *about) {
+                seen = true;
+                const QImage image = shot(about);
+                QCOMPARE(image.pixelColor(5, 5), QColor(0, 255, 255));
+                for (int i = 0; i < 3; ++i)
+                    QVERIFY(pixels(image, about->Label1(i)->geometry(), red) > 40);
+                QCOMPARE(about->Label1(0)->text() + about->Label1(1)->text() + about->Label1(2)->text(),
+                         QStringLiteral("Kelbrune!byThe Kelbrune! Crew"));
+                QTest::keyClick(about, Qt::Key_A);
+                QTest::mouseClick(about, Qt::RightButton, {}, QPoint(5, 340));
+                QTest::mouseClick(about->Label1(1), Qt::RightButton);
+                QVERIFY(about->isVisible());
+                const QByteArray how(where);
+                if (how == "label")
+                    QTest::mouseClick(about->Label1(2), Qt::LeftButton);
+                else if (how == "window")
+                    QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(5, 340));
+                else
+                    QTest::keyClick(about, how == "Escape" ? Qt::Key_Escape
+                                           : how == "Enter" ? Qt::Key_Return : Qt::Key_Space);
+            });
+            t.window.mnuAbout()->trigger();
+            QVERIFY(seen);
+            QVERIFY2(poll.isActive() == false && !QApplication::activeModalWidget(), where);
+        }
     }
-    QCOMPARE(platform.cueEffect(Platform::Cue::Kelbrune)->source().fileName(), QStringLiteral("Kelbrune!.wav"));
-}
+
+    // The panel names the best move for the player to move and the score to expect; it never names
+    // a row already filled, and says nothing when no game is in progress.
+    void hintPanelThroughATurn()
+    {
+        Table t;
+        const QString expected = QStringLiteral("\nExpected final score with best play: ");
+        auto move = [&] { return t.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0); };
+        QVERIFY(t.window.hintFrame()->isHidden());
+        t.window.mnuShowHints()->trigger();
+        QVERIFY(!t.window.hintFrame()->isHidden() && t.window.mnuShowHints()->isChecked());
+        QCOMPARE(t.window.hintPanel()->text(), QString());
+        t.newGame({"Ann", ""});
+        QCOMPARE(t.window.hintPanel()->text(), "Ann: Roll the dice." + expected + "245.9");
+        t.roll("2 3 4 5 6");
+        QCOMPARE(move(), QStringLiteral("Ann: Score Lg Straight now for 40 points."));
+        t.scoreBottom(5);
+        QCOMPARE(move(), QStringLiteral("Roll the dice."));
+        t.roll("6 6 6 6 1");
+        QCOMPARE(move(), QStringLiteral("Keep 6 6 6 6, roll again."));
+
+        // Every row but Aces filled, Chance too; one point more earns the bonus.
+        SavedGame saved = savedTurn(QStringLiteral("Ann"), 3, {1, 6, 6, 6, 5});
+        for (std::size_t r = 1; r < 6; ++r)
+            saved.players[0].top[r].text = QStringLiteral("0");
+        for (std::size_t r = 0; r < 7; ++r)
+            saved.players[0].bottom[r].text = QStringLiteral("0");
+        saved.players[0].upperTotal = 62;
+        saved.players[0].grandTotal = 100;
+        saved.roundCount = 12;
+        t.load(saved);
+        QCOMPARE(t.window.hintPanel()->text(), "Ann: Score Aces for 1 point." + expected + "136.0");
+
+        t.window.mnuShowHints_Click();
+        QVERIFY(t.window.hintFrame()->isHidden());
+        QCOMPARE(t.settings.log.filter("ShowHints"), (QStringList{"get ShowHints", "save ShowHints=True",
+                                                                   "save ShowHints=False"}));
+        QCOMPARE(hintText(t.game(), OptimalPlay()), QStringLiteral("Working out the best moves…"));
+
+        // Stored on, the panel shows from the start.
+        t.settings.values.insert("ShowHints", "True");
+        frmMain again(t.platform, t.settings, Table::readyAdvisor(), t.records);
+        QVERIFY(!again.hintFrame()->isHidden());
+    }
+
+    void inputBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("answer");
+
+        QTest::newRow("OK takes the text") << "Ann \"Lee\", Jr." << true << "Ann \"Lee\", Jr.";
+        QTest::newRow("OK takes at most the longest answer") << QString(150, 'a') << true << QString(100, 'a');
+        QTest::newRow("Cancel gives nothing") << "Bob" << false << "";
+    }
+
+    // The game's own handling of the input box: prompt, title and default shown, the text typed
+    // taken on OK, nothing on Cancel.
+    void inputBox()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, ok);
+        QFETCH(QString, answer);
+        QWidget window;
+        QtPlatform platform;
+        platform.setWindow(&window);
+        QStringList seen;
+        QTimer poll;
+        QVERIFY(!platform.modalOpen());
+        onDialog<QInputDialog>(poll, [&](QInputDialog *box) {
+            QVERIFY(platform.modalOpen());
+            seen << box->windowTitle() << box->labelText() << box->textValue();
+            auto *edit = box->findChild<QLineEdit *>();
+            edit->selectAll();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, ok ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QCOMPARE(platform.inputBox(QStringLiteral("Player #1:\r\nWho?"), QStringLiteral("Player Name"),
+                                   QStringLiteral("Player1")),
+                 answer);
+        QCOMPARE(seen, (QStringList{"Player Name", "Player #1:\nWho?", "Player1"}));
+    }
+
+    // The cues are the build's sound files beside the program: each is loaded and decoded ahead of
+    // its first use, and playing one starts it.
+    void soundCuesLoadAndPlay()
+    {
+        QtPlatform platform;
+        platform.preloadCues();
+        for (Platform::Cue cue : {Platform::Cue::DieRoll, Platform::Cue::Kelbrune, Platform::Cue::GameOver}) {
+            const QSoundEffect *effect = platform.cueEffect(cue);
+            QVERIFY(effect);
+            QCOMPARE(effect->source().toLocalFile(),
+                     QFileInfo(QtPlatform::cuePath(effect->source().fileName())).absoluteFilePath());
+            QTRY_COMPARE(effect->status(), QSoundEffect::Ready);
+            platform.playCue(cue);
+            QVERIFY(effect->isPlaying());
+        }
+        QCOMPARE(platform.cueEffect(Platform::Cue::Kelbrune)->source().fileName(), QStringLiteral("Kelbrune!.wav"));
+    }
+};
 
 QTEST_MAIN(WindowTest)
 #include "tst_window.moc"

@@ -22,128 +22,120 @@ class RulesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void categoryScore_data();
-    void categoryScore();
-    void straightLengthAgreesWithRunsOfFaces();
-    void numericValue_data();
-    void numericValue();
-    void settingDefaults_data();
-    void settingDefaults();
-};
+    void categoryScore_data()
+    {
+        QTest::addColumn<QString>("roll");
+        QTest::addColumn<Category>("category");
+        QTest::addColumn<int>("expected");
 
-void RulesTest::categoryScore_data()
-{
-    QTest::addColumn<QString>("roll");
-    QTest::addColumn<Category>("category");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("upper counts its face") << "3 3 2 3 1" << Category::Threes << 9;
-    QTest::newRow("upper without its face") << "1 1 1 5 6" << Category::Twos << 0;
-    QTest::newRow("three alike sum all dice") << "6 6 6 1 2" << Category::ThreeOfAKind << 21;
-    QTest::newRow("a pair is no three alike") << "6 6 5 1 2" << Category::ThreeOfAKind << 0;
-    QTest::newRow("four alike sum all dice") << "5 5 5 5 2" << Category::FourOfAKind << 22;
-    QTest::newRow("full house in any order") << "3 2 3 2 3" << Category::FullHouse << 25;
-    QTest::newRow("two pairs are no full house") << "2 2 3 3 4" << Category::FullHouse << 0;
-    QTest::newRow("five alike are no full house") << "4 4 4 4 4" << Category::FullHouse << 0;
-    QTest::newRow("small straight around a pair") << "1 2 3 3 4" << Category::SmallStraight << 30;
-    QTest::newRow("small straight above an outlier") << "1 3 4 5 6" << Category::SmallStraight << 30;
-    QTest::newRow("three in a row are no straight") << "1 2 3 5 6" << Category::SmallStraight << 0;
-    QTest::newRow("large straight unsorted") << "5 1 4 2 3" << Category::LargeStraight << 40;
-    QTest::newRow("four in a row are not large") << "2 3 4 5 5" << Category::LargeStraight << 0;
-    QTest::newRow("five alike") << "4 4 4 4 4" << Category::Kelbrune << 50;
-    QTest::newRow("four alike are not five") << "4 4 4 4 3" << Category::Kelbrune << 0;
-    QTest::newRow("chance sums the dice") << "1 1 1 5 6" << Category::Chance << 14;
-}
-
-void RulesTest::categoryScore()
-{
-    QFETCH(QString, roll);
-    QFETCH(Category, category);
-    QFETCH(int, expected);
-    QCOMPARE(::categoryScore(category, dice(roll)), expected);
-}
-
-// The run length against a plain reading of the rule: four or five consecutive faces present.
-void RulesTest::straightLengthAgreesWithRunsOfFaces()
-{
-    for (int code = 0; code < 7776; ++code) {
-        Dice d{};
-        for (int i = 0, rest = code; i < 5; ++i, rest /= 6)
-            d[std::size_t(i)] = rest % 6 + 1;
-        const std::set<int> present(d.begin(), d.end());
-        auto run = [&](int from, int length) {
-            for (int f = from; f < from + length; ++f)
-                if (!present.count(f))
-                    return false;
-            return true;
-        };
-        const int expected = run(1, 5) || run(2, 5) ? 5 : run(1, 4) || run(2, 4) || run(3, 4) ? 4 : 0;
-        const int length = StraightLength(d);
-        QVERIFY2((length >= 4) == (expected >= 4) && (length == 5) == (expected == 5),
-                 qPrintable(QStringLiteral("roll %1%2%3%4%5: %6")
-                                .arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]).arg(d[4]).arg(length)));
+        QTest::newRow("upper counts its face") << "3 3 2 3 1" << Category::Threes << 9;
+        QTest::newRow("upper without its face") << "1 1 1 5 6" << Category::Twos << 0;
+        QTest::newRow("three alike sum all dice") << "6 6 6 1 2" << Category::ThreeOfAKind << 21;
+        QTest::newRow("a pair is no three alike") << "6 6 5 1 2" << Category::ThreeOfAKind << 0;
+        QTest::newRow("four alike sum all dice") << "5 5 5 5 2" << Category::FourOfAKind << 22;
+        QTest::newRow("full house in any order") << "3 2 3 2 3" << Category::FullHouse << 25;
+        QTest::newRow("two pairs are no full house") << "2 2 3 3 4" << Category::FullHouse << 0;
+        QTest::newRow("five alike are no full house") << "4 4 4 4 4" << Category::FullHouse << 0;
+        QTest::newRow("small straight around a pair") << "1 2 3 3 4" << Category::SmallStraight << 30;
+        QTest::newRow("small straight above an outlier") << "1 3 4 5 6" << Category::SmallStraight << 30;
+        QTest::newRow("three in a row are no straight") << "1 2 3 5 6" << Category::SmallStraight << 0;
+        QTest::newRow("large straight unsorted") << "5 1 4 2 3" << Category::LargeStraight << 40;
+        QTest::newRow("four in a row are not large") << "2 3 4 5 5" << Category::LargeStraight << 0;
+        QTest::newRow("five alike") << "4 4 4 4 4" << Category::Kelbrune << 50;
+        QTest::newRow("four alike are not five") << "4 4 4 4 3" << Category::Kelbrune << 0;
+        QTest::newRow("chance sums the dice") << "1 1 1 5 6" << Category::Chance << 14;
     }
-}
 
-void RulesTest::numericValue_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected");
+    void categoryScore()
+    {
+        QFETCH(QString, roll);
+        QFETCH(Category, category);
+        QFETCH(int, expected);
+        QCOMPARE(::categoryScore(category, dice(roll)), expected);
+    }
 
-    QTest::newRow("sign, blanks and zeros") << " - 0 1 2 " << -12;
-    QTest::newRow("halfway to the even below") << "2.5" << 2;
-    QTest::newRow("halfway to the even above") << "3.5" << 4;
-    QTest::newRow("past halfway by a late digit") << "2.5000001" << 3;
-    QTest::newRow("words end the number") << "3 players" << 3;
-    QTest::newRow("no number at the start") << "x5" << 0;
-    QTest::newRow("two signs") << "--1" << 0;
-    QTest::newRow("digits of another script") << "\u0663" << 0;
-    QTest::newRow("largest kept") << "32767" << 32767;
-    QTest::newRow("rounded past the largest") << "32767.5" << 32767;
-    QTest::newRow("below the smallest") << "-32769" << -32768;
-    QTest::newRow("a hundred digits") << QString(100, u'9') << 32767;
-}
+    // The run length against a plain reading of the rule: four or five consecutive faces present.
+    void straightLengthAgreesWithRunsOfFaces()
+    {
+        for (int code = 0; code < 7776; ++code) {
+            Dice d{};
+            for (int i = 0, rest = code; i < 5; ++i, rest /= 6)
+                d[std::size_t(i)] = rest % 6 + 1;
+            const std::set<int> present(d.begin(), d.end());
+            auto run = [&](int from, int length) {
+                for (int f = from; f < from + length; ++f)
+                    if (!present.count(f))
+                        return false;
+                return true;
+            };
+            const int expected = run(1, 5) || run(2, 5) ? 5 : run(1, 4) || run(2, 4) || run(3, 4) ? 4 : 0;
+            const int length = StraightLength(d);
+            QVERIFY2((length >= 4) == (expected >= 4) && (length == 5) == (expected == 5),
+                     qPrintable(QStringLiteral("roll %1%2%3%4%5: %6")
+                                    .arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]).arg(d[4]).arg(length)));
+        }
+    }
 
-void RulesTest::numericValue()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expected);
-    QCOMPARE(int(::numericValue(text)), expected);
-}
+    void numericValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
 
-void RulesTest::settingDefaults_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("stored");  // "-": never stored
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("flag");
+        QTest::newRow("sign, blanks and zeros") << " - 0 1 2 " << -12;
+        QTest::newRow("halfway to the even below") << "2.5" << 2;
+        QTest::newRow("halfway to the even above") << "3.5" << 4;
+        QTest::newRow("past halfway by a late digit") << "2.5000001" << 3;
+        QTest::newRow("words end the number") << "3 players" << 3;
+        QTest::newRow("no number at the start") << "x5" << 0;
+        QTest::newRow("two signs") << "--1" << 0;
+        QTest::newRow("digits of another script") << "\u0663" << 0;
+        QTest::newRow("largest kept") << "32767" << 32767;
+        QTest::newRow("rounded past the largest") << "32767.5" << 32767;
+        QTest::newRow("below the smallest") << "-32769" << -32768;
+        QTest::newRow("a hundred digits") << QString(100, u'9') << 32767;
+    }
 
-    QTest::newRow("animation on by default") << "AnimateDice" << "-" << "True" << true;
-    QTest::newRow("animation off only by False") << "AnimateDice" << "False" << "False" << false;
-    QTest::newRow("animation: other text is on") << "AnimateDice" << "false" << "false" << true;
-    QTest::newRow("hints off by default") << "ShowHints" << "-" << "False" << false;
-    QTest::newRow("hints on only by True") << "ShowHints" << "TRUE" << "TRUE" << false;
-    QTest::newRow("two players") << "DefNumPlayers" << "-" << "2" << false;
-    QTest::newRow("an empty name is kept") << "DefPlayer2" << "" << "" << false;
-    QTest::newRow("no player 0") << "DefPlayer0" << "-" << "" << false;
-    QTest::newRow("no leading zero") << "DefPlayer01" << "-" << "" << false;
-}
+    void numericValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QCOMPARE(int(::numericValue(text)), expected);
+    }
 
-void RulesTest::settingDefaults()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, stored);
-    QFETCH(QString, value);
-    QFETCH(bool, flag);
+    void settingDefaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");  // "-": never stored
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("flag");
 
-    MemorySettings settings;
-    if (stored != u"-")
-        settings.values.insert(key, stored);
-    QCOMPARE(settings.value(key), value);
-    QCOMPARE(settings.flag(key), flag);
-    settings.saveFlag(key, !flag);
-    QCOMPARE(settings.flag(key), !flag);
-}
+        QTest::newRow("animation on by default") << "AnimateDice" << "-" << "True" << true;
+        QTest::newRow("animation off only by False") << "AnimateDice" << "False" << "False" << false;
+        QTest::newRow("animation: other text is on") << "AnimateDice" << "false" << "false" << true;
+        QTest::newRow("hints off by default") << "ShowHints" << "-" << "False" << false;
+        QTest::newRow("hints on only by True") << "ShowHints" << "TRUE" << "TRUE" << false;
+        QTest::newRow("two players") << "DefNumPlayers" << "-" << "2" << false;
+        QTest::newRow("an empty name is kept") << "DefPlayer2" << "" << "" << false;
+        QTest::newRow("no player 0") << "DefPlayer0" << "-" << "" << false;
+        QTest::newRow("no leading zero") << "DefPlayer01" << "-" << "" << false;
+    }
+
+    void settingDefaults()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, value);
+        QFETCH(bool, flag);
+
+        MemorySettings settings;
+        if (stored != u"-")
+            settings.values.insert(key, stored);
+        QCOMPARE(settings.value(key), value);
+        QCOMPARE(settings.flag(key), flag);
+        settings.saveFlag(key, !flag);
+        QCOMPARE(settings.flag(key), !flag);
+    }
+};
 
 QTEST_GUILESS_MAIN(RulesTest)
 #include "tst_rules.moc"

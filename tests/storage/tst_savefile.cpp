@@ -55,234 +55,222 @@ class SaveFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void limitsRoundTrip();
-    void textWritten_data();
-    void textWritten();
-    void linesAccepted_data();
-    void linesAccepted();
-    void badLine_data();
-    void badLine();
-    void wholeFileRefused_data();
-    void wholeFileRefused();
-    void failedWriteKeepsTheOldFile_data();
-    void failedWriteKeepsTheOldFile();
+    // The limits of every number and a name that needs UTF-8 come back as they were written.
+    void limitsRoundTrip()
+    {
+        SavedGame game = golden();
+        game.players[0].upperTotal = -32768;
+        game.players[0].grandTotal = 32767;
+        game.players[1].name = QStringLiteral("李 Zoë");
+        game.players[1].top[0].colour = -2147483647 - 1;
+        game.players[1].bottom[9].colour = 2147483647;
+        const QByteArray bytes = encodeSavedGame(game);
+        QVERIFY(bytes.contains("\r\n-32768 \r\n 0 \r\n 32767 \r\n") && bytes.contains("\r\n-2147483648 \r\n"));
+        QVERIFY(decodeSavedGame(bytes).game == game);
+        // A computer's seat adds its block after the dice; a game of people writes none.
+        game.seats = {SeatKind::Strong, SeatKind::Human};
+        QCOMPARE(encodeSavedGame(game), bytes + "Computer players\r\nStrong\r\nHuman\r\n");
+        game.seats = {SeatKind::Human, SeatKind::Human};
+        QCOMPARE(encodeSavedGame(game), bytes);
+    }
+
+    void textWritten_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("line");
+
+        QTest::newRow("blanks, quotes and commas kept") << " \"A\", B " << QByteArray(" \"A\", B ");
+        QTest::newRow("code page letter") << "Zoë" << QByteArray("Zo\xEB");
+        QTest::newRow("code page high block") << "€ “Hi”" << QByteArray("\x80 \x93Hi\x94");
+        QTest::newRow("first past ASCII, not in the code page") << "\u0080" << QByteArray("\xC2\x80");
+        QTest::newRow("beyond the code page") << "Łukasz" << QByteArray("\xC5\x81ukasz");
+        QTest::newRow("mixed goes all UTF-8") << "Zoë 李" << QByteArray("Zo\xC3\xAB \xE6\x9D\x8E");
+        // In the code page these two would be the UTF-8 of "é" and read back wrongly.
+        QTest::newRow("code page bytes that read as UTF-8") << "Ã©" << QByteArray("\xC3\x83\xC2\xA9");
+    }
+
+    // Names and cell texts go the same way, and come back as they were.
+    void textWritten()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, line);
+        SavedGame game = golden();
+        game.players[0].name = text;
+        game.players[1].top[7].text = text;  // Bob's bonus
+        const QByteArray bytes = encodeSavedGame(game);
+        QCOMPARE(bytes, goldenWith(2, line, 62, line));
+        QVERIFY(decodeSavedGame(bytes).game == game);
+    }
+
+    void linesAccepted_data()
+    {
+        using Edit = std::function<void(SavedGame &)>;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Edit>("edit");  // what the game read differs in from the golden one
+
+        const QByteArray g = joined(goldenLines());
+        const Edit none = [](SavedGame &) {};
+        QTest::newRow("UTF-8") << goldenWith(2, "Zo\xC3\xAB") << Edit([](SavedGame &s) { s.players[0].name = "Zoë"; });
+        QTest::newRow("overlong UTF-8 is the code page")
+            << goldenWith(2, "\xC0\xAF") << Edit([](SavedGame &s) { s.players[0].name = "À¯"; });
+        QTest::newRow("bare CR in a text")
+            << goldenWith(2, "A\rB") << Edit([](SavedGame &s) { s.players[0].name = "A B"; });
+        QTest::newRow("tabs, sign and zeros") << goldenWith(3, "\t+0025\t")
+                                              << Edit([](SavedGame &s) { s.players[0].upperTotal = 25; });
+        QTest::newRow("held unless exactly False") << goldenWith(97, "false")
+                                                   << Edit([](SavedGame &s) { s.diceSaved[3] = true; });
+        QTest::newRow("Roll button off") << goldenWith(89, "False") << Edit([](SavedGame &s) { s.rollEnabled = false; });
+        QTest::newRow("Roll button read, not checked") << goldenWith(89, "\xFF?") << none;
+        QTest::newRow("bare line feeds") << joined(goldenLines(), "\n") << none;
+        QTest::newRow("byte-order mark first") << "\xEF\xBB\xBF" + g << none;
+        QTest::newRow("last line without its end") << g.chopped(2) << none;
+        QTest::newRow("lines after the last ignored") << g + "junk\r\n 99 " << none;
+        QTest::newRow("computer seats") << g + "Computer players\r\nHuman\r\nPerfect\r\n"
+            << Edit([](SavedGame &s) { s.seats = {SeatKind::Human, SeatKind::Perfect}; });
+        QTest::newRow("seats of people only") << g + "Computer players\r\nHuman\r\nHuman" << none;
+    }
+
+    void linesAccepted()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(std::function<void(SavedGame &)>, edit);
+        SavedGame expected = golden();
+        edit(expected);
+        const DecodeResult back = decodeSavedGame(bytes);
+        QVERIFY2(back.game, qPrintable(back.error.reason));
+        QVERIFY(*back.game == expected);
+    }
+
+    void badLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+
+        const QString needs = QStringLiteral("The file ends before this line; this game needs 99 lines.");
+        const QString count = QStringLiteral("This line should hold the number of players as a whole number.");
+        const QByteArray g = joined(goldenLines());
+        QTest::newRow("empty file") << QByteArray() << 1 << "The file is empty.";
+        QTest::newRow("cut after the count") << joined(goldenLines().mid(0, 1)) << 2 << needs;
+        QTest::newRow("cut before the last line") << joined(goldenLines().mid(0, 98)) << 99 << needs;
+        QTest::newRow("no players") << goldenWith(1, " 0 ") << 1 << "The number of players must be from 1 to 6, not 0.";
+        QTest::newRow("seven players") << goldenWith(1, "7") << 1 << "The number of players must be from 1 to 6, not 7.";
+        QTest::newRow("beyond any limit, shortened") << goldenWith(1, " 99999999999999999999999 ") << 1
+            << "The number of players must be from 1 to 6, not 99999999999999999999999....";
+        QTest::newRow("empty number") << goldenWith(1, "") << 1 << count;
+        QTest::newRow("sign without digits") << goldenWith(1, " - ") << 1 << count;
+        QTest::newRow("blank inside a number") << goldenWith(1, " 1 2 ") << 1 << count;
+        QTest::newRow("total beyond 16 bits") << goldenWith(3, " 32768 ") << 3
+            << "The upper total of player 1 must be from -32768 to 32767, not 32768.";
+        QTest::newRow("colour beyond 32 bits") << goldenWith(7, "-2147483649") << 7
+            << "The colour of player 1's Aces cell must be from -2147483648 to 2147483647, not -2147483649.";
+        QTest::newRow("lower card's Upper Total named") << goldenWith(83, "9x") << 83
+            << "This line should hold the colour of player 2's Upper Total cell in the lower card as a whole number.";
+        QTest::newRow("player to move past the count") << goldenWith(86, " 3 ") << 86
+            << "The player to move must be from 1 to 2, not 3.";
+        QTest::newRow("fourth roll") << goldenWith(87, " 4 ") << 87
+            << "The number of rolls made this turn must be from 0 to 3, not 4.";
+        QTest::newRow("thirteenth round") << goldenWith(88, " 13 ") << 88 << "The round must be from 0 to 12, not 13.";
+        QTest::newRow("die shows seven") << goldenWith(90, " 7 ") << 90 << "Die 1 must be from 0 to 6, not 7.";
+        QTest::newRow("held die shows nothing") << goldenWith(94, " 0 ") << 94
+            << "Die 3 is set aside, so it must show 1 to 6, not 0.";
+        QTest::newRow("a computer seat missing") << g + "Computer players\r\nHuman\r\n" << 102
+            << "The file ends before this line; this game needs 102 lines.";
+        QTest::newRow("an unknown seat") << g + "Computer players\r\nstrong\r\nHuman" << 101
+            << "This line should say who plays seat 1: Human, Beginner, Casual, Strong or Perfect, not \"strong\".";
+        QTest::newRow("first fault is the one named") << goldenWith(88, " 99 ", 5, "x") << 5
+            << "This line should hold the grand total of player 1 as a whole number.";
+    }
+
+    void badLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        const DecodeResult back = decodeSavedGame(bytes);
+        QVERIFY(!back.game);
+        QCOMPARE(back.error.reason, reason);
+        QCOMPARE(back.error.line, line);
+    }
+
+    void wholeFileRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("padding");  // blanks after the game, up to 1 MiB and beyond
+        QTest::addColumn<QString>("reason");  // "": accepted
+
+        QTest::newRow("missing") << "missing" << 0 << "The file does not exist.";
+        QTest::newRow("folder") << "folder" << 0 << "This is a folder, not a saved game.";
+        QTest::newRow("named pipe") << "pipe" << 0 << "This is not an ordinary file.";
+        QTest::newRow("largest size accepted") << "file" << 0 << "";
+        QTest::newRow("a byte more") << "file" << 1 << "The file is far too large to be a saved game.";
+    }
+
+    void wholeFileRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, padding);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.sav"));
+        const QByteArray g = joined(goldenLines());
+        if (kind == u"folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == u"file")
+            QVERIFY(writeBytes(path, g + QByteArray((1 << 20) - g.size() + padding, ' ')));
+        const DecodeResult back = readSavedGame(path);
+        QCOMPARE(back.error.reason, reason);
+        QCOMPARE(back.game.has_value(), reason.isEmpty());
+    }
+
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("disk full") << "old.sav";
+        // As long as a name may be: the new file cannot be put in its place.
+        QTest::newRow("no room for the name") << QString(250, u'g') + ".sav";
+        QTest::newRow("below a file") << "old.sav/game.sav";
+        QTest::newRow("missing folder") << "missing/game.sav";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a pipe") << "pipe";
+    }
+
+    // A save that cannot finish says why and leaves the folder as it was; a save that can replaces
+    // the old file whole.
+    void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        const QString old = dir.filePath(QStringLiteral("old.sav"));
+        const QByteArray x(50000, 'x');
+        QVERIFY(writeBytes(old, x) && (name.size() < 200 || writeBytes(path, x)));
+        QVERIFY(QDir().mkdir(dir.filePath("folder")));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+        const auto entries = [&] {
+            return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QStringList before = entries();
+        std::optional<WriteLimit> full;
+        if (name == u"old.sav")
+            full.emplace(100);
+        const std::optional<QString> failure = writeSavedGame(path, golden());
+        full.reset();
+        QVERIFY(failure && !failure->isEmpty());
+        if (name == u"folder" || name == u"pipe")
+            QCOMPARE(*failure, name == u"folder" ? "This is a folder, not a file."
+                                                 : "This is not an ordinary file, so it is left as it is.");
+        QCOMPARE(readAll(old), x);
+        QCOMPARE(name.size() < 200 || readAll(path) == x, true);
+        QCOMPARE(entries(), before);
+
+        QCOMPARE(writeSavedGame(old, golden()), std::nullopt);
+        QCOMPARE(readAll(old), joined(goldenLines()));
+        QCOMPARE(entries(), before);
+    }
 };
-
-// The limits of every number and a name that needs UTF-8 come back as they were written.
-void SaveFileTest::limitsRoundTrip()
-{
-    SavedGame game = golden();
-    game.players[0].upperTotal = -32768;
-    game.players[0].grandTotal = 32767;
-    game.players[1].name = QStringLiteral("李 Zoë");
-    game.players[1].top[0].colour = -2147483647 - 1;
-    game.players[1].bottom[9].colour = 2147483647;
-    const QByteArray bytes = encodeSavedGame(game);
-    QVERIFY(bytes.contains("\r\n-32768 \r\n 0 \r\n 32767 \r\n") && bytes.contains("\r\n-2147483648 \r\n"));
-    QVERIFY(decodeSavedGame(bytes).game == game);
-    // A computer's seat adds its block after the dice; a game of people writes none.
-    game.seats = {SeatKind::Strong, SeatKind::Human};
-    QCOMPARE(encodeSavedGame(game), bytes + "Computer players\r\nStrong\r\nHuman\r\n");
-    game.seats = {SeatKind::Human, SeatKind::Human};
-    QCOMPARE(encodeSavedGame(game), bytes);
-}
-
-void SaveFileTest::textWritten_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("line");
-
-    QTest::newRow("blanks, quotes and commas kept") << " \"A\", B " << QByteArray(" \"A\", B ");
-    QTest::newRow("code page letter") << "Zoë" << QByteArray("Zo\xEB");
-    QTest::newRow("code page high block") << "€ “Hi”" << QByteArray("\x80 \x93Hi\x94");
-    QTest::newRow("first past ASCII, not in the code page") << "\u0080" << QByteArray("\xC2\x80");
-    QTest::newRow("beyond the code page") << "Łukasz" << QByteArray("\xC5\x81ukasz");
-    QTest::newRow("mixed goes all UTF-8") << "Zoë 李" << QByteArray("Zo\xC3\xAB \xE6\x9D\x8E");
-    // In the code page these two would be the UTF-8 of "é" and read back wrongly.
-    QTest::newRow("code page bytes that read as UTF-8") << "Ã©" << QByteArray("\xC3\x83\xC2\xA9");
-}
-
-// Names and cell texts go the same way, and come back as they were.
-void SaveFileTest::textWritten()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, line);
-    SavedGame game = golden();
-    game.players[0].name = text;
-    game.players[1].top[7].text = text;  // Bob's bonus
-    const QByteArray bytes = encodeSavedGame(game);
-    QCOMPARE(bytes, goldenWith(2, line, 62, line));
-    QVERIFY(decodeSavedGame(bytes).game == game);
-}
-
-void SaveFileTest::linesAccepted_data()
-{
-    using Edit = std::function<void(SavedGame &)>;
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<Edit>("edit");  // what the game read differs in from the golden one
-
-    const QByteArray g = joined(goldenLines());
-    const Edit none = [](SavedGame &) {};
-    QTest::newRow("UTF-8") << goldenWith(2, "Zo\xC3\xAB") << Edit([](SavedGame &s) { s.players[0].name = "Zoë"; });
-    QTest::newRow("overlong UTF-8 is the code page")
-        << goldenWith(2, "\xC0\xAF") << Edit([](SavedGame &s) { s.players[0].name = "À¯"; });
-    QTest::newRow("bare CR in a text")
-        << goldenWith(2, "A\rB") << Edit([](SavedGame &s) { s.players[0].name = "A B"; });
-    QTest::newRow("tabs, sign and zeros") << goldenWith(3, "\t+0025\t")
-                                          << Edit([](SavedGame &s) { s.players[0].upperTotal = 25; });
-    QTest::newRow("held unless exactly False") << goldenWith(97, "false")
-                                               << Edit([](SavedGame &s) { s.diceSaved[3] = true; });
-    QTest::newRow("Roll button off") << goldenWith(89, "False") << Edit([](SavedGame &s) { s.rollEnabled = false; });
-    QTest::newRow("Roll button read, not checked") << goldenWith(89, "\xFF?") << none;
-    QTest::newRow("bare line feeds") << joined(goldenLines(), "\n") << none;
-    QTest::newRow("byte-order mark first") << "\xEF\xBB\xBF" + g << none;
-    QTest::newRow("last line without its end") << g.chopped(2) << none;
-    QTest::newRow("lines after the last ignored") << g + "junk\r\n 99 " << none;
-    QTest::newRow("computer seats") << g + "Computer players\r\nHuman\r\nPerfect\r\n"
-        << Edit([](SavedGame &s) { s.seats = {SeatKind::Human, SeatKind::Perfect}; });
-    QTest::newRow("seats of people only") << g + "Computer players\r\nHuman\r\nHuman" << none;
-}
-
-void SaveFileTest::linesAccepted()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(std::function<void(SavedGame &)>, edit);
-    SavedGame expected = golden();
-    edit(expected);
-    const DecodeResult back = decodeSavedGame(bytes);
-    QVERIFY2(back.game, qPrintable(back.error.reason));
-    QVERIFY(*back.game == expected);
-}
-
-void SaveFileTest::badLine_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("reason");
-
-    const QString needs = QStringLiteral("The file ends before this line; this game needs 99 lines.");
-    const QString count = QStringLiteral("This line should hold the number of players as a whole number.");
-    const QByteArray g = joined(goldenLines());
-    QTest::newRow("empty file") << QByteArray() << 1 << "The file is empty.";
-    QTest::newRow("cut after the count") << joined(goldenLines().mid(0, 1)) << 2 << needs;
-    QTest::newRow("cut before the last line") << joined(goldenLines().mid(0, 98)) << 99 << needs;
-    QTest::newRow("no players") << goldenWith(1, " 0 ") << 1 << "The number of players must be from 1 to 6, not 0.";
-    QTest::newRow("seven players") << goldenWith(1, "7") << 1 << "The number of players must be from 1 to 6, not 7.";
-    QTest::newRow("beyond any limit, shortened") << goldenWith(1, " 99999999999999999999999 ") << 1
-        << "The number of players must be from 1 to 6, not 99999999999999999999999....";
-    QTest::newRow("empty number") << goldenWith(1, "") << 1 << count;
-    QTest::newRow("sign without digits") << goldenWith(1, " - ") << 1 << count;
-    QTest::newRow("blank inside a number") << goldenWith(1, " 1 2 ") << 1 << count;
-    QTest::newRow("total beyond 16 bits") << goldenWith(3, " 32768 ") << 3
-        << "The upper total of player 1 must be from -32768 to 32767, not 32768.";
-    QTest::newRow("colour beyond 32 bits") << goldenWith(7, "-2147483649") << 7
-        << "The colour of player 1's Aces cell must be from -2147483648 to 2147483647, not -2147483649.";
-    QTest::newRow("lower card's Upper Total named") << goldenWith(83, "9x") << 83
-        << "This line should hold the colour of player 2's Upper Total cell in the lower card as a whole number.";
-    QTest::newRow("player to move past the count") << goldenWith(86, " 3 ") << 86
-        << "The player to move must be from 1 to 2, not 3.";
-    QTest::newRow("fourth roll") << goldenWith(87, " 4 ") << 87
-        << "The number of rolls made this turn must be from 0 to 3, not 4.";
-    QTest::newRow("thirteenth round") << goldenWith(88, " 13 ") << 88 << "The round must be from 0 to 12, not 13.";
-    QTest::newRow("die shows seven") << goldenWith(90, " 7 ") << 90 << "Die 1 must be from 0 to 6, not 7.";
-    QTest::newRow("held die shows nothing") << goldenWith(94, " 0 ") << 94
-        << "Die 3 is set aside, so it must show 1 to 6, not 0.";
-    QTest::newRow("a computer seat missing") << g + "Computer players\r\nHuman\r\n" << 102
-        << "The file ends before this line; this game needs 102 lines.";
-    QTest::newRow("an unknown seat") << g + "Computer players\r\nstrong\r\nHuman" << 101
-        << "This line should say who plays seat 1: Human, Beginner, Casual, Strong or Perfect, not \"strong\".";
-    QTest::newRow("first fault is the one named") << goldenWith(88, " 99 ", 5, "x") << 5
-        << "This line should hold the grand total of player 1 as a whole number.";
-}
-
-void SaveFileTest::badLine()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, line);
-    QFETCH(QString, reason);
-    const DecodeResult back = decodeSavedGame(bytes);
-    QVERIFY(!back.game);
-    QCOMPARE(back.error.reason, reason);
-    QCOMPARE(back.error.line, line);
-}
-
-void SaveFileTest::wholeFileRefused_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("padding");  // blanks after the game, up to 1 MiB and beyond
-    QTest::addColumn<QString>("reason");  // "": accepted
-
-    QTest::newRow("missing") << "missing" << 0 << "The file does not exist.";
-    QTest::newRow("folder") << "folder" << 0 << "This is a folder, not a saved game.";
-    QTest::newRow("named pipe") << "pipe" << 0 << "This is not an ordinary file.";
-    QTest::newRow("largest size accepted") << "file" << 0 << "";
-    QTest::newRow("a byte more") << "file" << 1 << "The file is far too large to be a saved game.";
-}
-
-void SaveFileTest::wholeFileRefused()
-{
-    QFETCH(QString, kind);
-    QFETCH(int, padding);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("game.sav"));
-    const QByteArray g = joined(goldenLines());
-    if (kind == u"folder")
-        QVERIFY(QDir().mkdir(path));
-    else if (kind == u"pipe")
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (kind == u"file")
-        QVERIFY(writeBytes(path, g + QByteArray((1 << 20) - g.size() + padding, ' ')));
-    const DecodeResult back = readSavedGame(path);
-    QCOMPARE(back.error.reason, reason);
-    QCOMPARE(back.game.has_value(), reason.isEmpty());
-}
-
-void SaveFileTest::failedWriteKeepsTheOldFile_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("disk full") << "old.sav";
-    // As long as a name may be: the new file cannot be put in its place.
-    QTest::newRow("no room for the name") << QString(250, u'g') + ".sav";
-    QTest::newRow("below a file") << "old.sav/game.sav";
-    QTest::newRow("missing folder") << "missing/game.sav";
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("a pipe") << "pipe";
-}
-
-// A save that cannot finish says why and leaves the folder as it was; a save that can replaces
-// the old file whole.
-void SaveFileTest::failedWriteKeepsTheOldFile()
-{
-    QFETCH(QString, name);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    const QString old = dir.filePath(QStringLiteral("old.sav"));
-    const QByteArray x(50000, 'x');
-    QVERIFY(writeBytes(old, x) && (name.size() < 200 || writeBytes(path, x)));
-    QVERIFY(QDir().mkdir(dir.filePath("folder")));
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
-    const auto entries = [&] {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    };
-    const QStringList before = entries();
-    std::optional<WriteLimit> full;
-    if (name == u"old.sav")
-        full.emplace(100);
-    const std::optional<QString> failure = writeSavedGame(path, golden());
-    full.reset();
-    QVERIFY(failure && !failure->isEmpty());
-    if (name == u"folder" || name == u"pipe")
-        QCOMPARE(*failure, name == u"folder" ? "This is a folder, not a file."
-                                             : "This is not an ordinary file, so it is left as it is.");
-    QCOMPARE(readAll(old), x);
-    QCOMPARE(name.size() < 200 || readAll(path) == x, true);
-    QCOMPARE(entries(), before);
-
-    QCOMPARE(writeSavedGame(old, golden()), std::nullopt);
-    QCOMPARE(readAll(old), joined(goldenLines()));
-    QCOMPARE(entries(), before);
-}
 
 QTEST_GUILESS_MAIN(SaveFileTest)
 #include "tst_savefile.moc"
