@@ -190,7 +190,6 @@ void bestKeep(const SetValues<L> &keep, SetValues<L> &best)
     }
 }
 
-// The expected points still to come from the start of a turn, for each lane's upper sum.
 // The worth of keeping each set of dice after roll 1 or 2 of a turn, worked out in `last` (and
 // `middle` after the first roll); the table that holds it.
 const SetValues<1> &keepsWithRollsLeft(const Entries<1> &entries, int rollsMade,
@@ -205,6 +204,7 @@ const SetValues<1> &keepsWithRollsLeft(const Entries<1> &entries, int rollsMade,
     return middle;
 }
 
+// The expected points still to come from the start of a turn, for each lane's upper sum.
 template<std::size_t L, typename Future>
 Lanes<L> turnStart(std::uint16_t usedMask, const std::array<int, L> &upperSums, Future future)
 {

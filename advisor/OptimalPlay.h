@@ -15,8 +15,11 @@
 // reaches 63; five of a kind is worth 50 in its own category once and nothing extra after that.
 //
 // The table behind the answers holds the expected points still to come from the start of every
-// turn a game can reach. It is built by solve(); until then there is no advice. The empty card is
-// worth 245.870775 points.
+// turn a game can reach. It is built by solve(); until then there is no advice.
+
+// What solve() finds the empty card worth: the mean final score of optimal play.
+inline constexpr double kEmptyCardWorth = 245.870775;
+
 class OptimalPlay
 {
 public:

@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTimer>
@@ -230,6 +231,11 @@ void QtPlatform::seedRandom()
     const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
     std::seed_seq seed{quint32(now), quint32(now >> 32)};
     m_random.seed(seed);
+}
+
+quint64 QtPlatform::randomSeed()
+{
+    return QRandomGenerator::global()->generate64();
 }
 
 double QtPlatform::random()

@@ -39,6 +39,7 @@ public:
     void schedule(QObject *context, int ms, std::function<void()> call) override;
     void seedRandom() override;
     double random() override;
+    quint64 randomSeed() override;
     void quit() override;
 
     // Loads the three cues, so the first roll does not wait for its file. Called once the

@@ -15,7 +15,6 @@ ScoreHistogram::ScoreHistogram(QWidget *parent) : QWidget(parent)
 
 void ScoreHistogram::setScores(const QString &name, const QList<int> &scores)
 {
-    m_name = name;
     m_count = int(scores.size());
     m_above = 0;
     m_bins.fill(0);
@@ -34,7 +33,7 @@ void ScoreHistogram::setScores(const QString &name, const QList<int> &scores)
 QString ScoreHistogram::describe() const
 {
     const QString yardstick =
-        QStringLiteral("The line marks the Perfect computer's average, %1.").arg(kYardstick);
+        QStringLiteral("The line marks the Perfect computer's average, %1.").arg(kYardstick, 0, 'f', 2);
     if (m_count == 0)
         return QStringLiteral("No games recorded. ") + yardstick;
     QStringList parts;
@@ -111,7 +110,7 @@ void ScoreHistogram::paintEvent(QPaintEvent *)
     painter.setPen(dashed);
     painter.drawLine(x, plot.top() - 2, x, plot.bottom());
     painter.setPen(kYardstickColour);
-    const QString caption = QStringLiteral("Perfect %1").arg(kYardstick);
+    const QString caption = QStringLiteral("Perfect %1").arg(kYardstick, 0, 'f', 2);
     const int w = metrics.horizontalAdvance(caption);
     painter.drawText(std::clamp(x - w / 2, 0, width() - w), metrics.ascent() + 2, caption);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OptimalPlay.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -13,7 +15,7 @@ class ScoreHistogram : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr double kYardstick = 245.87;
+    static constexpr double kYardstick = kEmptyCardWorth;
     static constexpr int kBinWidth = 25;
     // Scores 0..374 in 15 bins; the highest possible total, 375, joins the last one.
     static constexpr int kBins = 15;
@@ -23,7 +25,7 @@ public:
 
     explicit ScoreHistogram(QWidget *parent = nullptr);
 
-    // Shows these scores as the final scores of name; an empty name shows an empty chart.
+    // Shows these scores as the final scores of name (its accessible name says whose).
     void setScores(const QString &name, const QList<int> &scores);
 
     // Where the bars stand, and the x of a score in it; for the window's tests.
@@ -39,7 +41,6 @@ protected:
 private:
     QString describe() const;
 
-    QString m_name;
     int m_count = 0;
     int m_above = 0;  // scores above the yardstick
     std::array<int, kBins> m_bins{};

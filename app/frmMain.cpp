@@ -10,6 +10,7 @@
 #include "frmHowToPlay.h"
 #include "frmRecords.h"
 #include "Hint.h"
+#include "Recording.h"
 #include "SettingsStore.h"
 
 #include <QCloseEvent>
@@ -188,8 +189,8 @@ void frmMain::buildMenus()
     auto key = [this](QKeySequence sequence, auto action) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
     };
-    key(Qt::Key_Space, [this] { keyRoll(); });
-    key(Qt::Key_R, [this] { keyRoll(); });
+    key(Qt::Key_Space, [this] { cmdRoll_Click(); });
+    key(Qt::Key_R, [this] { cmdRoll_Click(); });
     for (int die = 1; die <= 5; ++die) {
         key(QKeySequence(Qt::Key_0 + die), [this, die] { keyDie(die); });
         key(QKeySequence(Qt::KeypadModifier | Qt::Key(Qt::Key_0 + die)), [this, die] { keyDie(die); });
@@ -328,7 +329,8 @@ void frmMain::render()
 {
     const auto &rolled = m_game.rolledFaces();
     const auto &saved = m_game.savedFaces();
-    const bool diceEnabled = m_game.diceEnabled();
+    // While the computer moves, the dice and Roll are its own, not the person's.
+    const bool diceEnabled = m_game.diceEnabled() && !m_game.computerToMove();
     for (std::size_t i = 0; i < 5; ++i) {
         m_imgDiceRolled[i]->setFace(rolled[i], imgDice(rolled[i]));
         m_imgDiceSaved[i]->setFace(saved[i], imgDice(saved[i]));
@@ -337,8 +339,7 @@ void frmMain::render()
         if (m_imgDiceSaved[i]->isEnabled() != diceEnabled)
             m_imgDiceSaved[i]->setEnabled(diceEnabled);
     }
-    // While the computer moves, Roll is its own, not the person's. The focus stays in the
-    // window while Roll cannot hold it, and comes back to Roll with it.
+    // The focus stays in the window while Roll cannot hold it, and comes back to Roll with it.
     const bool rollEnabled = m_game.rollEnabled() && !m_game.computerToMove();
     if (m_cmdRoll->isEnabled() != rollEnabled) {
         const bool focused = m_cmdRoll->hasFocus() || focusWidget() == centralWidget()
@@ -349,14 +350,8 @@ void frmMain::render()
         if (rollEnabled && focused)
             m_cmdRoll->setFocus();
     }
-    // A strong or perfect computer plays from the advisor's table: work it out from the start.
-    if (m_game.state().GameInProgress) {
-        for (int p = 1; p <= m_game.state().NumPlayers; ++p) {
-            const SeatKind kind = m_game.seatKind(p);
-            if (kind == SeatKind::Strong || kind == SeatKind::Perfect)
-                startAdvisor();
-        }
-    }
+    if (m_computer->wantsTable())
+        startAdvisor();
     m_mnuSaveGame->setEnabled(m_game.saveEnabled());
     m_mnuUndo->setEnabled(m_game.canUndo());
     m_mnuAnimateDice->setChecked(m_game.state().AnimateDice);
@@ -369,13 +364,9 @@ void frmMain::render()
 std::vector<Category> frmMain::freeCategories() const
 {
     std::vector<Category> free;
-    const int player = m_game.state().CurrentPlayer;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        const auto category = Category(c);
-        const ScoreCard &grid = isUpper(category) ? m_game.top() : m_game.bottom();
-        if (grid.textMatrix(categoryRow(category), player).isEmpty())
-            free.push_back(category);
-    }
+    for (int c = 0; c < kCategoryCount; ++c)
+        if (m_game.entry(m_game.state().CurrentPlayer, Category(c)).isEmpty())
+            free.push_back(Category(c));
     return free;
 }
 
@@ -442,11 +433,8 @@ void frmMain::renderPlayAids()
     std::map<int, int> upperPoints;
     std::map<int, int> lowerPoints;
     if (m_showPossible && s.GameInProgress && s.RollCount > 0 && !m_game.rolling()) {
-        Dice dice;
-        for (std::size_t i = 0; i < 5; ++i)
-            dice[i] = s.DiceValue[i];
         for (Category c : freeCategories())
-            (isUpper(c) ? upperPoints : lowerPoints)[categoryRow(c)] = categoryScore(c, dice);
+            (isUpper(c) ? upperPoints : lowerPoints)[categoryRow(c)] = categoryScore(c, m_game.dice());
     }
     m_scoreCardTop->cardModel()->setPossible(player, upperPoints);
     m_scoreCardBottom->cardModel()->setPossible(player, lowerPoints);
@@ -454,6 +442,7 @@ void frmMain::renderPlayAids()
     // What a screen reader says of the dice, of Roll and of the turn.
     const auto &rolled = m_game.rolledFaces();
     const auto &saved = m_game.savedFaces();
+    const bool pressable = m_game.diceEnabled() && !m_game.computerToMove();
     for (std::size_t i = 0; i < 5; ++i) {
         const QString die = QStringLiteral("Die %1: ").arg(i + 1);
         const QString key = QString::number(i + 1);
@@ -461,7 +450,7 @@ void frmMain::renderPlayAids()
             const QString spoken = face > 0 ? die + faceWord(face) + place : die + "empty";
             if (box->accessibleName() != spoken)
                 box->setAccessibleName(spoken);
-            const QString how = face > 0 ? QStringLiteral("Press ") + key + press : QString();
+            const QString how = face > 0 && pressable ? QStringLiteral("Press ") + key + press : QString();
             if (box->accessibleDescription() != how)
                 box->setAccessibleDescription(how);
         };
@@ -490,11 +479,6 @@ void frmMain::renderPlayAids()
         m_cmdRoll->setAccessibleDescription(why);
     if (m_status->text() != status)
         m_status->setText(status);
-}
-
-void frmMain::keyRoll()
-{
-    cmdRoll_Click();
 }
 
 void frmMain::keyDie(int die)
@@ -528,8 +512,6 @@ void frmMain::keyCursor(int step)
 
 void frmMain::keyEnter()
 {
-    if (!m_game.state().GameInProgress || m_game.computerToMove())
-        return;
     // Enter scores where the outline stands, which is where a click would score.
     const std::optional<Category> target = outlined();
     if (!target)
@@ -600,13 +582,13 @@ void frmMain::ScoreCardBottom_Click()
 
 void frmMain::clickScoreCardTop(int row, int col)
 {
-    if (!m_game.computerToMove() && selectCell(m_game.top(), row, col))
+    if (selectCell(m_game.top(), row, col))
         ScoreCardTop_Click();
 }
 
 void frmMain::clickScoreCardBottom(int row, int col)
 {
-    if (!m_game.computerToMove() && selectCell(m_game.bottom(), row, col))
+    if (selectCell(m_game.bottom(), row, col))
         ScoreCardBottom_Click();
 }
 
@@ -635,26 +617,7 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::recordGame()
 {
-    const GameState &s = m_game.state();
-    records::GameRecord record;
-    record.endedAt = QDateTime::currentDateTime();
-    for (int p = 1; p <= s.NumPlayers; ++p) {
-        const auto slot = std::size_t(p);
-        records::SeatRecord seat;
-        seat.name = s.PlayerNames[slot];
-        seat.kind = seatKindName(m_game.seatKind(p));
-        seat.upperTotal = s.UpperTotal[slot];
-        seat.bonus = earnsUpperBonus(seat.upperTotal) ? kUpperBonus : 0;
-        seat.lowerTotal = s.LowerTotal[slot];
-        seat.grandTotal = s.GrandTotal[slot];
-        for (int c = 0; c < kCategoryCount; ++c) {
-            const Category category = Category(c);
-            const ScoreCard &grid = isUpper(category) ? m_game.top() : m_game.bottom();
-            seat.entries[std::size_t(c)] = grid.textMatrix(categoryRow(category), p).toInt();
-        }
-        record.seats.push_back(seat);
-    }
-    m_lastRecord = m_records.record(record);
+    m_lastRecord = m_records.record(recordOf(m_game));
 }
 
 void frmMain::afterGameOver()

@@ -64,7 +64,6 @@ public:
     // rolls; 1 to 5 hold or release that die; Up and Down move the cursor over the free rows of
     // the player to move (both grids as one list); Enter scores the outlined row (under the mouse
     // or the cursor), or shows the cursor when no row is outlined.
-    void keyRoll();
     void keyDie(int die);
     void keyCursor(int step);
     void keyEnter();
@@ -87,17 +86,13 @@ public:
     ScoreGridView *ScoreCardBottom() const { return m_scoreCardBottom; }
     QGroupBox *Frame1(int index) const { return m_frame1.at(std::size_t(index)); }
     QAction *mnuNewGame() const { return m_mnuNewGame; }
-    QAction *mnuNewAgainstComputer() const { return m_mnuNewAgainstComputer; }
     ComputerDriver &computer() const { return *m_computer; }
     QAction *mnuSaveGame() const { return m_mnuSaveGame; }
     QAction *mnuLoadGame() const { return m_mnuLoadGame; }
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
     QAction *mnuAbout() const { return m_mnuAbout; }
-    QAction *mnuRecords() const { return m_mnuRecords; }
     QAction *mnuUndo() const { return m_mnuUndo; }
-    QAction *mnuShowPossibleScores() const { return m_mnuShowPossibleScores; }
-    QAction *mnuHowToPlay() const { return m_mnuHowToPlay; }
     // The one-line status under the Roll button: whose turn, which roll comes next.
     QLabel *status() const { return m_status; }
     // The records window while it is open.

@@ -75,10 +75,10 @@ frmRecords::frmRecords(RecordStore &store, Platform &platform, std::optional<qin
 {
     setWindowTitle(QStringLiteral("Records"));
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setAccessibleName(QStringLiteral("Records"));
-    m_tabs->addTab(buildTopTenPage(), QStringLiteral("&Top Ten"));
-    m_tabs->addTab(buildPlayersPage(), QStringLiteral("&Players"));
+    auto *tabs = new QTabWidget(this);
+    tabs->setAccessibleName(QStringLiteral("Records"));
+    tabs->addTab(buildTopTenPage(), QStringLiteral("&Top Ten"));
+    tabs->addTab(buildPlayersPage(), QStringLiteral("&Players"));
 
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
@@ -89,26 +89,26 @@ frmRecords::frmRecords(RecordStore &store, Platform &platform, std::optional<qin
     m_cmdClear = new QPushButton(QStringLiteral("Clea&r Records\u2026"), this);
     m_cmdClear->setAccessibleName(QStringLiteral("Clear Records"));
     m_cmdClear->setAutoDefault(false);
-    m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    m_cmdClose->setAccessibleName(QStringLiteral("Close"));
-    m_cmdClose->setDefault(true);
+    auto *closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton->setAccessibleName(QStringLiteral("Close"));
+    closeButton->setDefault(true);
     connect(m_cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(m_cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cmdClear);
-    buttons->addWidget(m_cmdClose);
+    buttons->addWidget(closeButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(tabs, 1);
     layout->addWidget(m_problem);
     layout->addLayout(buttons);
 
-    setTabOrder(m_tabs, m_topTen);
+    setTabOrder(tabs, m_topTen);
     setTabOrder(m_topTen, m_players);
     setTabOrder(m_players, m_histogram);
     setTabOrder(m_histogram, m_cmdClear);
-    setTabOrder(m_cmdClear, m_cmdClose);
+    setTabOrder(m_cmdClear, closeButton);
 
     reload();
     resize(620, 460);

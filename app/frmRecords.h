@@ -11,7 +11,6 @@ class Platform;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTabWidget;
 class QTableWidget;
 class ScoreHistogram;
 
@@ -34,14 +33,11 @@ public:
     void cmdClear_Click();
 
     // The controls, for the window's tests.
-    QTabWidget *tabs() const { return m_tabs; }
     QTableWidget *topTen() const { return m_topTen; }
     QListWidget *players() const { return m_players; }
     QLabel *statistic(Statistic which) const { return m_values.at(std::size_t(which)); }
-    ScoreHistogram *histogram() const { return m_histogram; }
     QLabel *problem() const { return m_problem; }
     QPushButton *cmdClear() const { return m_cmdClear; }
-    QPushButton *cmdClose() const { return m_cmdClose; }
 
 private:
     QWidget *buildTopTenPage();
@@ -57,7 +53,6 @@ private:
     QList<records::PlayerStats> m_stats;
     QStringList m_said;
 
-    QTabWidget *m_tabs = nullptr;
     QLabel *m_topCaption = nullptr;
     QTableWidget *m_topTen = nullptr;
     QListWidget *m_players = nullptr;
@@ -65,5 +60,4 @@ private:
     ScoreHistogram *m_histogram = nullptr;
     QLabel *m_problem = nullptr;
     QPushButton *m_cmdClear = nullptr;
-    QPushButton *m_cmdClose = nullptr;
 };

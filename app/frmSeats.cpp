@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 
 namespace {
-const char *const kKindCaptions[] = {"Human", "Computer: Beginner", "Computer: Casual",
-                                     "Computer: Strong", "Computer: Perfect"};
+SeatKind kindOf(const QComboBox *box)
+{
+    return SeatKind(box->currentData().toInt());
 }
+}  // namespace
 
 frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(owner)
 {
@@ -40,8 +42,11 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
         name->setAccessibleName(QStringLiteral("Seat %1 name").arg(n));
         label->setBuddy(name);
         auto *kind = new QComboBox(this);
-        for (const char *caption : kKindCaptions)
-            kind->addItem(QString::fromLatin1(caption));
+        for (SeatKind k : {SeatKind::Human, SeatKind::Beginner, SeatKind::Casual, SeatKind::Strong,
+                           SeatKind::Perfect})
+            kind->addItem(k == SeatKind::Human ? seatKindName(k)
+                                               : QStringLiteral("Computer: ") + seatKindName(k),
+                          int(k));
         kind->setAccessibleName(QStringLiteral("Seat %1 played by").arg(n));
         grid->addWidget(label, n, 0);
         grid->addWidget(name, n, 1);
@@ -71,7 +76,7 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
     for (int n = 1; n <= kMaxSeats; ++n) {
         const auto i = std::size_t(n - 1);
         const bool given = i < offered.size();
-        m_kinds[i]->setCurrentIndex(int(given ? offered[i].kind : SeatKind::Strong));
+        m_kinds[i]->setCurrentIndex(m_kinds[i]->findData(int(given ? offered[i].kind : SeatKind::Strong)));
         m_given[i] = defaultName(n);
         m_names[i]->setText(given ? offered[i].name : m_given[i]);
         connect(m_kinds[i], &QComboBox::currentIndexChanged, this, &frmSeats::kindChanged);
@@ -86,7 +91,7 @@ std::vector<Seat> frmSeats::seats() const
     std::vector<Seat> seats;
     for (int i = 0; i < m_count->value(); ++i)
         seats.push_back({m_names[std::size_t(i)]->text(),
-                         SeatKind(m_kinds[std::size_t(i)]->currentIndex())});
+                         kindOf(m_kinds[std::size_t(i)])});
     return seats;
 }
 
@@ -101,11 +106,11 @@ void frmSeats::countChanged()
 
 QString frmSeats::defaultName(int seat) const
 {
-    if (SeatKind(m_kinds[std::size_t(seat - 1)]->currentIndex()) == SeatKind::Human)
+    if (kindOf(m_kinds[std::size_t(seat - 1)]) == SeatKind::Human)
         return settingkeys::defaultFor(settingkeys::defPlayer(seat));
     int computers = 0;
     for (int n = 1; n <= seat; ++n)
-        if (SeatKind(m_kinds[std::size_t(n - 1)]->currentIndex()) != SeatKind::Human)
+        if (kindOf(m_kinds[std::size_t(n - 1)]) != SeatKind::Human)
             ++computers;
     return computerSeatName(computers);
 }

@@ -6,7 +6,6 @@
 #include "Platform.h"
 #include "ScoreCardLayout.h"
 
-#include <QRandomGenerator>
 #include <QStringList>
 
 namespace {
@@ -22,6 +21,22 @@ std::optional<Strength> strengthOf(SeatKind kind)
     return std::nullopt;
 }
 
+// A move for a position the strengths do not play (dice an edited file left blank after a
+// roll), so the turn always ends: a roll while one is left, else the first free row.
+ComputerMove fallbackMove(const Position &position)
+{
+    ComputerMove move;
+    if (position.rollsMade < 3)
+        return move;  // roll all five
+    move.kind = ComputerMove::Kind::Score;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        if (!(position.usedMask & usedBit(Category(c)))) {
+            move.category = Category(c);
+            break;
+        }
+    }
+    return move;
+}
 }  // namespace
 
 ComputerDriver::ComputerDriver(Game &game, Platform &platform, const OptimalPlay &advisor,
@@ -32,6 +47,19 @@ ComputerDriver::ComputerDriver(Game &game, Platform &platform, const OptimalPlay
 }
 
 ComputerDriver::~ComputerDriver() = default;
+
+bool ComputerDriver::wantsTable() const
+{
+    const GameState &s = m_game.state();
+    if (!s.GameInProgress)
+        return false;
+    for (int seat = 1; seat <= s.NumPlayers; ++seat) {
+        const std::optional<Strength> strength = strengthOf(m_game.seatKind(seat));
+        if (strength && needsTable(*strength))
+            return true;
+    }
+    return false;
+}
 
 void ComputerDriver::wake()
 {
@@ -48,13 +76,12 @@ void ComputerDriver::wake()
 
 void ComputerDriver::schedule(int ms)
 {
+    // At most one step is ever pending: only wake() and a step schedule, and neither does while
+    // one is.
     m_scheduled = true;
-    const quint64 ticket = ++m_ticket;
-    m_platform.schedule(this, ms, [this, ticket] {
-        if (ticket == m_ticket) {
-            m_scheduled = false;
-            step();
-        }
+    m_platform.schedule(this, ms, [this] {
+        m_scheduled = false;
+        step();
     });
 }
 
@@ -76,8 +103,7 @@ ComputerPlayer &ComputerDriver::playerFor(int seat)
     auto &player = m_players[std::size_t(seat)];
     const Strength strength = *strengthOf(m_game.seatKind(seat));
     if (!player || player->strength() != strength)
-        player = std::make_unique<ComputerPlayer>(strength, m_advisor,
-                                                  QRandomGenerator::global()->generate64());
+        player = std::make_unique<ComputerPlayer>(strength, m_advisor, m_platform.randomSeed());
     return *player;
 }
 
@@ -110,15 +136,14 @@ void ComputerDriver::takeStep()
     }
 
     ComputerPlayer &player = playerFor(seat);
-    const std::optional<ComputerMove> move = player.decide(positionOf(m_game));
+    const Position position = positionOf(m_game);
+    const std::optional<ComputerMove> move = player.decide(position);
     if (!move && needsTable(player.strength()) && !m_advisor.ready()) {
         narrate(name + QStringLiteral(" is thinking…"));
         schedule(kRetryPause);
         return;
     }
-    // A position the strengths do not play (dice an edited file left blank after a roll) still
-    // gets a move, so the turn always ends: a roll while one is left, else the first free row.
-    const ComputerMove chosen = move ? *move : fallbackMove();
+    const ComputerMove chosen = move ? *move : fallbackMove(position);
 
     switch (chosen.kind) {
     case ComputerMove::Kind::Roll:
@@ -138,11 +163,8 @@ void ComputerDriver::takeStep()
         break;
     }
     case ComputerMove::Kind::Score: {
-        Dice dice;
-        for (std::size_t i = 0; i < 5; ++i)
-            dice[i] = s.DiceValue[i];
         narrate(name + QStringLiteral(" scores ") + layout::categoryLabel(chosen.category)
-                + QStringLiteral(" for ") + QString::number(categoryScore(chosen.category, dice))
+                + QStringLiteral(" for ") + QString::number(categoryScore(chosen.category, position.dice))
                 + QLatin1Char('.'));
         const bool upper = isUpper(chosen.category);
         ScoreCard &grid = upper ? m_game.top() : m_game.bottom();
@@ -152,24 +174,6 @@ void ComputerDriver::takeStep()
         break;
     }
     }
-}
-
-ComputerMove ComputerDriver::fallbackMove() const
-{
-    const GameState &s = m_game.state();
-    ComputerMove move;
-    if (s.RollCount < 3)
-        return move;  // roll all five
-    move.kind = ComputerMove::Kind::Score;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        const auto category = Category(c);
-        const ScoreCard &grid = isUpper(category) ? m_game.top() : m_game.bottom();
-        if (grid.textMatrix(categoryRow(category), s.CurrentPlayer).isEmpty()) {
-            move.category = category;
-            break;
-        }
-    }
-    return move;
 }
 
 void ComputerDriver::keep(const std::vector<int> &faces)

@@ -33,6 +33,9 @@ public:
     // What the computer did last ("Computer 1 keeps 5 5 5 and rolls again."), for the hint
     // panel; "" once a person has rolled since, or the game was replaced.
     QString narration() const { return m_narration; }
+    // Whether a seat of the game in progress plays from the advisor's table, which is then best
+    // worked out before its first turn.
+    bool wantsTable() const;
 
 signals:
     void narrationChanged();
@@ -45,7 +48,6 @@ private:
     void takeStep();
     void narrate(const QString &text);
     ComputerPlayer &playerFor(int seat);
-    ComputerMove fallbackMove() const;
     // Holds exactly the dice that show the faces to keep, moving as few dice as it can.
     void keep(const std::vector<int> &faces);
 
@@ -56,7 +58,6 @@ private:
     quint64 m_playersGame = 0;
     bool m_scheduled = false;
     bool m_stepping = false;
-    quint64 m_ticket = 0;  // the step scheduled last; an older one that fires does nothing
     // Dice kept and a roll to follow: the turn, by game, player and rolls made, it was for.
     struct Plan
     {

@@ -75,9 +75,7 @@ void Game::cmdRoll_Click()
 {
     // A roll under way pumps events: no second roll of the same game may start inside it. A
     // roll of a game that has since been replaced only unwinds, so the new game may roll.
-    // A game whose thirteenth round is done is over, also while its Game Over box is still up.
-    if (!m_rollEnabled || !m_state.GameInProgress || m_state.RoundCount >= 13
-        || (m_rolling && m_rollingGeneration == m_generation))
+    if (!m_rollEnabled || !m_state.GameInProgress || (m_rolling && m_rollingGeneration == m_generation))
         return;
     m_rolling = true;
     m_rollingGeneration = m_generation;
@@ -173,10 +171,7 @@ void Game::scoreClick(ScoreCard &grid, bool upper)
     if (!category || !grid.textMatrix(row, player).isEmpty())
         return;
 
-    Dice dice;
-    for (std::size_t i = 0; i < 5; ++i)
-        dice[i] = m_state.DiceValue[i];
-    const int score = categoryScore(*category, dice);
+    const int score = categoryScore(*category, dice());
 
     if (*category == Category::Kelbrune && score == kKelbruneScore)
         m_platform.playCue(Platform::Cue::Kelbrune);
@@ -283,20 +278,19 @@ void Game::AdvanceTurn()
         if (m_state.RoundCount == 13) {
             const QString winners = WinnerNames();
             const quint64 generation = m_generation;
-            // The entry that ended the game cannot be taken back, not even while the box is up.
-            m_undo.reset();
+            // Over before its box shows: keys and menus that overtake the box find nothing to
+            // roll, save or take back.
+            m_rollEnabled = false;
+            m_state.GameInProgress = false;
+            m_saveEnabled = false;
+            emit changed();
             emit ended();
             m_platform.playCue(Platform::Cue::GameOver);
             tell(QStringLiteral("Game Over!"),
                  QStringLiteral("The game is over!\r\nCongratulations to ") + winners
                      + QStringLiteral(" who won the game!"));
-            if (replaced(generation))
-                return;
-            m_rollEnabled = false;
-            m_state.GameInProgress = false;
-            m_saveEnabled = false;
-            emit changed();
-            emit endAnnounced();
+            if (!replaced(generation))
+                emit endAnnounced();
             return;
         }
     }
@@ -419,6 +413,19 @@ void Game::startGame()
     emit changed();
 }
 
+Dice Game::dice() const
+{
+    Dice dice;
+    for (std::size_t i = 0; i < 5; ++i)
+        dice[i] = m_state.DiceValue[i];
+    return dice;
+}
+
+QString Game::entry(int player, Category category) const
+{
+    return (isUpper(category) ? m_top : m_bottom).textMatrix(categoryRow(category), player);
+}
+
 QString Game::playerName(int player) const
 {
     if (player < 1 || player > m_state.NumPlayers || player > layout::kMaxPlayers)
@@ -500,7 +507,7 @@ void Game::mnuNewAgainstComputer_Click()
 
 void Game::mnuSaveGame_Click()
 {
-    if (!m_state.GameInProgress || m_state.RoundCount >= 13) {
+    if (!m_state.GameInProgress) {
         m_saveEnabled = false;
         emit changed();
         return;

@@ -3,6 +3,7 @@
 #include "GameState.h"
 #include "Platform.h"
 #include "ScoreCard.h"
+#include "Scoring.h"
 #include "Seat.h"
 
 #include <QObject>
@@ -38,6 +39,10 @@ public:
     const std::array<int, 5> &rolledFaces() const { return m_rolledFaces; }
     const std::array<int, 5> &savedFaces() const { return m_savedFaces; }
     bool diceEnabled() const { return m_diceEnabled; }
+    // The faces the state holds for the five dice, as the scoring rules take them.
+    Dice dice() const;
+    // What player n's column holds in a category's row: "" while the category is free.
+    QString entry(int player, Category category) const;
     bool rollEnabled() const { return m_rollEnabled; }
     bool saveEnabled() const { return m_saveEnabled; }
     // What a box, the hint panel or a screen reader calls player n: the name as shown

@@ -11,20 +11,16 @@ Position positionOf(const Game &game)
     const GameState &s = game.state();
     const int p = s.CurrentPlayer;
     Position position;
-    for (int row = layout::kTopFirstCategory; row <= layout::kTopLastCategory; ++row)
-        if (!game.top().textMatrix(row, p).isEmpty())
-            position.usedMask |= usedBit(*topRowCategory(row));
-    for (int row = layout::kBottomFirstCategory; row <= layout::kBottomLastCategory; ++row)
-        if (!game.bottom().textMatrix(row, p).isEmpty())
-            position.usedMask |= usedBit(*bottomRowCategory(row));
+    for (int c = 0; c < kCategoryCount; ++c)
+        if (!game.entry(p, Category(c)).isEmpty())
+            position.usedMask |= usedBit(Category(c));
     if (p >= 1 && p <= layout::kMaxPlayers) {
         // Only an edited file holds a negative sum; it is as far from the bonus as none.
         position.upperSum = std::max<int>(0, s.UpperTotal[std::size_t(p)]);
         position.pointsSoFar = s.GrandTotal[std::size_t(p)];
     }
     position.rollsMade = s.RollCount;
-    for (std::size_t d = 0; d < 5; ++d)
-        position.dice[d] = s.DiceValue[d];
+    position.dice = game.dice();
     return position;
 }
 

@@ -57,6 +57,9 @@ public:
     virtual void seedRandom() = 0;
     // Next value of the one random sequence, 0 <= r < 1.
     virtual double random() = 0;
+    // A seed for a random sequence of its own (a computer player's), so its draws never shift
+    // the dice's sequence.
+    virtual quint64 randomSeed() = 0;
 
     // Ends the program at once. Handlers return promptly after calling it.
     virtual void quit() = 0;

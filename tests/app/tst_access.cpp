@@ -140,7 +140,7 @@ private slots:
         } else {
             t.newGame({"Ann", "Bob"});
             for (int turn = 0; turn < (after.endsWith("ended") ? 26 : 1); ++turn)
-                t.turn("6 6 6 6 6", turn < 12, turn < 12 ? turn / 2 + 1 : (turn - 12) / 2 + 1);
+                t.turn("6 6 6 6 6", Category(turn / 2));
         }
         t.roll("1 2 3 4 5");
         t.hold(4);

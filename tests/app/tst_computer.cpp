@@ -50,8 +50,7 @@ private slots:
             if (!t.game().computerToMove()) {
                 t.platform.yesNoAnswers = {true};
                 t.roll(QStringLiteral("2 2 3 3 %1").arg(1 + t.state().RoundCount % 6));
-                const int free = entries < 6 ? entries + 1 : entries - 5;
-                entries < 6 ? t.scoreTop(free) : t.scoreBottom(free);
+                t.score(Category(entries));
                 continue;
             }
             QVERIFY(!t.window.cmdRoll()->isEnabled());

@@ -13,12 +13,6 @@ using Faces = std::array<int, 5>;
 using Values = std::array<qint16, 5>;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // What a player can see of the game, for "nothing changed".
 struct Look
 {
@@ -298,7 +292,7 @@ private slots:
         QCOMPARE(t.platform.waits.size(), (ends || command == "still" ? 1 + inWait : 10) + again);
         QCOMPARE(t.platform.waitCancels, command.startsWith("new") || command == "load");
         QCOMPARE(t.game().quitting(), command == "exit" || command == "close");
-        QCOMPARE(t.platform.quitCalled, command == "exit");
+        QCOMPARE(t.platform.events.contains("quit"), command == "exit");
         QCOMPARE(t.window.isVisible(), command != "close");
         if (t.game().quitting())
             return;
@@ -420,8 +414,7 @@ private slots:
                     t.scoreBottom(5);
                 } else {
                     // Ann and Cy miss an ace in the first round and enter zeros.
-                    t.turn(round == 0 && player % 2 ? "2 3 4 5 6" : dice[round], round < 6,
-                           round < 6 ? round + 1 : round - 5);
+                    t.turn(round == 0 && player % 2 ? "2 3 4 5 6" : dice[round], Category(round));
                 }
             }
         }
@@ -586,7 +579,7 @@ private slots:
             t.scoreTop(6);
         } else if (prompt == "Game Over!") {
             for (int turn = 0; turn < 13; ++turn)
-                t.turn("6 6 6 6 6", turn < 6, turn < 6 ? turn + 1 : turn - 5);
+                t.turn("6 6 6 6 6", Category(turn));
         } else if (prompt == "Game in progress") {
             t.window.mnuExit_Click();
         } else if (prompt == "File Exists.") {
@@ -598,7 +591,7 @@ private slots:
         QCOMPARE(t.platform.promptsOf(Prompt::OpenFile).size(), 1);
         QCOMPARE(t.snapshot(), loaded);
         QVERIFY(t.state().GameInProgress && t.window.cmdRoll()->isEnabled() && t.window.mnuSaveGame()->isEnabled());
-        QVERIFY(!t.platform.quitCalled);
+        QVERIFY(!t.platform.events.contains("quit"));
         QCOMPARE(readAll(existing), encodeSavedGame(loaded));
     }
 
@@ -617,7 +610,7 @@ private slots:
             QCOMPARE(t.snapshot(), over);
         });
         for (int turn = 0; turn < 13; ++turn)
-            t.turn("6 6 6 6 6", turn < 6, turn < 6 ? turn + 1 : turn - 5);
+            t.turn("6 6 6 6 6", Category(turn));
         QVERIFY(!t.state().GameInProgress && !QFile::exists(path));
     }
 

@@ -22,12 +22,6 @@ QByteArray goldenWith(int line, const QByteArray &text, int line2 = 0, const QBy
 
 SavedGame golden() { return decodeSavedGame(joined(goldenLines())).game.value(); }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

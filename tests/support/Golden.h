@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QFile>
 
 // The saved file of a two-player game, byte for byte as the game must write it: Ann has Fours
 // to Sixes and the bonus, Bob a zero in Aces, a full house and a small straight; Ann is to move
@@ -38,4 +39,11 @@ inline QByteArray joined(const QByteArrayList &lines, const QByteArray &lineEnd 
     for (const QByteArray &line : lines)
         bytes += line + lineEnd;
     return bytes;
+}
+
+// A file's bytes, for comparing with what a save must write.
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }

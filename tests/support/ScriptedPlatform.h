@@ -41,8 +41,6 @@ public:
     QList<int> waits;
     int waitCancels = 0;
     QList<std::vector<Seat>> seatOffers;
-    int seeds = 0;
-    bool quitCalled = false;
 
     // Draws still to come; when empty, draws come from a seeded generator.
     QList<double> randoms;
@@ -90,13 +88,11 @@ public:
     // Runs what is scheduled, in order, also what those calls schedule, until nothing is left or
     // `limit` calls have run; returns how many ran.
     int runScheduled(int limit = 10000);
-    void seedRandom() override { ++seeds; }
+    void seedRandom() override {}
     double random() override;
-    void quit() override
-    {
-        quitCalled = true;
-        events.append(QStringLiteral("quit"));
-    }
+    // The same seeds in every run, so the computer's moves repeat.
+    quint64 randomSeed() override { return ++m_seeds; }
+    void quit() override { events.append(QStringLiteral("quit")); }
 
     // The prompts of one kind, for short assertions.
     QList<Prompt> promptsOf(Prompt::Kind kind) const;
@@ -106,6 +102,7 @@ private:
     void prompted(const QString &title);
 
     std::mt19937 m_fallback{20261206u};
+    quint64 m_seeds = 0;
     QString m_promptTitle;
     std::function<void()> m_promptCommand;
     int m_commandPump = -1;

@@ -68,6 +68,8 @@ struct Table
     {
         window.clickScoreCardBottom(row, col > 0 ? col : state().CurrentPlayer);
     }
+    void score(Category c) { isUpper(c) ? scoreTop(categoryRow(c)) : scoreBottom(categoryRow(c)); }
+    void turn(const QString &faces, Category c) { turn(faces, isUpper(c), categoryRow(c)); }
     // One whole turn: roll these dice and enter them in a row of a grid (zeros confirmed).
     void turn(const QString &faces, bool upper, int row)
     {
