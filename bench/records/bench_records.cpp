@@ -55,7 +55,7 @@ SeatRecord plausibleSeat(std::mt19937 &random, const Player &player)
     s.entries[12] = between(16, 28);
     for (int i = 0; i < 6; ++i)
         s.upperTotal += s.entries[std::size_t(i)];
-    for (int i = 6; i < kCategories; ++i)
+    for (int i = 6; i < kCategoryCount; ++i)
         s.lowerTotal += s.entries[std::size_t(i)];
     s.bonus = s.upperTotal >= 63 ? 35 : 0;
     s.grandTotal = s.upperTotal + s.bonus + s.lowerTotal;

@@ -18,7 +18,7 @@ namespace {
 SeatRecord seat(const QString &name, int grand, int bonus = 0, int kelbrune = 0)
 {
     SeatRecord s{name, QStringLiteral("Human"), grand - bonus, bonus, 0, grand, {}};
-    s.entries[kKelbruneEntry] = kelbrune;
+    s.entries[std::size_t(Category::Kelbrune)] = kelbrune;
     return s;
 }
 GameRecord game(std::vector<SeatRecord> seats)
