@@ -437,20 +437,27 @@ Status RecordStore::recordAll(const std::vector<GameRecord> &games)
     });
 }
 
-Fetched<QList<TopEntry>> RecordStore::topTen()
+template <typename T, typename Fill>
+Fetched<T> RecordStore::fetch(Fill &&fill)
 {
-    Fetched<QList<TopEntry>> result;
-    result.status = run([&](QSqlDatabase &db) { return fetchTopTen(db, result.value); });
+    Fetched<T> result;
+    result.status = run([&](QSqlDatabase &db) {
+        result.value.clear();  // a retry on a new file starts from nothing
+        return fill(db, result.value);
+    });
     if (!result.status.ok)
         result.value.clear();
     return result;
 }
 
+Fetched<QList<TopEntry>> RecordStore::topTen()
+{
+    return fetch<QList<TopEntry>>(fetchTopTen);
+}
+
 Fetched<QList<PlayerStats>> RecordStore::players()
 {
-    Fetched<QList<PlayerStats>> result;
-    result.status = run([&](QSqlDatabase &db) {
-        result.value.clear();
+    return fetch<QList<PlayerStats>>([](QSqlDatabase &db, QList<PlayerStats> &out) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (QSqlError e = exec(query, QStringLiteral(
@@ -469,20 +476,15 @@ Fetched<QList<PlayerStats>> RecordStore::players()
             stats.best = query.value(4).toInt();
             stats.bonuses = query.value(5).toInt();
             stats.kelbrunes = query.value(6).toInt();
-            result.value.append(stats);
+            out.append(stats);
         }
         return query.lastError();
     });
-    if (!result.status.ok)
-        result.value.clear();
-    return result;
 }
 
 Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
 {
-    Fetched<QList<int>> result;
-    result.status = run([&](QSqlDatabase &db) {
-        result.value.clear();
+    return fetch<QList<int>>([&](QSqlDatabase &db, QList<int> &out) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
         query.prepare(QStringLiteral("SELECT grand_total FROM seats WHERE name = ?"
@@ -491,12 +493,9 @@ Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
         if (QSqlError e = exec(query); failed(e))
             return e;
         while (query.next())
-            result.value.append(query.value(0).toInt());
+            out.append(query.value(0).toInt());
         return query.lastError();
     });
-    if (!result.status.ok)
-        result.value.clear();
-    return result;
 }
 
 Status RecordStore::clear()

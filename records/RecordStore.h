@@ -112,6 +112,10 @@ private:
     // work runs once more on the new one.
     template <typename Work>
     Status run(Work &&work);
+    // Reads through run() with fill (QSqlError(QSqlDatabase &, T &)). The value is emptied
+    // before each attempt and stays empty when the call fails.
+    template <typename T, typename Fill>
+    Fetched<T> fetch(Fill &&fill);
     // Fills in what the player is to be told now.
     Status finish(Status status);
 
