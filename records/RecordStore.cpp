@@ -176,9 +176,14 @@ QSqlError inTransaction(QSqlDatabase &db, Body &&body)
     return e;
 }
 
-bool validSeatCount(const GameRecord &game)
+// Refuses a game without seats or with more than six (not ok, no message).
+Status checkSeatCount(const GameRecord &game)
 {
-    return !game.seats.empty() && game.seats.size() <= 6;
+    if (!game.seats.empty() && game.seats.size() <= 6)
+        return {};
+    return {false,
+            QStringLiteral("A game with %1 seats cannot be recorded.").arg(game.seats.size()),
+            {}};
 }
 
 enum class FileState { Ready, Damaged, Newer };
@@ -398,13 +403,9 @@ Status RecordStore::finish(Status status)
 Fetched<Recorded> RecordStore::record(const GameRecord &game)
 {
     Fetched<Recorded> result;
-    if (!validSeatCount(game)) {
-        result.status = {false,
-                         QStringLiteral("A game with %1 seats cannot be recorded.")
-                             .arg(game.seats.size()),
-                         {}};
+    result.status = checkSeatCount(game);
+    if (!result.status.ok)
         return result;
-    }
     result.status = run([&](QSqlDatabase &db) {
         qint64 id = 0;
         QSqlError e = inTransaction(db, [&] { return insertGame(db, game, &id); });
@@ -424,9 +425,8 @@ Fetched<Recorded> RecordStore::record(const GameRecord &game)
 Status RecordStore::recordAll(const std::vector<GameRecord> &games)
 {
     for (const GameRecord &game : games)
-        if (!validSeatCount(game))
-            return {false, QStringLiteral("A game with %1 seats cannot be recorded.")
-                               .arg(game.seats.size()), {}};
+        if (Status refused = checkSeatCount(game); !refused.ok)
+            return refused;
     return run([&](QSqlDatabase &db) {
         return inTransaction(db, [&] {
             for (const GameRecord &game : games)
