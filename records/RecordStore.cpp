@@ -54,6 +54,14 @@ QString cannotUse(const QString &path, const QString &reason)
         .arg(quoted(path), reason);
 }
 
+QString cannotStartAnew(const QString &path, const QString &keptAs, const QString &reason)
+{
+    return QStringLiteral("The records file %1 could not be read, so it has been kept as %2, but "
+                          "no new records file could be started: %3. The game goes on without "
+                          "records.")
+        .arg(quoted(path), quoted(keptAs), reason);
+}
+
 QString reasonFor(const QSqlError &error)
 {
     switch (codeOf(error)) {
@@ -285,13 +293,16 @@ void RecordStore::close()
     m_open = false;
 }
 
-Status RecordStore::open(bool startAnew)
+Status RecordStore::open(const QString &keptAs)
 {
     if (m_open)
         return {};
-    auto fail = [this](const QString &reason) {
+    auto fail = [&](const QString &reason) {
         close();
-        return Status{false, cannotUse(m_path, reason), {}};
+        return Status{false,
+                      keptAs.isEmpty() ? cannotUse(m_path, reason)
+                                       : cannotStartAnew(m_path, keptAs, reason),
+                      {}};
     };
     if (!QSqlDatabase::isDriverAvailable(kDriver))
         return fail(QStringLiteral("Qt's SQLite driver is not installed (Debian package "
@@ -320,7 +331,7 @@ Status RecordStore::open(bool startAnew)
         return fail(QStringLiteral("it was written by a newer version of Kelbrune! and is left "
                                    "as it is"));
     if (state == FileState::Damaged)
-        return startAnew ? setAside() : fail(QStringLiteral("it is damaged"));
+        return keptAs.isEmpty() ? setAside() : fail(QStringLiteral("it is damaged"));
     if (failed(error))
         return fail(reasonFor(error));
     m_open = true;
@@ -355,10 +366,12 @@ Status RecordStore::setAside()
             QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
     QFile::remove(m_path + QStringLiteral("-shm"));
 
-    m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as %2 "
-                              "and a new, empty records file has been started.")
-                   .arg(quoted(m_path), quoted(aside));
-    return open(false);
+    const Status opened = open(aside);
+    if (opened.ok)
+        m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as "
+                                  "%2 and a new, empty records file has been started.")
+                       .arg(quoted(m_path), quoted(aside));
+    return opened;
 }
 
 template <typename Work>
