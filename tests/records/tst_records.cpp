@@ -197,7 +197,6 @@ private slots:
         for (const ScriptedPlatform::Prompt &p : t.platform.promptsOf(ScriptedPlatform::Prompt::Ok))
             told << p.title;
         QCOMPARE(told, QStringList({"Game Over!", "Records", "Game Over!"}));
-        QVERIFY(t.platform.prompts.at(t.platform.prompts.size() - 1).title == u"Game Over!");
         const QString expected = QString("The records file %1 cannot be used: a folder of that "
                                          "name is in the way. The game goes on without records.")
                                      .arg(quoted(t.records.path()));
