@@ -9,10 +9,6 @@
 
 namespace records {
 
-// SeatRecord::entries holds the thirteen categories in the order of Category.
-inline constexpr int kCategories = kCategoryCount;
-inline constexpr int kKelbruneEntry = int(Category::Kelbrune);
-
 // One seat of a finished game, as its column of the score card ended.
 struct SeatRecord
 {
@@ -23,7 +19,7 @@ struct SeatRecord
     int bonus = 0;       // 0 or 35
     int lowerTotal = 0;
     int grandTotal = 0;
-    std::array<int, kCategories> entries{};
+    std::array<int, kCategoryCount> entries{};  // in the order of Category
 };
 
 // One finished game: when it ended and its seats in seat order (1 to 6 of them).

@@ -54,6 +54,14 @@ QString cannotUse(const QString &path, const QString &reason)
         .arg(quoted(path), reason);
 }
 
+QString cannotStartAnew(const QString &path, const QString &keptAs, const QString &reason)
+{
+    return QStringLiteral("The records file %1 could not be read, so it has been kept as %2, but "
+                          "no new records file could be started: %3. The game goes on without "
+                          "records.")
+        .arg(quoted(path), quoted(keptAs), reason);
+}
+
 QString reasonFor(const QSqlError &error)
 {
     switch (codeOf(error)) {
@@ -176,9 +184,14 @@ QSqlError inTransaction(QSqlDatabase &db, Body &&body)
     return e;
 }
 
-bool validSeatCount(const GameRecord &game)
+// Refuses a game without seats or with more than six (not ok, no message).
+Status checkSeatCount(const GameRecord &game)
 {
-    return !game.seats.empty() && game.seats.size() <= 6;
+    if (!game.seats.empty() && game.seats.size() <= 6)
+        return {};
+    return {false,
+            QStringLiteral("A game with %1 seats cannot be recorded.").arg(game.seats.size()),
+            {}};
 }
 
 enum class FileState { Ready, Damaged, Newer };
@@ -280,13 +293,16 @@ void RecordStore::close()
     m_open = false;
 }
 
-Status RecordStore::open(bool startAnew)
+Status RecordStore::open(const QString &keptAs)
 {
     if (m_open)
         return {};
-    auto fail = [this](const QString &reason) {
+    auto fail = [&](const QString &reason) {
         close();
-        return Status{false, cannotUse(m_path, reason), {}};
+        return Status{false,
+                      keptAs.isEmpty() ? cannotUse(m_path, reason)
+                                       : cannotStartAnew(m_path, keptAs, reason),
+                      {}};
     };
     if (!QSqlDatabase::isDriverAvailable(kDriver))
         return fail(QStringLiteral("Qt's SQLite driver is not installed (Debian package "
@@ -315,7 +331,7 @@ Status RecordStore::open(bool startAnew)
         return fail(QStringLiteral("it was written by a newer version of Kelbrune! and is left "
                                    "as it is"));
     if (state == FileState::Damaged)
-        return startAnew ? setAside() : fail(QStringLiteral("it is damaged"));
+        return keptAs.isEmpty() ? setAside() : fail(QStringLiteral("it is damaged"));
     if (failed(error))
         return fail(reasonFor(error));
     m_open = true;
@@ -350,10 +366,12 @@ Status RecordStore::setAside()
             QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
     QFile::remove(m_path + QStringLiteral("-shm"));
 
-    m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as %2 "
-                              "and a new, empty records file has been started.")
-                   .arg(quoted(m_path), quoted(aside));
-    return open(false);
+    const Status opened = open(aside);
+    if (opened.ok)
+        m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as "
+                                  "%2 and a new, empty records file has been started.")
+                       .arg(quoted(m_path), quoted(aside));
+    return opened;
 }
 
 template <typename Work>
@@ -398,13 +416,9 @@ Status RecordStore::finish(Status status)
 Fetched<Recorded> RecordStore::record(const GameRecord &game)
 {
     Fetched<Recorded> result;
-    if (!validSeatCount(game)) {
-        result.status = {false,
-                         QStringLiteral("A game with %1 seats cannot be recorded.")
-                             .arg(game.seats.size()),
-                         {}};
+    result.status = checkSeatCount(game);
+    if (!result.status.ok)
         return result;
-    }
     result.status = run([&](QSqlDatabase &db) {
         qint64 id = 0;
         QSqlError e = inTransaction(db, [&] { return insertGame(db, game, &id); });
@@ -424,9 +438,8 @@ Fetched<Recorded> RecordStore::record(const GameRecord &game)
 Status RecordStore::recordAll(const std::vector<GameRecord> &games)
 {
     for (const GameRecord &game : games)
-        if (!validSeatCount(game))
-            return {false, QStringLiteral("A game with %1 seats cannot be recorded.")
-                               .arg(game.seats.size()), {}};
+        if (Status refused = checkSeatCount(game); !refused.ok)
+            return refused;
     return run([&](QSqlDatabase &db) {
         return inTransaction(db, [&] {
             for (const GameRecord &game : games)
@@ -437,20 +450,27 @@ Status RecordStore::recordAll(const std::vector<GameRecord> &games)
     });
 }
 
-Fetched<QList<TopEntry>> RecordStore::topTen()
+template <typename T, typename Fill>
+Fetched<T> RecordStore::fetch(Fill &&fill)
 {
-    Fetched<QList<TopEntry>> result;
-    result.status = run([&](QSqlDatabase &db) { return fetchTopTen(db, result.value); });
+    Fetched<T> result;
+    result.status = run([&](QSqlDatabase &db) {
+        result.value.clear();  // a retry on a new file starts from nothing
+        return fill(db, result.value);
+    });
     if (!result.status.ok)
         result.value.clear();
     return result;
 }
 
+Fetched<QList<TopEntry>> RecordStore::topTen()
+{
+    return fetch<QList<TopEntry>>(fetchTopTen);
+}
+
 Fetched<QList<PlayerStats>> RecordStore::players()
 {
-    Fetched<QList<PlayerStats>> result;
-    result.status = run([&](QSqlDatabase &db) {
-        result.value.clear();
+    return fetch<QList<PlayerStats>>([](QSqlDatabase &db, QList<PlayerStats> &out) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (QSqlError e = exec(query, QStringLiteral(
@@ -469,20 +489,15 @@ Fetched<QList<PlayerStats>> RecordStore::players()
             stats.best = query.value(4).toInt();
             stats.bonuses = query.value(5).toInt();
             stats.kelbrunes = query.value(6).toInt();
-            result.value.append(stats);
+            out.append(stats);
         }
         return query.lastError();
     });
-    if (!result.status.ok)
-        result.value.clear();
-    return result;
 }
 
 Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
 {
-    Fetched<QList<int>> result;
-    result.status = run([&](QSqlDatabase &db) {
-        result.value.clear();
+    return fetch<QList<int>>([&](QSqlDatabase &db, QList<int> &out) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
         query.prepare(QStringLiteral("SELECT grand_total FROM seats WHERE name = ?"
@@ -491,12 +506,9 @@ Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
         if (QSqlError e = exec(query); failed(e))
             return e;
         while (query.next())
-            result.value.append(query.value(0).toInt());
+            out.append(query.value(0).toInt());
         return query.lastError();
     });
-    if (!result.status.ok)
-        result.value.clear();
-    return result;
 }
 
 Status RecordStore::clear()

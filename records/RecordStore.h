@@ -104,14 +104,19 @@ public:
 
 private:
     // Opens the file and checks its layout, creating it when new. A damaged file is set aside
-    // and a new one opened, when startAnew allows.
-    Status open(bool startAnew = true);
+    // and a new one opened. keptAs names where a damaged file has just been set aside: the new
+    // file then gets this one chance, and a failure tells the player where the old one is.
+    Status open(const QString &keptAs = {});
     void close();
     Status setAside();
     // Runs work (QSqlError(QSqlDatabase &)) on the open file. A damaged file is set aside and
     // work runs once more on the new one.
     template <typename Work>
     Status run(Work &&work);
+    // Reads through run() with fill (QSqlError(QSqlDatabase &, T &)). The value is emptied
+    // before each attempt and stays empty when the call fails.
+    template <typename T, typename Fill>
+    Fetched<T> fetch(Fill &&fill);
     // Fills in what the player is to be told now.
     Status finish(Status status);
 

@@ -6,6 +6,8 @@
 #include "QtPlatform.h"
 #include "QtSettingsStore.h"
 #include "RecordStore.h"
+#include "Scoring.h"
+#include "Seat.h"
 #include "frmMain.h"
 #include "frmRecords.h"
 
@@ -25,13 +27,14 @@ constexpr int kStoredGames = 10000;
 struct Player
 {
     const char *name;
-    const char *kind;
+    SeatKind kind;
 };
 constexpr Player kPlayers[] = {
-    {"Ann", "Human"},      {"Bob", "Human"},     {"Cleo", "Human"},   {"Dev", "Human"},
-    {"Eli", "Human"},      {"Fay", "Human"},     {"Gus", "Human"},    {"Hal", "Human"},
-    {"Ivy", "Human"},      {"Jo", "Human"},      {"Beginner", "Beginner"},
-    {"Casual", "Casual"},  {"Strong", "Strong"}, {"Perfect", "Perfect"}};
+    {"Ann", SeatKind::Human},  {"Bob", SeatKind::Human},  {"Cleo", SeatKind::Human},
+    {"Dev", SeatKind::Human},  {"Eli", SeatKind::Human},  {"Fay", SeatKind::Human},
+    {"Gus", SeatKind::Human},  {"Hal", SeatKind::Human},  {"Ivy", SeatKind::Human},
+    {"Jo", SeatKind::Human},   {"Beginner", SeatKind::Beginner},
+    {"Casual", SeatKind::Casual}, {"Strong", SeatKind::Strong}, {"Perfect", SeatKind::Perfect}};
 
 // A final score card as real games end: most rows filled with typical values, some zeros.
 SeatRecord plausibleSeat(std::mt19937 &random, const Player &player)
@@ -43,7 +46,7 @@ SeatRecord plausibleSeat(std::mt19937 &random, const Player &player)
     std::discrete_distribution<int> count({8, 15, 27, 30, 15, 5});
     SeatRecord s;
     s.name = QString::fromLatin1(player.name);
-    s.kind = QString::fromLatin1(player.kind);
+    s.kind = seatKindName(player.kind);
     for (int face = 1; face <= 6; ++face)
         s.entries[std::size_t(face - 1)] = face * count(random);
     s.entries[6] = chance(0.7) ? between(12, 28) : 0;
@@ -53,11 +56,9 @@ SeatRecord plausibleSeat(std::mt19937 &random, const Player &player)
     s.entries[10] = chance(0.45) ? 40 : 0;
     s.entries[11] = chance(0.3) ? kKelbruneScore : 0;
     s.entries[12] = between(16, 28);
-    for (int i = 0; i < 6; ++i)
-        s.upperTotal += s.entries[std::size_t(i)];
-    for (int i = 6; i < kCategories; ++i)
-        s.lowerTotal += s.entries[std::size_t(i)];
-    s.bonus = s.upperTotal >= 63 ? 35 : 0;
+    for (int i = 0; i < kCategoryCount; ++i)
+        (isUpper(Category(i)) ? s.upperTotal : s.lowerTotal) += s.entries[std::size_t(i)];
+    s.bonus = earnsUpperBonus(s.upperTotal) ? kUpperBonus : 0;
     s.grandTotal = s.upperTotal + s.bonus + s.lowerTotal;
     return s;
 }
