@@ -2,6 +2,7 @@
 #include "DieBox.h"
 #include "ScoreGridView.h"
 #include "Table.h"
+#include "frmHowToPlay.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -76,6 +77,12 @@ private slots:
         QCOMPARE(t.platform.prompts.last().title, QStringLiteral("Zero Score?"));
         QCOMPARE(t.top().textMatrix(2, 2), QString());
         QVERIFY(t.platform.unexpected.isEmpty());
+
+        // F1 opens the one How to Play window, beside the game.
+        QTest::keySequence(&t.window, Qt::Key_F1);
+        QTest::keySequence(&t.window, Qt::Key_F1);
+        const auto help = t.window.findChildren<frmHowToPlay *>();
+        QVERIFY(help.size() == 1 && help[0]->isVisible() && !help[0]->isModal());
     }
 
     void whatAScreenReaderIsTold()
@@ -112,7 +119,8 @@ private slots:
                                      "Ann rolled two, five, three, three, three.",
                                      "Ann rolled two, five, four, three, three.", "Player 2's turn."}));
         // A screen reader can press a die as a click would.
-        t.roll("4 4 4 4 4");
+        t.roll("1 4 4 4 4");
+        QCOMPARE(spoken(t.window.imgDiceRolled(0)), QStringLiteral("Die 1: one, on the table"));
         QAccessibleInterface *die = QAccessible::queryAccessibleInterface(t.window.imgDiceRolled(2));
         die->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(t.state().DiceSaved[2]);
@@ -156,7 +164,8 @@ private slots:
         const SavedGame now = t.snapshot();
         QCOMPARE(t.window.mnuUndo()->isEnabled(), after.isEmpty());
         t.window.mnuUndo()->trigger();
-        t.window.mnuUndo_Click();
+        QCOMPARE(t.snapshot(), after.isEmpty() ? before : now);
+        t.window.mnuUndo_Click();  // a second one, or one the menu does not offer, changes nothing
         QCOMPARE(t.snapshot(), after.isEmpty() ? before : now);
         if (after.isEmpty()) {
             QCOMPARE(t.state(), state);

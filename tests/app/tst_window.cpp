@@ -106,6 +106,10 @@ private slots:
         const QRect panel = t.window.hintFrame()->geometry(), roll = t.window.cmdRoll()->geometry();
         QVERIFY(panel.left() == roll.left() && panel.width() == roll.width() && panel.top() > roll.bottom()
                 && panel.bottom() == t.window.ScoreCardBottom()->geometry().bottom());
+        // The saved dice above the rolled, both above Roll and as wide.
+        const QRect saved = t.window.Frame1(0)->geometry(), rolledRow = t.window.Frame1(1)->geometry();
+        QVERIFY(saved.left() == roll.left() && saved.width() == roll.width() && saved.bottom() < rolledRow.top()
+                && rolledRow.left() == roll.left() && rolledRow.bottom() < roll.top());
         const QImage hints = shot(t.window.hintFrame());
         QVERIFY(pixels(hints, QRect(7, 0, 40, 14), red) > 20);
         QVERIFY(pixels(hints, QRect(16, 24, 300, 20), light) > 100);
@@ -130,6 +134,7 @@ private slots:
         QCOMPARE(t.bottom().textMatrix(7, 1), QStringLiteral("19"));
         const QImage paper = shot(grid->viewport());
         QVERIFY(pixels(paper, cell(grid, 0, 0), dark) > 20);
+        QVERIFY(pixels(paper, cell(grid, 10, 1), dark) > 5);  // the grand total, painted anew
         const QRect chance = cell(grid, 7, 1);
         QCOMPARE(paper.pixelColor(chance.topLeft() + QPoint(2, 2)), QColor(15, 221, 244));
         QCOMPARE(paper.pixelColor(chance.topRight()), QColor(192, 192, 192));

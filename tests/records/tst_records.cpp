@@ -69,6 +69,8 @@ private slots:
         ScriptedPlatform platform;
         frmRecords window(store, platform);
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QString("2 of 4 games (50%)"));
+        QCOMPARE(window.players()->item(0)->data(Qt::AccessibleDescriptionRole).toString(),
+                 QString("4 games, 2 wins, average 207.5, best 300, bonus in 2 games, 2 Kelbrunes"));
     }
 
     void topTenOrderAndMarking()
@@ -217,6 +219,9 @@ private slots:
                          "375. The line marks the Perfect computer's average, 245.87. 2 of them "
                          "above it."));
         const QImage image = chart.grab().toImage();
+        chart.setScores("Bo", {});
+        QCOMPARE(chart.accessibleDescription(),
+                 QString("No games recorded. The line marks the Perfect computer's average, 245.87."));
         const int y = chart.plotArea().bottom() - 3;
         QCOMPARE(image.pixelColor(chart.xOf(112), y), ScoreHistogram::kBarColour);
         QCOMPARE(image.pixelColor(chart.xOf(362), y), ScoreHistogram::kBarColour);
