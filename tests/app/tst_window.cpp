@@ -231,6 +231,14 @@ private slots:
         t.load(saved);
         QCOMPARE(t.window.hintPanel()->text(), "Ann: Score Aces for 1 point." + expected + "136.0");
 
+        // The sixth seat's points count as any other's.
+        SavedGame six = savedTurn(QStringLiteral("Ann"), 0, {});
+        six.players.resize(6, six.players[0]);
+        six.players[5].grandTotal = 100;
+        six.currentPlayer = 6;
+        t.load(six);
+        QCOMPARE(t.window.hintPanel()->text(), "Ann: Roll the dice." + expected + "345.9");
+
         t.window.mnuShowHints_Click();
         QVERIFY(t.window.hintFrame()->isHidden());
         QCOMPARE(t.settings.log.filter("ShowHints"), (QStringList{"get ShowHints", "save ShowHints=True",
