@@ -9,6 +9,7 @@
 namespace {
 // The expected final score of optimal play from an empty card under these rules.
 constexpr double kOptimum = 245.870775;
+constexpr int kGames = 20;
 
 // A card where only these categories are free; all of them when none is named.
 Position position(std::initializer_list<Category> free, int upperSum, int pointsSoFar, int rollsMade,
@@ -157,11 +158,14 @@ private slots:
 
     // Whole seeded games, the table-free strengths with no table: two seats with one seed move alike,
     // Perfect as advised, the others with another seed otherwise somewhere; every move is allowed.
-    // No move without a needed table, on a full card or after a fourth roll.
+    // No move without a needed table, on a full card or after a fourth roll. The seeded games come
+    // to the points they came to when the strengths were tuned, so any change of a strength's
+    // judgement shows (bench_strengths measures the strengths themselves).
     void seatsPlayWholeGames()
     {
         const OptimalPlay unsolved;
         std::uniform_int_distribution<int> die(1, 6);
+        QList<int> points;
         for (int s = 0; s < kStrengthCount; ++s) {
             const OptimalPlay &table = needsTable(Strength(s)) ? m_play : unsolved;
             ComputerPlayer one(Strength(s), table, 7), same(Strength(s), table, 7);
@@ -171,9 +175,12 @@ private slots:
             std::mt19937 random(99);
             int differences = 0;
             Position p;
-            for (int turn = 0; turn < 5 * kCategoryCount; ++turn) {
-                if (turn % kCategoryCount == 0)
+            points << 0;
+            for (int turn = 0; turn < kGames * kCategoryCount; ++turn) {
+                if (turn % kCategoryCount == 0) {
+                    points.last() += earnsUpperBonus(p.upperSum) ? kUpperBonus : 0;
                     p = Position{};
+                }
                 for (p.rollsMade = 0;; ++p.rollsMade) {
                     const ComputerMove move = one.decide(p).value();
                     QVERIFY(same.decide(p) == move);
@@ -194,6 +201,7 @@ private slots:
                     QCOMPARE(move.kind == ComputerMove::Kind::Roll, p.rollsMade == 0);
                     if (move.kind == ComputerMove::Kind::Score) {
                         QVERIFY(!(p.usedMask & usedBit(move.category)));
+                        points.last() += categoryScore(move.category, p.dice);
                         p.usedMask |= usedBit(move.category);
                         p.upperSum += isUpper(move.category) ? categoryScore(move.category, p.dice) : 0;
                         break;
@@ -211,7 +219,9 @@ private slots:
                 }
             }
             QCOMPARE(differences > 0, Strength(s) != Strength::Perfect);
+            points.last() += earnsUpperBonus(p.upperSum) ? kUpperBonus : 0;
         }
+        QCOMPARE(points, (QList<int>{3937, 4451, 4791, 4949}));
     }
 
 private:

@@ -155,8 +155,16 @@ private slots:
         const QImage aids = shot(grid->viewport());
         auto faint = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 186; };
         QVERIFY(pixels(aids, cell(grid, 3, 1), faint) > 5 && pixels(aids, cell(grid, 7, 1), faint) == 0);
-        QVERIFY(pixels(shot(t.window.ScoreCardTop()->viewport()), cell(t.window.ScoreCardTop(), 1, 1),
-                       [](QColor c) { return c == QColor(0, 0, 170); }) > 20);
+        auto outlined = [](ScoreGridView *g, int row) {
+            return pixels(shot(g->viewport()), cell(g, row, 1), [](QColor c) { return c == QColor(0, 0, 170); }) > 20;
+        };
+        QVERIFY(outlined(t.window.ScoreCardTop(), 1) && !outlined(grid, 3));
+        // The mouse outlines the row under it instead, until it leaves the grid.
+        QTest::mouseMove(grid->viewport(), cell(grid, 3, 1).center());
+        QVERIFY(outlined(grid, 3) && !outlined(t.window.ScoreCardTop(), 1));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(grid, &leave);
+        QVERIFY(outlined(t.window.ScoreCardTop(), 1) && !outlined(grid, 3));
         t.window.mnuShowPossibleScores_Click();
         QCOMPARE(t.snapshot(), before);
         QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);

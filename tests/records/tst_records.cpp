@@ -1,3 +1,4 @@
+#include "Golden.h"
 #include "RecordStore.h"
 #include "ScoreHistogram.h"
 #include "ScriptedPlatform.h"
@@ -8,6 +9,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,44 +103,51 @@ private slots:
 
     void damagedFileIsKeptAside_data()
     {
-        QTest::addColumn<bool>("newFileBlocked");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("told");
-        QTest::newRow("a new file starts")
-            << false
-            << "The records file %1 could not be read, so it has been kept as %2 and a new, "
-               "empty records file has been started.";
+        const QString started = "The records file %1 could not be read, so it has been kept as %2 and a new, "
+                                "empty records file has been started.";
+        QTest::newRow("not a database") << "junk" << started;
+        QTest::newRow("another program's database") << "foreign" << started;
         QTest::newRow("no new file can start")
-            << true
+            << "blocked"
             << "The records file %1 could not be read, so it has been kept as %2, but no new "
                "records file could be started: Kelbrune! is not allowed to write to it or to "
                "its folder. The game goes on without records.";
     }
     void damagedFileIsKeptAside()
     {
-        QFETCH(bool, newFileBlocked);
+        QFETCH(QString, kind);
         QFETCH(QString, told);
         const QString path = freshPath();
-        const QByteArray before(3000, 'k');
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == 3000);
-        file.close();
+        if (kind == "foreign") {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kind);
+            db.setDatabaseName(path);
+            QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE notes (text)")));
+            db.close();
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(3000, 'k')) == 3000);
+        }
+        QSqlDatabase::removeDatabase(kind);
+        const QByteArray before = readAll(path);
         // A folder where the new file's shared index belongs: SQLite then will not write to it.
-        if (newFileBlocked)
+        if (kind == "blocked")
             QVERIFY(QDir().mkpath(path + "-shm"));
 
-        RecordStore store(path);
-        const Status first = store.record(game({seat("Ann", 200)})).status;
-        QCOMPARE(first.ok, !newFileBlocked);
-        const QStringList kept = QFileInfo(path).dir().entryList({"*-damaged-*"}, QDir::Files);
-        QCOMPARE(kept.size(), 1);
-        QFile aside(QFileInfo(path).dir().filePath(kept.first()));
-        QCOMPARE(first.message, told.arg(quoted(path), quoted(aside.fileName())));
-        QVERIFY(aside.open(QIODevice::ReadOnly));
-        QCOMPARE(aside.readAll(), before);
-        if (newFileBlocked)
-            return;
-        QCOMPARE(store.record(game({seat("Bob", 100)})).status.message, QString());
-        QCOMPARE(store.topTen().value.size(), 2);
+        {
+            RecordStore store(path);
+            const Status first = store.record(game({seat("Ann", 200)})).status;
+            QCOMPARE(first.ok, kind != "blocked");
+            const QStringList kept = QFileInfo(path).dir().entryList({"*-damaged-*"}, QDir::Files);
+            QCOMPARE(kept.size(), 1);
+            const QString aside = QFileInfo(path).dir().filePath(kept.first());
+            QCOMPARE(first.message, told.arg(quoted(path), quoted(aside)));
+            QCOMPARE(readAll(aside), before);
+            if (first.ok)
+                QVERIFY(store.record(game({seat("Bob", 100)})).status.ok && store.topTen().value.size() == 2);
+        }
+        QCOMPARE(QSqlDatabase::connectionNames(), QStringList());  // a closed store lets its file go
     }
 
     void clearAsksFirst_data()
@@ -229,6 +239,23 @@ private slots:
         const int yardstick = chart.xOf(ScoreHistogram::kYardstick);
         QCOMPARE(image.pixelColor(yardstick, chart.plotArea().top() + 2),
                  ScoreHistogram::kYardstickColour);
+
+        // The axis reads the tallest bar's count: "2 games", and for a single game "1 game", its
+        // bar as tall as the axis.
+        chart.setScores("Cy", {200});
+        const QImage one = chart.grab().toImage();
+        QCOMPARE(one.pixelColor(chart.xOf(212), chart.plotArea().top() + 1), ScoreHistogram::kBarColour);
+        auto plural = [&](const QImage &shot, const QString &caption) {  // any ink where an "s" would end it
+            const QFontMetrics metrics(chart.font());
+            const QRect s(chart.plotArea().left() + 4 + metrics.horizontalAdvance(caption), 0,
+                          metrics.horizontalAdvance(QLatin1Char('s')), metrics.height() + 2);
+            int ink = 0;
+            for (int y = s.top(); y <= s.bottom(); ++y)
+                for (int x = s.left(); x <= s.right(); ++x)
+                    ink += shot.pixelColor(x, y) != chart.palette().color(QPalette::Base);
+            return ink > 0;
+        };
+        QVERIFY(plural(image, "2 game") && !plural(one, "1 game"));
     }
 };
 
