@@ -51,21 +51,6 @@ private slots:
         QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
     }
 
-    // None before the table is ready, nor after a cancelled solve; none for a position outside the
-    // limits, nor when no move is left.
-    void noAdviceWithoutTheTableOrOutsideTheLimits()
-    {
-        OptimalPlay unsolved;
-        QVERIFY(!unsolved.advise(Position{}) && !unsolved.expectedFinalScore(Position{}));
-        unsolved.cancel();
-        unsolved.solve();
-        QVERIFY(!unsolved.ready() && !unsolved.advise(Position{}));
-        for (const Position &p : {Position{kAllCategoriesUsed, 70, 0, 0, {}}, Position{1 << kCategoryCount, 0, 0, 0, {}},
-                                  Position{0, 0, 0, 4, {1, 2, 3, 4, 5}}, Position{0, 0, 0, 1, {1, 2, 0, 4, 5}},
-                                  Position{0, 0, 0, 3, {1, 2, 7, 4, 5}}, Position{0, -3, 0, 0, {}}})
-            QVERIFY(!m_play.advise(p) && !m_play.expectedFinalScore(p));
-    }
-
     void adviceWhereTheBestMoveIsCertain_data()
     {
         QTest::addColumn<Position>("at");

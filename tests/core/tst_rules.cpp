@@ -1,5 +1,4 @@
-// The rules that need no window: scoring, the number a typed text stands for, the settings' defaults.
-#include "MemorySettings.h"
+// The rules that need no window: scoring, and the number a typed text stands for.
 #include "NumericValue.h"
 #include "Scoring.h"
 
@@ -100,40 +99,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, expected);
         QCOMPARE(int(::numericValue(text)), expected);
-    }
-
-    void settingDefaults_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("stored");  // "-": never stored
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("flag");
-
-        QTest::newRow("animation on by default") << "AnimateDice" << "-" << "True" << true;
-        QTest::newRow("animation off only by False") << "AnimateDice" << "False" << "False" << false;
-        QTest::newRow("animation: other text is on") << "AnimateDice" << "false" << "false" << true;
-        QTest::newRow("hints off by default") << "ShowHints" << "-" << "False" << false;
-        QTest::newRow("hints on only by True") << "ShowHints" << "TRUE" << "TRUE" << false;
-        QTest::newRow("two players") << "DefNumPlayers" << "-" << "2" << false;
-        QTest::newRow("an empty name is kept") << "DefPlayer2" << "" << "" << false;
-        QTest::newRow("no player 0") << "DefPlayer0" << "-" << "" << false;
-        QTest::newRow("no leading zero") << "DefPlayer01" << "-" << "" << false;
-    }
-
-    void settingDefaults()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, stored);
-        QFETCH(QString, value);
-        QFETCH(bool, flag);
-
-        MemorySettings settings;
-        if (stored != u"-")
-            settings.values.insert(key, stored);
-        QCOMPARE(settings.value(key), value);
-        QCOMPARE(settings.flag(key), flag);
-        settings.saveFlag(key, !flag);
-        QCOMPARE(settings.flag(key), !flag);
     }
 };
 
