@@ -10,28 +10,6 @@ namespace {
 // The expected final score of optimal play from an empty card under these rules.
 constexpr double kOptimum = 245.870775;
 constexpr int kGames = 20;
-
-// A card where only these categories are free; all of them when none is named.
-Position position(std::initializer_list<Category> free, int upperSum, int pointsSoFar, int rollsMade,
-                  Dice dice = {})
-{
-    Position p{free.size() > 0 ? kAllCategoriesUsed : std::uint16_t(0), upperSum, pointsSoFar, rollsMade, dice};
-    for (Category c : free)
-        p.usedMask &= std::uint16_t(~usedBit(c));
-    return p;
-}
-
-// Worth of one last turn with a single upper category free and only the dice showing its face
-// counting: keep every such die, so each die shows it by the end with chance 91/216.
-double lastUpperTurn(int face, bool bonusAtStake)
-{
-    return face * 5 * 91.0 / 216.0 + (bonusAtStake ? 35.0 * (1.0 - std::pow(125.0 / 216.0, 5)) : 0.0);
-}
-
-// One die with only its face counting: kept when at least what rerolling is worth.
-constexpr double kOneRollLeft = 3.5;                                       // keep 4 to 6
-constexpr double kTwoRollsLeft = (4 + 5 + 6) / 6.0 + 0.5 * kOneRollLeft;   // 4.25: keep 5 and 6
-constexpr double kChanceTurn = (5 + 6) / 6.0 + 4.0 / 6.0 * kTwoRollsLeft;  // 14 / 3
 }  // namespace
 
 class AdvisorTest : public QObject
@@ -49,96 +27,6 @@ private slots:
         QVERIFY2(std::abs(advice->expectedFinal - kOptimum) < 1e-6,
                  qPrintable(QString::number(advice->expectedFinal, 'f', 9)));
         QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
-    }
-
-    void adviceWhereTheBestMoveIsCertain_data()
-    {
-        QTest::addColumn<Position>("at");
-        QTest::addColumn<Advice::Kind>("kind");
-        QTest::addColumn<QList<int>>("keep");
-        QTest::addColumn<Category>("category");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<double>("expectedFinal");  // negative: not known in closed form
-
-        using K = Advice::Kind;
-        using C = Category;
-        QTest::newRow("empty card, large straight: score it")
-            << position({}, 0, 0, 1, {2, 3, 4, 5, 6}) << K::Score << QList<int>() << C::LargeStraight << 40 << -1.0;
-        // Only Chance: each die on its own, kept when worth more than rerolling it.
-        QTest::newRow("Chance only, before the roll")
-            << position({C::Chance}, 70, 250, 0) << K::Roll << QList<int>() << C::Chance << 0 << 250 + 5 * kChanceTurn;
-        QTest::newRow("Chance only, two rolls left: keep fives and sixes")
-            << position({C::Chance}, 70, 250, 1, {6, 1, 5, 2, 6}) << K::Keep << QList<int>{5, 6, 6} << C::Chance << 0
-            << 250 + 17 + 2 * kTwoRollsLeft;
-        QTest::newRow("Chance only, one roll left: keep fours and up")
-            << position({C::Chance}, 70, 250, 2, {4, 3, 6, 1, 2}) << K::Keep << QList<int>{4, 6} << C::Chance << 0
-            << 250 + 10 + 3 * kOneRollLeft;
-        // Only Sixes: two sixes secure the bonus.
-        QTest::newRow("Sixes only, two sixes secure the bonus: keep them")
-            << position({C::Sixes}, 57, 200, 1, {6, 1, 6, 2, 3}) << K::Keep << QList<int>{6, 6} << C::Chance << 0
-            << 200 + 12 + 35 + 3 * 6 * 11.0 / 36.0;
-        // 4 short of the bonus on the last roll: the four now is worth 39 and leaves a Chance turn;
-        // the 28 now leaves a Fours turn that makes the bonus all but certainly.
-        QTest::newRow("Fours or Chance, bonus in reach next turn: Chance now")
-            << position({C::Fours, C::Chance}, 59, 150, 3, {4, 6, 6, 6, 6}) << K::Score << QList<int>() << C::Chance
-            << 28 << 150 + 28 + lastUpperTurn(4, true);
-        QTest::newRow("Fours or Chance, three fours earn the bonus: Fours now")
-            << position({C::Fours, C::Chance}, 59, 150, 3, {4, 4, 4, 1, 1}) << K::Score << QList<int>() << C::Fours
-            << 12 << 150 + 12 + 35 + 5 * kChanceTurn;
-    }
-
-    void adviceWhereTheBestMoveIsCertain()
-    {
-        QFETCH(Position, at);
-        QFETCH(Advice::Kind, kind);
-        QFETCH(QList<int>, keep);
-        QFETCH(Category, category);
-        QFETCH(int, points);
-        QFETCH(double, expectedFinal);
-
-        const Advice advice = m_play.advise(at).value();
-        QCOMPARE(advice.kind, kind);
-        QCOMPARE(QList<int>(advice.keepFaces.begin(), advice.keepFaces.end()), keep);
-        QCOMPARE(advice.points, points);
-        if (kind == Advice::Kind::Score)
-            QCOMPARE(advice.category, category);
-        if (expectedFinal >= 0)
-            QVERIFY2(std::abs(advice.expectedFinal - expectedFinal) < 1e-9,
-                     qPrintable(QStringLiteral("%1, expected %2")
-                                    .arg(advice.expectedFinal, 0, 'f', 9)
-                                    .arg(expectedFinal, 0, 'f', 9)));
-    }
-
-    void weakerStrengthsNeverBlunder_data()
-    {
-        QTest::addColumn<Position>("at");
-        QTest::addColumn<int>("entered");  // the category it must enter; -1: any move but a zero
-        using enum Category;
-        auto row = [](const char *name, std::initializer_list<Category> free, int rolls, Dice dice,
-                      int entered) {
-            QTest::newRow(name) << position(free, 40, 100, rolls, dice) << entered;
-        };
-        row("large straight, empty card", {}, 1, {2, 3, 4, 5, 6}, int(LargeStraight));
-        row("five alike", {Fours, Kelbrune, FullHouse}, 1, {4, 4, 4, 4, 4}, int(Kelbrune));
-        row("full house or zeros", {FullHouse, Kelbrune, LargeStraight, Aces}, 3, {2, 2, 5, 5, 5}, -1);
-        row("three aces or zeros", {Aces, Kelbrune, LargeStraight}, 3, {1, 1, 1, 2, 4}, -1);
-        row("high chance or zeros", {Chance, Kelbrune, FullHouse}, 3, {6, 6, 5, 4, 3}, -1);
-        row("only zeros, rolls left", {Kelbrune}, 2, {1, 2, 3, 4, 6}, -1);
-    }
-
-    void weakerStrengthsNeverBlunder()
-    {
-        QFETCH(Position, at);
-        QFETCH(int, entered);
-        for (Strength strength : {Strength::Beginner, Strength::Casual, Strength::Strong})
-            for (std::uint64_t seed = 0; seed < 200; ++seed) {
-                const ComputerMove move = ComputerPlayer(strength, m_play, seed).decide(at).value();
-                const bool score = move.kind == ComputerMove::Kind::Score;
-                if (entered >= 0)
-                    QVERIFY(score && int(move.category) == entered);
-                else if (score)
-                    QVERIFY(categoryScore(move.category, at.dice) > 0);
-            }
     }
 
     // Whole seeded games, the table-free strengths with no table: two seats with one seed move alike,

@@ -38,45 +38,6 @@ class ComputerTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Ann enters one roll in her first free row; every step of Robo's is the advisor's move, and
-    // Robo never answers a box.
-    void perfectPlaysTheAdvisorsMoves()
-    {
-        Table t;
-        newAgainst(t, {{"Ann", SeatKind::Human}, {"Robo", SeatKind::Perfect}});
-        QCOMPARE(t.top().textMatrix(0, 2), QStringLiteral("Robo"));
-        int entries = 0;
-        while (t.state().GameInProgress) {
-            if (!t.game().computerToMove()) {
-                t.platform.yesNoAnswers = {true};
-                t.roll(QStringLiteral("2 2 3 3 %1").arg(1 + t.state().RoundCount % 6));
-                t.score(Category(entries));
-                continue;
-            }
-            QVERIFY(!t.window.cmdRoll()->isEnabled());
-            const Advice advice = Table::readyAdvisor().advise(positionOf(t.game())).value();
-            const int rolls = t.state().RollCount;
-            const int asked = t.platform.prompts.size();
-            QCOMPARE(t.platform.runScheduled(1), 1);
-            if (advice.kind == Advice::Kind::Keep) {
-                QCOMPARE(heldFaces(t.state()),
-                         std::multiset<int>(advice.keepFaces.begin(), advice.keepFaces.end()));
-                QCOMPARE(t.platform.runScheduled(1), 1);  // the roll that follows
-                QCOMPARE(t.state().RollCount, qint16(rolls + 1));
-            } else if (advice.kind == Advice::Kind::Score) {
-                const ScoreCard &grid = isUpper(advice.category) ? t.top() : t.bottom();
-                QCOMPARE(grid.textMatrix(categoryRow(advice.category), 2), QString::number(advice.points));
-                ++entries;
-            }
-            QCOMPARE(t.platform.prompts.size() - asked, entries == 13 ? 1 : 0);  // only Game Over
-        }
-        QCOMPARE(entries, 13);
-        const int ann = t.state().GrandTotal[1], robo = t.state().GrandTotal[2];
-        QCOMPARE(t.platform.prompts.last().text,
-                 QStringLiteral("The game is over!\r\nCongratulations to %1 who won the game!")
-                     .arg(ann > robo ? "Ann" : ann < robo ? "Robo" : "Ann and Robo"));
-    }
-
     // The first offer is player 1's stored name against a strong computer, later the last set-up;
     // New's own defaults are untouched. No, or Cancel, leave the game on the card as it was.
     void setUpOffersAndRemembers()

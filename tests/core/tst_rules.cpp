@@ -1,5 +1,4 @@
-// The rules that need no window: scoring, and the number a typed text stands for.
-#include "NumericValue.h"
+// The scoring rules.
 #include "Scoring.h"
 
 #include <QTest>
@@ -73,32 +72,6 @@ private slots:
                      qPrintable(QStringLiteral("roll %1%2%3%4%5: %6")
                                     .arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]).arg(d[4]).arg(length)));
         }
-    }
-
-    void numericValue_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("sign, blanks and zeros") << " - 0 1 2 " << -12;
-        QTest::newRow("halfway to the even below") << "2.5" << 2;
-        QTest::newRow("halfway to the even above") << "3.5" << 4;
-        QTest::newRow("past halfway by a late digit") << "2.5000001" << 3;
-        QTest::newRow("words end the number") << "3 players" << 3;
-        QTest::newRow("no number at the start") << "x5" << 0;
-        QTest::newRow("two signs") << "--1" << 0;
-        QTest::newRow("digits of another script") << "\u0663" << 0;
-        QTest::newRow("largest kept") << "32767" << 32767;
-        QTest::newRow("rounded past the largest") << "32767.5" << 32767;
-        QTest::newRow("below the smallest") << "-32769" << -32768;
-        QTest::newRow("a hundred digits") << QString(100, u'9') << 32767;
-    }
-
-    void numericValue()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, expected);
-        QCOMPARE(int(::numericValue(text)), expected);
     }
 };
 
