@@ -150,26 +150,22 @@ private slots:
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList());  // a closed store lets its file go
     }
 
-    void clearAsksFirst_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("No keeps everything") << false;
-        QTest::newRow("Yes empties the store") << true;
-    }
+    // No keeps everything; Yes empties the store.
     void clearAsksFirst()
     {
-        QFETCH(bool, yes);
-        RecordStore store(freshPath());
-        store.record(game({seat("Ann", 200), seat("Bob", 150)}));
-        ScriptedPlatform platform;
-        platform.yesNoAnswers << yes;
-        frmRecords window(store, platform);
-        window.cmdClear()->click();
-        QCOMPARE(platform.events, QStringList{"yes/no Clear Records"});
-        QCOMPARE(platform.prompts.first().text,
-                 QString("Remove the records of every finished game? This cannot be undone."));
-        QCOMPARE(store.topTen().value.size(), yes ? 0 : 2);
-        QCOMPARE(window.topTen()->rowCount() + window.players()->count(), yes ? 0 : 4);
+        for (const bool yes : {false, true}) {
+            RecordStore store(freshPath());
+            store.record(game({seat("Ann", 200), seat("Bob", 150)}));
+            ScriptedPlatform platform;
+            platform.yesNoAnswers << yes;
+            frmRecords window(store, platform);
+            window.cmdClear()->click();
+            QCOMPARE(platform.events, QStringList{"yes/no Clear Records"});
+            QCOMPARE(platform.prompts.first().text,
+                     QString("Remove the records of every finished game? This cannot be undone."));
+            QCOMPARE(store.topTen().value.size(), yes ? 0 : 2);
+            QCOMPARE(window.topTen()->rowCount() + window.players()->count(), yes ? 0 : 4);
+        }
     }
 
     void finishedGamesOnlyAreRecorded()

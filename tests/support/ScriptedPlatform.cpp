@@ -2,18 +2,6 @@
 
 #include <utility>
 
-namespace {
-// The next scripted answer; an empty queue is an unexpected prompt, answered No / "" / cancel.
-template<typename T>
-T take(QList<T> &queue, QStringList &unexpected, const QString &what)
-{
-    if (!queue.isEmpty())
-        return queue.takeFirst();
-    unexpected.append(what);
-    return T();
-}
-}  // namespace
-
 void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5> &held, int frames)
 {
     const QStringList parts = faces.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -28,60 +16,6 @@ void ScriptedPlatform::scriptRoll(const QString &faces, const std::array<bool, 5
             randoms.append(((frame == frames ? last : (last + frame) % 6 + 1) - 0.5) / 6.0);
         }
     }
-}
-
-void ScriptedPlatform::prompted(const QString &title)
-{
-    if (m_promptCommand && title == m_promptTitle)
-        std::exchange(m_promptCommand, nullptr)();
-}
-
-bool ScriptedPlatform::askYesNo(const QString &title, const QString &text)
-{
-    prompts.append({Prompt::YesNo, title, text, {}});
-    events.append(QStringLiteral("yes/no ") + title);
-    prompted(title);
-    return take(yesNoAnswers, unexpected, QStringLiteral("yes/no: ") + title);
-}
-
-void ScriptedPlatform::tell(const QString &title, const QString &text)
-{
-    prompts.append({Prompt::Ok, title, text, {}});
-    events.append(QStringLiteral("ok ") + title);
-    prompted(title);
-}
-
-QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
-                                   const QString &defaultText)
-{
-    prompts.append({Prompt::Input, title, prompt, defaultText});
-    events.append(QStringLiteral("input ") + title);
-    prompted(title);
-    return take(inputAnswers, unexpected, QStringLiteral("input: ") + prompt);
-}
-
-QString ScriptedPlatform::openFileName(const QString &filter)
-{
-    prompts.append({Prompt::OpenFile, {}, filter, {}});
-    events.append(QStringLiteral("open"));
-    prompted({});
-    return take(fileAnswers, unexpected, QStringLiteral("open file"));
-}
-
-QString ScriptedPlatform::saveFileName(const QString &filter)
-{
-    prompts.append({Prompt::SaveFile, {}, filter, {}});
-    events.append(QStringLiteral("save"));
-    prompted({});
-    return take(fileAnswers, unexpected, QStringLiteral("save file"));
-}
-
-std::optional<std::vector<Seat>> ScriptedPlatform::askSeats(const std::vector<Seat> &offered)
-{
-    seatOffers.append(offered);
-    events.append(QStringLiteral("seats"));
-    prompted(QStringLiteral("seats"));
-    return take(seatAnswers, unexpected, QStringLiteral("seats"));
 }
 
 void ScriptedPlatform::schedule(QObject *context, int ms, std::function<void()> call)

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <random>
+#include <utility>
 
 // The platform as tests see it: every prompt is answered from a queue and recorded, every cue is
 // recorded, the dice come from a scripted list of draws, and a command can run between two frames
@@ -18,7 +19,7 @@ class ScriptedPlatform : public Platform
 public:
     struct Prompt
     {
-        enum Kind { YesNo, Ok, Input, OpenFile, SaveFile };
+        enum Kind { YesNo, Ok, Input, OpenFile, SaveFile, Seats };
         Kind kind;
         QString title;
         QString text;         // the message, the input prompt, or the file filter
@@ -72,12 +73,32 @@ public:
     // draw nothing and their faces in the text are ignored. frames is 6..20.
     void scriptRoll(const QString &faces, const std::array<bool, 5> &held = {}, int frames = 6);
 
-    bool askYesNo(const QString &title, const QString &text) override;
-    void tell(const QString &title, const QString &text) override;
-    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
-    QString openFileName(const QString &filter) override;
-    QString saveFileName(const QString &filter) override;
-    std::optional<std::vector<Seat>> askSeats(const std::vector<Seat> &offered) override;
+    bool askYesNo(const QString &title, const QString &text) override
+    {
+        return answer(yesNoAnswers, {Prompt::YesNo, title, text, {}}, QStringLiteral("yes/no ") + title);
+    }
+    void tell(const QString &title, const QString &text) override
+    {
+        QList<bool> ok{true};  // an OK box needs no answer
+        answer(ok, {Prompt::Ok, title, text, {}}, QStringLiteral("ok ") + title);
+    }
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
+    {
+        return answer(inputAnswers, {Prompt::Input, title, prompt, defaultText}, QStringLiteral("input ") + title);
+    }
+    QString openFileName(const QString &filter) override
+    {
+        return answer(fileAnswers, {Prompt::OpenFile, {}, filter, {}}, QStringLiteral("open"));
+    }
+    QString saveFileName(const QString &filter) override
+    {
+        return answer(fileAnswers, {Prompt::SaveFile, {}, filter, {}}, QStringLiteral("save"));
+    }
+    std::optional<std::vector<Seat>> askSeats(const std::vector<Seat> &offered) override
+    {
+        seatOffers.append(offered);
+        return answer(seatAnswers, {Prompt::Seats, QStringLiteral("seats"), {}, {}}, QStringLiteral("seats"));
+    }
     bool modalOpen() override { return false; }
     void playCue(Cue cue) override;
     void pumpEvents() override;
@@ -99,7 +120,20 @@ public:
     void clearRecords();
 
 private:
-    void prompted(const QString &title);
+    // Records a prompt and runs the command waiting for its title, then answers it from the
+    // queue; with the queue empty the prompt was unexpected and is answered No / "" / cancel.
+    template<typename T>
+    T answer(QList<T> &queue, const Prompt &prompt, const QString &event)
+    {
+        prompts.append(prompt);
+        events.append(event);
+        if (m_promptCommand && prompt.title == m_promptTitle)
+            std::exchange(m_promptCommand, nullptr)();
+        if (!queue.isEmpty())
+            return queue.takeFirst();
+        unexpected.append(event);
+        return T();
+    }
 
     std::mt19937 m_fallback{20261206u};
     quint64 m_seeds = 0;
