@@ -424,6 +424,8 @@ private slots:
     void goldenSaveAndLoad()
     {
         Table t;
+        t.window.mnuSaveGame_Click();  // no game: nothing to save
+        QVERIFY(t.platform.prompts.isEmpty());
         t.newGame({"Ann", "Bob"});
         const char *const turns[][2] = {{"6 6 6 6 6", "T6"}, {"2 3 4 5 6", "T1"}, {"5 5 5 5 5", "T5"},
                                         {"2 2 3 3 3", "B3"}, {"4 4 4 4 4", "T4"}, {"1 2 3 4 6", "B4"}};
@@ -434,13 +436,25 @@ private slots:
         t.hold(1);
         t.roll("0 0 3 5 5");
         t.hold(2);
-        const QString path = t.files.filePath("golden.sav");
+        // Save asks before replacing a file and again after No; Cancel keeps the old file, Yes
+        // replaces it, and a save that fails says why.
+        const QString path = t.writeGame(otherGame(), "golden.sav");
+        const QString folder = t.files.filePath("folder");
+        QVERIFY(QDir().mkdir(folder));
         t.platform.clearRecords();
-        t.platform.fileAnswers << path;
+        t.platform.fileAnswers << path << path << QString() << path << folder;
+        t.platform.yesNoAnswers << false << false << true;
         t.window.mnuSaveGame_Click();
-        QCOMPARE(t.platform.events, QStringList{"save"});
+        QCOMPARE(t.platform.events, (QStringList{"save", "yes/no File Exists.", "save", "yes/no File Exists.", "save"}));
         QCOMPARE(t.platform.prompts[0].text, QStringLiteral("Saved Games (*.sav)|*.sav"));
+        QCOMPARE(t.platform.prompts[1].text, path + QStringLiteral(" already exists.\r\nOverwrite?"));
+        QCOMPARE(readAll(path), encodeSavedGame(otherGame()));
+        t.window.mnuSaveGame_Click();
         QCOMPARE(readAll(path), joined(goldenLines()));
+        t.window.mnuSaveGame_Click();
+        QCOMPARE(t.platform.events.last(), QStringLiteral("ok Save Failed"));
+        QCOMPARE(t.platform.prompts.last().text,
+                 "The game could not be saved to " + folder + ".\r\nThis is a folder, not a file.");
 
         Table u;
         u.newGame({"A", "B", "C", "D"});
@@ -502,31 +516,6 @@ private slots:
         QCOMPARE(t.platform.events, (message.isEmpty() ? QStringList{"open"} : QStringList{"open", "ok Load Failed"}));
         if (!message.isEmpty())
             QCOMPARE(t.platform.prompts[1].text, "The game in " + path + " could not be loaded.\r\n" + message);
-    }
-
-    // Save asks before replacing a file and again after No; a save that fails says why.
-    void saveAsksBeforeReplacing()
-    {
-        Table t;
-        t.window.mnuSaveGame_Click();
-        QVERIFY(t.platform.prompts.isEmpty());
-        t.newGame({"Ann"});
-        const QString path = t.writeGame(otherGame());
-        const QString folder = t.files.filePath("folder");
-        QVERIFY(QDir().mkdir(folder));
-        t.platform.clearRecords();
-        t.platform.fileAnswers << path << path << QString() << path << folder;
-        t.platform.yesNoAnswers << false << false << true;
-        t.window.mnuSaveGame_Click();
-        QCOMPARE(t.platform.events, (QStringList{"save", "yes/no File Exists.", "save", "yes/no File Exists.", "save"}));
-        QCOMPARE(t.platform.prompts[1].text, path + QStringLiteral(" already exists.\r\nOverwrite?"));
-        QCOMPARE(readAll(path), encodeSavedGame(otherGame()));
-        t.window.mnuSaveGame_Click();
-        QCOMPARE(readAll(path), encodeSavedGame(t.snapshot()));
-        t.window.mnuSaveGame_Click();
-        QCOMPARE(t.platform.prompts.last().title, QStringLiteral("Save Failed"));
-        QCOMPARE(t.platform.prompts.last().text,
-                 "The game could not be saved to " + folder + ".\r\nThis is a folder, not a file.");
     }
 
     void loadOvertakingAPrompt_data()

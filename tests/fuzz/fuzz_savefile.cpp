@@ -4,6 +4,7 @@
 
 #include "SaveFile.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -30,17 +31,12 @@ bool withinLimits(const SavedGame &game)
 bool textsHoldNoLineBreak(const SavedGame &game)
 {
     auto clean = [](const QString &text) { return !text.contains(u'\r') && !text.contains(u'\n'); };
-    for (const SavedPlayer &player : game.players) {
-        if (!clean(player.name))
-            return false;
-        for (const SavedCell &cell : player.top)
-            if (!clean(cell.text))
-                return false;
-        for (const SavedCell &cell : player.bottom)
-            if (!clean(cell.text))
-                return false;
-    }
-    return true;
+    auto cellsClean = [&](const auto &cells) {
+        return std::all_of(cells.begin(), cells.end(), [&](const SavedCell &cell) { return clean(cell.text); });
+    };
+    return std::all_of(game.players.begin(), game.players.end(), [&](const SavedPlayer &player) {
+        return clean(player.name) && cellsClean(player.top) && cellsClean(player.bottom);
+    });
 }
 
 }  // namespace
