@@ -79,6 +79,7 @@ private slots:
         t.newGame({"Ann"});
         t.roll("1 6 3 4 5");
         QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);
+        QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);  // now an empty box: nothing moves
         QTest::mouseClick(t.window.imgDiceRolled(2), Qt::RightButton);
         QCOMPARE(t.game().savedFaces(), (Faces{0, 6, 0, 0, 0}));
 
