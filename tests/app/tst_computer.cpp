@@ -1,4 +1,4 @@
-// Games against the computer through the real window: set-up, a computer's turn step by step,
+// Games against the computer through the real window: set-up, a computer's first steps and
 // commands in the middle of its turn, and its seats in a saved game.
 #include "ComputerDriver.h"
 #include "Hint.h"

@@ -120,8 +120,7 @@ public:
     void clearRecords();
 
 private:
-    // Records a prompt and runs the command waiting for its title, then answers it from the
-    // queue; with the queue empty the prompt was unexpected and is answered No / "" / cancel.
+    // Records a prompt, runs the command waiting for its title, and answers it from the queue.
     template<typename T>
     T answer(QList<T> &queue, const Prompt &prompt, const QString &event)
     {

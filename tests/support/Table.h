@@ -38,8 +38,7 @@ struct Table
     // The game as Game > Save would write it.
     SavedGame snapshot()
     {
-        return toSavedGame(game().state(), game().top(), game().bottom(), game().rollEnabled(),
-                           game().seats());
+        return toSavedGame(game().state(), game().top(), game().bottom(), game().rollEnabled(), game().seats());
     }
     const GameState &state() { return window.game().state(); }
     const ScoreCard &top() { return window.game().top(); }
@@ -79,8 +78,7 @@ struct Table
     QString writeGame(const SavedGame &saved, const QString &name = QStringLiteral("game.sav"))
     {
         const QString path = files.filePath(name);
-        const std::optional<QString> failure = writeSavedGame(path, saved);
-        if (failure)
+        if (const std::optional<QString> failure = writeSavedGame(path, saved))
             QTest::qFail(qPrintable(*failure), __FILE__, __LINE__);
         return path;
     }
