@@ -1,7 +1,6 @@
 // Games against the computer through the real window: set-up, a computer's first steps and
 // commands in the middle of its turn, and its seats in a saved game.
 #include "ComputerDriver.h"
-#include "Hint.h"
 #include "Table.h"
 #include "frmSeats.h"
 

@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <sys/stat.h>
 
 using Prompt = ScriptedPlatform::Prompt;
 using Faces = std::array<int, 5>;

@@ -79,8 +79,7 @@ public:
     }
     void tell(const QString &title, const QString &text) override
     {
-        QList<bool> ok{true};  // an OK box needs no answer
-        answer(ok, {Prompt::Ok, title, text, {}}, QStringLiteral("ok ") + title);
+        record({Prompt::Ok, title, text, {}}, QStringLiteral("ok ") + title);
     }
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override
     {
@@ -120,14 +119,19 @@ public:
     void clearRecords();
 
 private:
-    // Records a prompt, runs the command waiting for its title, and answers it from the queue.
-    template<typename T>
-    T answer(QList<T> &queue, const Prompt &prompt, const QString &event)
+    // Records a prompt and runs the command waiting for its title.
+    void record(const Prompt &prompt, const QString &event)
     {
         prompts.append(prompt);
         events.append(event);
         if (m_promptCommand && prompt.title == m_promptTitle)
             std::exchange(m_promptCommand, nullptr)();
+    }
+    // Records a prompt and answers it from the queue.
+    template<typename T>
+    T answer(QList<T> &queue, const Prompt &prompt, const QString &event)
+    {
+        record(prompt, event);
         if (!queue.isEmpty())
             return queue.takeFirst();
         unexpected.append(event);

@@ -61,7 +61,6 @@ struct Table
     // A click on a category row; by default in the current player's column.
     void scoreTop(int row, int col = 0) { window.clickScoreCardTop(row, col > 0 ? col : state().CurrentPlayer); }
     void scoreBottom(int row, int col = 0) { window.clickScoreCardBottom(row, col > 0 ? col : state().CurrentPlayer); }
-    void score(Category c) { isUpper(c) ? scoreTop(categoryRow(c)) : scoreBottom(categoryRow(c)); }
     void turn(const QString &faces, Category c) { turn(faces, isUpper(c), categoryRow(c)); }
     // One whole turn: roll these dice and enter them in a row of a grid (zeros confirmed).
     void turn(const QString &faces, bool upper, int row)
