@@ -23,7 +23,8 @@ struct Style
     double spread;
     double reach;
 };
-constexpr Style kStyles[kStrengthCount] = {
+// By strength, weakest first: the computer's seat kinds in order.
+constexpr Style kStyles[] = {
     {2.0, 10.0},  // Beginner: only where to enter the dice; its keeps follow fixed rules
     {1.8, 8.0},   // Casual
     {1.2, 6.0},   // Strong
@@ -45,18 +46,18 @@ bool isFree(std::uint16_t usedMask, Category c)
     return !(usedMask & usedBit(c));
 }
 
-ComputerMove enter(Category category)
+Move enter(Category category)
 {
-    ComputerMove move;
-    move.kind = ComputerMove::Kind::Score;
+    Move move;
+    move.kind = Move::Kind::Score;
     move.category = category;
     return move;
 }
 
-ComputerMove keep(std::vector<int> faces)
+Move keep(std::vector<int> faces)
 {
-    ComputerMove move;
-    move.kind = ComputerMove::Kind::Keep;
+    Move move;
+    move.kind = Move::Kind::Keep;
     std::sort(faces.begin(), faces.end());
     move.keepFaces = std::move(faces);
     return move;
@@ -185,9 +186,9 @@ bool keepServes(const std::vector<int> &faces, std::uint16_t usedMask)
 }
 }  // namespace
 
-bool needsTable(Strength strength)
+bool needsTable(SeatKind strength)
 {
-    return strength == Strength::Strong || strength == Strength::Perfect;
+    return strength == SeatKind::Strong || strength == SeatKind::Perfect;
 }
 
 bool scoresWell(Category category, const Dice &dice)
@@ -208,40 +209,36 @@ bool scoresWell(Category category, const Dice &dice)
     }
 }
 
-ComputerPlayer::ComputerPlayer(Strength strength, const OptimalPlay &table, std::uint64_t seed)
+ComputerPlayer::ComputerPlayer(SeatKind strength, const OptimalPlay &table, std::uint64_t seed)
     : m_strength(strength), m_table(table), m_random(seed)
 {
 }
 
-std::optional<ComputerMove> ComputerPlayer::decide(const Position &position)
+std::optional<Move> ComputerPlayer::decide(const Position &position)
 {
-    if (!withinLimits(position) || (needsTable(m_strength) && !m_table.ready()))
+    if (m_strength == SeatKind::Human || !withinLimits(position)
+        || (needsTable(m_strength) && !m_table.ready()))
         return std::nullopt;
     if (position.rollsMade == 0)
-        return ComputerMove{};
-    if (m_strength == Strength::Perfect) {
+        return Move{};
+    if (m_strength == SeatKind::Perfect) {
         const std::optional<Advice> advice = m_table.advise(position);
         if (!advice)
             return std::nullopt;
-        ComputerMove move;
-        move.kind = advice->kind == Advice::Kind::Keep ? ComputerMove::Kind::Keep
-                                                        : ComputerMove::Kind::Score;
-        move.keepFaces = advice->keepFaces;
-        move.category = advice->category;
-        return move;
+        return Move(*advice);
     }
     // Finished hands that every player takes as they are.
     for (Category c : {Category::LargeStraight, Category::Kelbrune})
         if (isFree(position.usedMask, c) && categoryScore(c, position.dice) > 0)
             return enter(c);
     switch (m_strength) {
-    case Strength::Beginner: return decideByThumb(position);
-    case Strength::Casual: return decideByLookAhead(position);
+    case SeatKind::Beginner: return decideByThumb(position);
+    case SeatKind::Casual: return decideByLookAhead(position);
     default: return decideWithTable(position);
     }
 }
 
-std::optional<ComputerMove> ComputerPlayer::decideWithTable(const Position &position)
+std::optional<Move> ComputerPlayer::decideWithTable(const Position &position)
 {
     const std::optional<OptimalPlay::Choices> choices = m_table.choices(position);
     if (!choices)
@@ -255,7 +252,7 @@ std::optional<ComputerMove> ComputerPlayer::decideWithTable(const Position &posi
     return pick(std::move(options), position);
 }
 
-std::optional<ComputerMove> ComputerPlayer::decideByLookAhead(const Position &position)
+std::optional<Move> ComputerPlayer::decideByLookAhead(const Position &position)
 {
     const DiceSets &sets = DiceSets::instance();
     const CasualWorth worth(position);
@@ -281,7 +278,7 @@ std::optional<ComputerMove> ComputerPlayer::decideByLookAhead(const Position &po
     return pick(std::move(options), position);
 }
 
-std::optional<ComputerMove> ComputerPlayer::decideByThumb(const Position &position)
+std::optional<Move> ComputerPlayer::decideByThumb(const Position &position)
 {
     const Dice &dice = position.dice;
     auto free = [&](Category c) { return isFree(position.usedMask, c); };
@@ -358,7 +355,7 @@ std::optional<ComputerMove> ComputerPlayer::decideByThumb(const Position &positi
     return pick(std::move(options), position);
 }
 
-ComputerMove ComputerPlayer::pick(std::vector<Option> options, const Position &position)
+Move ComputerPlayer::pick(std::vector<Option> options, const Position &position)
 {
     const Dice &dice = position.dice;
     // No zero while rolls are left (another roll cannot do worse), nor while a free category
@@ -368,7 +365,7 @@ ComputerMove ComputerPlayer::pick(std::vector<Option> options, const Position &p
         noZero = noZero || (isFree(position.usedMask, Category(c)) && scoresWell(Category(c), dice));
     if (noZero)
         std::erase_if(options, [&](const Option &o) {
-            return o.move.kind == ComputerMove::Kind::Score
+            return o.move.kind == Move::Kind::Score
                    && categoryScore(o.move.category, dice) == 0;
         });
 
@@ -379,14 +376,14 @@ ComputerMove ComputerPlayer::pick(std::vector<Option> options, const Position &p
     // is never made unless it is the best move.
     double restart = -std::numeric_limits<double>::infinity();
     for (const Option &o : options)
-        if (o.move.kind == ComputerMove::Kind::Keep && o.move.keepFaces.empty())
+        if (o.move.kind == Move::Kind::Keep && o.move.keepFaces.empty())
             restart = o.worth;
     std::erase_if(options, [&](const Option &o) {
-        return o.move.kind == ComputerMove::Kind::Keep && o.worth < best
+        return o.move.kind == Move::Kind::Keep && o.worth < best
                && (o.worth < restart || !keepServes(o.move.keepFaces, position.usedMask));
     });
 
-    const Style &style = kStyles[int(m_strength)];
+    const Style &style = kStyles[int(m_strength) - int(SeatKind::Beginner)];
     // Every option draws its noise, in a fixed order, so that the draws do not depend on which
     // options are within reach.
     const Option *chosen = &options.front();

@@ -2,36 +2,16 @@
 
 #include "OptimalPlay.h"
 #include "Position.h"
+#include "Seat.h"
 
 #include <cstdint>
 #include <optional>
 #include <random>
 #include <vector>
 
-// How well a computer seat plays, weakest first.
-enum class Strength { Beginner, Casual, Strong, Perfect };
-constexpr int kStrengthCount = 4;
-
 // Whether the strength decides from the optimal-play table, so that it has no move until the
 // table is ready: Strong and Perfect. Beginner and Casual decide from the dice and the card alone.
-bool needsTable(Strength strength);
-
-// One decision of a computer seat's turn.
-struct ComputerMove
-{
-    enum class Kind {
-        Roll,   // before the first roll of the turn
-        Keep,   // keep keepFaces and roll the other dice
-        Score,  // enter the dice in category, ending the turn
-    };
-    Kind kind = Kind::Roll;
-    // Keep only: fewer than five of the dice's faces, ascending; empty means roll all five.
-    std::vector<int> keepFaces;
-    // Score only: a free category.
-    Category category = Category::Chance;
-
-    bool operator==(const ComputerMove &) const = default;
-};
+bool needsTable(SeatKind strength);
 
 // The decisions of one computer seat.
 // - Perfect moves exactly as OptimalPlay::advise() advises.
@@ -54,34 +34,34 @@ struct ComputerMove
 class ComputerPlayer
 {
 public:
-    // `table` is only read, and only by strengths that need it; it must outlive the player and
-    // may still be unsolved (see decide()).
-    ComputerPlayer(Strength strength, const OptimalPlay &table, std::uint64_t seed);
+    // strength is one of the computer's kinds (not Human). `table` is only read, and only by
+    // strengths that need it; it must outlive the player and may still be unsolved (see decide()).
+    ComputerPlayer(SeatKind strength, const OptimalPlay &table, std::uint64_t seed);
 
-    Strength strength() const { return m_strength; }
+    SeatKind strength() const { return m_strength; }
 
     // The move at a position: Roll before the first roll (rollsMade 0), Keep or Score with rolls
     // left, Score after the third roll. None when the strength needs the table and it is not
     // ready, when every category is used, and for a position outside the limits that
     // OptimalPlay::advise() accepts.
-    std::optional<ComputerMove> decide(const Position &position);
+    std::optional<Move> decide(const Position &position);
 
 private:
     struct Option
     {
-        ComputerMove move;
+        Move move;
         double worth;
     };
-    std::optional<ComputerMove> decideWithTable(const Position &position);
-    std::optional<ComputerMove> decideByLookAhead(const Position &position);
-    std::optional<ComputerMove> decideByThumb(const Position &position);
+    std::optional<Move> decideWithTable(const Position &position);
+    std::optional<Move> decideByLookAhead(const Position &position);
+    std::optional<Move> decideByThumb(const Position &position);
     // The chosen move among the options, at least one, each weighed as the strength sees it.
-    ComputerMove pick(std::vector<Option> options, const Position &position);
+    Move pick(std::vector<Option> options, const Position &position);
     // Draws from the seat's own source: uniform in [0, 1), and standard normal.
     double uniform();
     double noise();
 
-    Strength m_strength;
+    SeatKind m_strength;
     const OptimalPlay &m_table;
     std::mt19937_64 m_random;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Advice.h"
+#include "Move.h"
 #include "Position.h"
 
 #include <array>

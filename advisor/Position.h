@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ScoreSheet.h"
 #include "Scoring.h"
+#include "Turn.h"
 
 #include <cstdint>
 
@@ -42,3 +44,7 @@ inline bool withinLimits(const Position &p)
                 return false;
     return true;
 }
+
+// A player's point of the game: the card of the sheet, and the turn's rolls and dice (for a player
+// who is not to move, an empty turn: the start of the next one).
+Position positionOf(const ScoreSheet &sheet, const Turn &turn = {});

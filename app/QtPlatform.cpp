@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -20,18 +19,12 @@
 #include <utility>
 
 namespace {
-QString displayText(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
-
-const char *cueFileName(Platform::Cue cue)
+const char *cueFileName(Prompts::Cue cue)
 {
     switch (cue) {
-    case Platform::Cue::DieRoll: return "DieRoll.wav";
-    case Platform::Cue::Kelbrune: return "Kelbrune!.wav";
-    case Platform::Cue::GameOver: return "GameOver.wav";
+    case Prompts::Cue::DieRoll: return "DieRoll.wav";
+    case Prompts::Cue::Kelbrune: return "Kelbrune!.wav";
+    case Prompts::Cue::GameOver: return "GameOver.wav";
     }
     return "";
 }
@@ -55,6 +48,9 @@ QtPlatform::QtPlatform()
 {
     if (!g_nextHandler)
         g_nextHandler = qInstallMessageHandler(quietAboutMissingSound);
+    const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
+    std::seed_seq seed{quint32(now), quint32(now >> 32)};
+    m_random.seed(seed);
 }
 
 QtPlatform::~QtPlatform()
@@ -65,7 +61,7 @@ QtPlatform::~QtPlatform()
 
 bool QtPlatform::askYesNo(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, displayText(text),
+    QMessageBox box(QMessageBox::NoIcon, title, text,
                     QMessageBox::Yes | QMessageBox::No, m_window);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
@@ -75,7 +71,7 @@ bool QtPlatform::askYesNo(const QString &title, const QString &text)
 
 void QtPlatform::tell(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, displayText(text), QMessageBox::Ok, m_window);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -85,30 +81,15 @@ QString QtPlatform::inputBox(const QString &prompt, const QString &title,
 {
     QInputDialog box(m_window);
     box.setWindowTitle(title);
-    box.setLabelText(displayText(prompt));
+    box.setLabelText(prompt);
     box.setInputMode(QInputDialog::TextInput);
-    box.setTextValue(defaultText.left(kMaxAnswer));
+    box.setTextValue(defaultText.left(kMaxNameLength));
     // The box's own line edit; it exists once the text mode is set.
     if (auto *edit = box.findChild<QLineEdit *>())
-        edit->setMaxLength(kMaxAnswer);
+        edit->setMaxLength(kMaxNameLength);
     if (box.exec() != QDialog::Accepted)
         return {};
     return box.textValue();
-}
-
-QString QtPlatform::qtFilter(const QString &filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString name = parts[i].trimmed();
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt reads the patterns from the parentheses of the name.
-        filters << (name.contains(QLatin1Char('(')) ? name : name + " (" + patterns + ')');
-    }
-    if (filters.isEmpty())
-        return filter;
-    return filters.join(QStringLiteral(";;"));
 }
 
 QString QtPlatform::startPath() const
@@ -122,8 +103,7 @@ QString QtPlatform::startPath() const
 
 QString QtPlatform::openFileName(const QString &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(m_window, QString(), startPath(),
-                                                      qtFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(m_window, QString(), startPath(), filter);
     if (!path.isEmpty())
         m_lastPath = path;
     return path;
@@ -131,7 +111,7 @@ QString QtPlatform::openFileName(const QString &filter)
 
 QString QtPlatform::saveFileName(const QString &filter)
 {
-    QFileDialog dialog(m_window, QString(), startPath(), qtFilter(filter));
+    QFileDialog dialog(m_window, QString(), startPath(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The game asks its own overwrite question.
@@ -201,36 +181,9 @@ void QtPlatform::playCue(Cue cue)
     e->play();
 }
 
-void QtPlatform::pumpEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void QtPlatform::waitFrame(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    QEventLoop *outer = std::exchange(m_wait, &loop);
-    loop.exec();
-    m_wait = outer;
-}
-
 void QtPlatform::schedule(QObject *context, int ms, std::function<void()> call)
 {
     QTimer::singleShot(ms, context, std::move(call));
-}
-
-void QtPlatform::cancelWait()
-{
-    if (m_wait)
-        m_wait->quit();
-}
-
-void QtPlatform::seedRandom()
-{
-    const auto now = quint64(QDateTime::currentMSecsSinceEpoch());
-    std::seed_seq seed{quint32(now), quint32(now >> 32)};
-    m_random.seed(seed);
 }
 
 quint64 QtPlatform::randomSeed()

@@ -1,21 +1,22 @@
 #pragma once
 
 #include "Platform.h"
+#include "Prompts.h"
 
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <random>
 
-class QEventLoop;
 class QSoundEffect;
 class QWidget;
 
 // The platform the game runs on: Qt's message, input and file dialogs, sound effects from the
-// Media folder beside the program, the event loop and a clock-seeded random source.
-class QtPlatform : public Platform
+// Media folder beside the program, the event loop's timers and a clock-seeded random source.
+class QtPlatform : public Platform, public Prompts
 {
 public:
+    // The dice's random source is seeded from the clock here, once.
     QtPlatform();
     ~QtPlatform() override;
 
@@ -33,11 +34,7 @@ public:
     // A cue still playing starts again from its beginning. A file that is missing or cannot be
     // decoded gives the system beep; with no sound device the cue is silent.
     void playCue(Cue cue) override;
-    void pumpEvents() override;
-    void waitFrame(int ms) override;
-    void cancelWait() override;
     void schedule(QObject *context, int ms, std::function<void()> call) override;
-    void seedRandom() override;
     double random() override;
     quint64 randomSeed() override;
     void quit() override;
@@ -48,8 +45,6 @@ public:
     // The sound effect of a cue once loaded; null before, and when its file is missing.
     const QSoundEffect *cueEffect(Cue cue) const { return m_effects[std::size_t(cue)]; }
 
-    // "Saved Games (*.sav)|*.sav" as a Qt name filter: "Saved Games (*.sav)".
-    static QString qtFilter(const QString &filter);
     // Where a cue's file is looked for: Media beside the program, else the installed data folder.
     static QString cuePath(const QString &fileName);
 
@@ -60,7 +55,6 @@ private:
 
     QPointer<QWidget> m_window;
     QString m_lastPath;
-    QEventLoop *m_wait = nullptr;  // the frame wait under way
     std::array<QSoundEffect *, 3> m_effects{};
     std::array<bool, 3> m_missing{};
     std::mt19937_64 m_random;

@@ -1,7 +1,7 @@
 #include "ScoreGridView.h"
 
 #include "Fonts.h"
-#include "Game.h"
+#include "ShownName.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -12,6 +12,9 @@
 
 namespace {
 const QColor kPossibleText(150, 150, 150);
+// Column widths in twips.
+constexpr int kLabelWidth = 1340;
+constexpr int kPlayerWidth = 990;
 const QColor kOutline(0, 0, 170);
 
 // The card is a light sheet of paper: under a dark desktop theme the system colours would give
@@ -78,7 +81,7 @@ public:
 };
 }  // namespace
 
-QColor cellColour(Colour colour, const QPalette &palette)
+QColor cellColour(CellColour colour, const QPalette &palette)
 {
     if (!isSystemColour(colour))
         return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -103,46 +106,93 @@ QColor cellColour(Colour colour, const QPalette &palette)
 
 // ---------------------------------------------------------------------------------------------
 
-ScoreCardModel::ScoreCardModel(const ScoreCard &card, CategoryOf categoryOf, QObject *parent)
-    : QAbstractTableModel(parent), m_card(card), m_categoryOf(categoryOf), m_palette(cardPalette()),
-      m_revision(card.revision())
+ScoreCardModel::ScoreCardModel(card::Section section, QObject *parent)
+    : QAbstractTableModel(parent), m_section(section), m_rows(card::rows(section)),
+      m_palette(cardPalette())
 {
     setBaseFont(fonts::compactSans());
 }
 
 int ScoreCardModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_card.rows();
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int ScoreCardModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_card.cols();
+    return parent.isValid() ? 0 : kColumns;
+}
+
+void ScoreCardModel::show(const GameState &state, bool setUp)
+{
+    if (state == m_state && setUp == m_setUp)
+        return;
+    m_state = state;
+    m_setUp = setUp;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+}
+
+QString ScoreCardModel::playerName(int col) const
+{
+    if (col < 1 || col > int(m_state.players.size()))
+        return {};
+    const QString &name = m_state.players[std::size_t(col - 1)].seat.name;
+    return name.isEmpty() ? QStringLiteral("Player %1").arg(col) : shownName(name);
+}
+
+ScoreCardModel::Look ScoreCardModel::look(int row, int col) const
+{
+    using namespace colours;
+    const card::Row &line = m_rows[std::size_t(row)];
+    const bool heading = line.line == card::Line::Heading;
+    if (col == 0) {
+        // The labels: headings and totals in bold, the grand total also slanted.
+        return {QString::fromLatin1(line.label), kButtonFace, kButtonText, line.line != card::Line::Entry,
+                line.line == card::Line::GrandTotal};
+    }
+    const bool played = col <= int(m_state.players.size());
+    if (heading && m_section == card::Section::Upper) {
+        const bool toMove = m_state.inProgress() && col == m_state.mover + 1;
+        return {played ? m_state.players[std::size_t(col - 1)].seat.name : QString(),
+                toMove ? kRed : kButtonFace, kButtonText, true};
+    }
+    const CellColour empty = !m_setUp ? kWindow : heading ? kBlack : kWhite;
+    if (!played || heading)
+        return {QString(), empty, kWindowText};
+    const std::optional<int> value = card::value(m_state.players[std::size_t(col - 1)].sheet, line);
+    if (!value)
+        return {QString(), empty, kWindowText};
+    if (line.line != card::Line::Entry)
+        return {QString::number(*value), empty, kWindowText};
+    return {QString::number(*value), *value > 0 ? kScoredBack : kZeroBack,
+            *value > 0 ? kScoredText : kZeroText, true};
 }
 
 QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
-    const ScoreCard::Cell &cell = m_card.cell(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
-        // A cell shows a dozen characters; laying out a name of a million would stall every paint.
-        return shownName(cell.text);
-    case Qt::FontRole:
+        // A cell shows a dozen characters; laying out a name of a hundred would slow every paint.
+        return shownName(look(index.row(), index.column()).text);
+    case Qt::FontRole: {
+        const Look cell = look(index.row(), index.column());
         return m_fonts[(cell.bold ? 1 : 0) + (cell.italic ? 2 : 0)];
+    }
     case Qt::TextAlignmentRole:
-        return int(cell.centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+        return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
-        return cellColour(cell.back, m_palette);
+        return cellColour(look(index.row(), index.column()).back, m_palette);
     case Qt::ForegroundRole:
-        return cellColour(cell.fore, m_palette);
+        return cellColour(look(index.row(), index.column()).fore, m_palette);
     case Qt::AccessibleTextRole:
         return accessibleText(index.row(), index.column());
     case Qt::AccessibleDescriptionRole:
     case kPossibleRole: {
         const auto it = m_possible.find(index.row());
-        if (index.column() != m_possibleCol || it == m_possible.end() || !cell.text.isEmpty())
+        if (index.column() != m_possibleCol || it == m_possible.end()
+            || !look(index.row(), index.column()).text.isEmpty())
             return {};
         const QString points = QString::number(it->second);
         return role == kPossibleRole ? points : QStringLiteral("would score ") + points;
@@ -154,17 +204,17 @@ QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
 
 QString ScoreCardModel::accessibleText(int row, int col) const
 {
-    const QString label = m_card.textMatrix(row, 0).simplified();
+    const QString label = QString::fromLatin1(m_rows[std::size_t(row)].label).simplified();
     if (col == 0)
         return label;
-    const QString player = m_names ? m_names(col) : QString();
+    const QString player = playerName(col);
     if (player.isEmpty())
         return QStringLiteral("No player, ") + label;
-    const QString text = m_card.textMatrix(row, col);
     // A heading row: the player's name above the upper section, the section's name below.
     if (row == 0)
-        return text.isEmpty() ? label : player;
-    const bool category = m_categoryOf && m_categoryOf(row);
+        return m_section == card::Section::Upper ? player : label;
+    const QString text = look(row, col).text;
+    const bool category = m_rows[std::size_t(row)].line == card::Line::Entry;
     return player + QStringLiteral(", ") + label + QStringLiteral(", ")
            + (!text.isEmpty() ? text : category ? QStringLiteral("free") : QStringLiteral("none"));
 }
@@ -174,10 +224,12 @@ QVariant ScoreCardModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     if (orientation == Qt::Vertical)
-        return m_card.textMatrix(section, 0).simplified();
+        return section >= 0 && section < rowCount()
+                   ? QString::fromLatin1(m_rows[std::size_t(section)].label).simplified()
+                   : QString();
     if (section == 0)
         return QStringLiteral("Category");
-    const QString player = m_names ? m_names(section) : QString();
+    const QString player = playerName(section);
     return player.isEmpty() ? QStringLiteral("No player") : player;
 }
 
@@ -187,7 +239,7 @@ void ScoreCardModel::setPossible(int col, const std::map<int, int> &points)
         return;
     m_possibleCol = col;
     m_possible = points;
-    emit dataChanged(index(0, 0), index(m_card.rows() - 1, m_card.cols() - 1));
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
 Qt::ItemFlags ScoreCardModel::flags(const QModelIndex &index) const
@@ -204,20 +256,10 @@ void ScoreCardModel::setBaseFont(const QFont &font)
     }
 }
 
-bool ScoreCardModel::refresh()
-{
-    if (m_card.revision() == m_revision)
-        return false;
-    m_revision = m_card.revision();
-    emit dataChanged(index(0, 0), index(m_card.rows() - 1, m_card.cols() - 1));
-    return true;
-}
-
 // ---------------------------------------------------------------------------------------------
 
-ScoreGridView::ScoreGridView(const ScoreCard &card, ScoreCardModel::CategoryOf categoryOf,
-                             QWidget *parent)
-    : QTableView(parent), m_card(card), m_model(new ScoreCardModel(card, categoryOf, this))
+ScoreGridView::ScoreGridView(card::Section section, QWidget *parent)
+    : QTableView(parent), m_model(new ScoreCardModel(section, this))
 {
     setPalette(cardPalette());
     setFont(fonts::compactSans());
@@ -243,14 +285,6 @@ ScoreGridView::ScoreGridView(const ScoreCard &card, ScoreCardModel::CategoryOf c
     layoutColumns();
 }
 
-void ScoreGridView::refresh()
-{
-    if (isEnabled() != m_card.enabled())
-        setEnabled(m_card.enabled());
-    if (m_model->refresh())
-        layoutColumns();
-}
-
 void ScoreGridView::setOutline(int row, int col)
 {
     if (row == m_outlineRow && col == m_outlineCol)
@@ -262,18 +296,13 @@ void ScoreGridView::setOutline(int row, int col)
 
 void ScoreGridView::layoutColumns()
 {
-    for (int c = 0; c < m_card.cols(); ++c) {
-        const int width = twips::px(m_card.colWidth(c));
-        if (columnWidth(c) != width)
-            setColumnWidth(c, width);
-    }
+    for (int c = 0; c < ScoreCardModel::kColumns; ++c)
+        setColumnWidth(c, twips::px(c == 0 ? kLabelWidth : kPlayerWidth));
 }
 
 void ScoreGridView::layoutRows()
 {
-    const int rows = m_card.rows();
-    if (rows <= 0)
-        return;
+    const int rows = m_model->rowCount();
     const int height = viewport()->height();
     for (int r = 0; r < rows; ++r) {
         // Spread the pixels left over across the first rows, one each.
@@ -292,10 +321,8 @@ void ScoreGridView::resizeEvent(QResizeEvent *event)
 void ScoreGridView::paintEvent(QPaintEvent *event)
 {
     QTableView::paintEvent(event);
-    const int rows = m_card.rows();
-    const int cols = m_card.cols();
-    if (rows <= 0 || cols <= 0)
-        return;
+    const int rows = m_model->rowCount();
+    const int cols = ScoreCardModel::kColumns;
     const int right = columnViewportPosition(cols - 1) + columnWidth(cols - 1) - 1;
     const int bottom = rowViewportPosition(rows - 1) + rowHeight(rows - 1) - 1;
     QPainter painter(viewport());

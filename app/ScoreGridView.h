@@ -1,22 +1,24 @@
 #pragma once
 
-#include "ScoreCard.h"
-#include "Scoring.h"
+#include "CardLayout.h"
+#include "CellColour.h"
+#include "GameState.h"
 
 #include <QAbstractTableModel>
 #include <QPalette>
 #include <QTableView>
-#include <functional>
 #include <map>
 
 // The colour a cell shows: an RGB colour as it is, a system colour from the palette.
-QColor cellColour(Colour colour, const QPalette &palette);
+QColor cellColour(CellColour colour, const QPalette &palette);
 
-// The cells of one score card as a table model: text, font weight and slant, alignment and
-// colours, and for screen readers each cell named by its player and row ("Ann, Full House, 25";
-// "Bob, Sixes, free") with headers of player names and row labels. Read only; refresh() tells the
-// view when the card changed. The points the dice would score can be shown in free cells: they
-// are the view's alone and never enter the card.
+// One section of the score card as a table model, read from the game: column 0 the row labels,
+// column n player n's column. Each cell's text, font weight and slant, alignment and colours are
+// those the card has always shown: an entry above 0 on its turquoise, a 0 on green, the name of
+// the player to move on red, the lower heading row black once a game has been set up. For screen
+// readers each cell is named by its player and row ("Ann, Full House, 25"; "Bob, Sixes, free"),
+// with headers of player names and row labels. Read only. The points the dice would score can be
+// shown in free cells: they are the view's alone and never enter the game.
 class ScoreCardModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,10 +26,9 @@ class ScoreCardModel : public QAbstractTableModel
 public:
     // The role of a cell's would-be score: the points as text, or nothing.
     static constexpr int kPossibleRole = Qt::UserRole + 1;
+    static constexpr int kColumns = kMaxPlayers + 1;
 
-    // categoryOf names the category of a row, none for headings and totals.
-    using CategoryOf = std::optional<Category> (*)(int row);
-    ScoreCardModel(const ScoreCard &card, CategoryOf categoryOf, QObject *parent = nullptr);
+    ScoreCardModel(card::Section section, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -35,30 +36,41 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // The player of column c (1..6) as a screen reader names it; "" for a column nobody plays.
-    void setPlayerNames(std::function<QString(int)> names) { m_names = std::move(names); }
+    // Shows the game; setUp: a game has been set up since start-up (until then the player cells
+    // keep the plain look of an empty window). Tells the views only when something changed.
+    void show(const GameState &state, bool setUp);
     // Would-be scores by row in column col; an empty map shows none.
     void setPossible(int col, const std::map<int, int> &points);
+    // What a screen reader calls the player of column col (1..6): the name as shown, "Player n"
+    // for an empty one, "" for a column nobody plays.
+    QString playerName(int col) const;
 
-    // True when the card changed since the last call; then the views are told.
-    bool refresh();
+    struct Look
+    {
+        QString text;
+        CellColour back;
+        CellColour fore;
+        bool bold = false;
+        bool italic = false;
+    };
+    Look look(int row, int col) const;
 
 private:
     void setBaseFont(const QFont &font);
     QString accessibleText(int row, int col) const;
 
-    const ScoreCard &m_card;
-    CategoryOf m_categoryOf;
-    std::function<QString(int)> m_names;
+    card::Section m_section;
+    const std::vector<card::Row> &m_rows;
+    GameState m_state;
+    bool m_setUp = false;
     int m_possibleCol = -1;
     std::map<int, int> m_possible;
     QPalette m_palette;
     QFont m_fonts[4];  // plain, bold, italic, bold italic
-    quint64 m_revision;
 };
 
 // One grid of the score card on the window: every cell visible at once, no headers, no scroll
-// bars, no focus, no selection. Column widths come from the card (twips), the rows share the
+// bars, no focus, no selection. The label column is wider than the players', the rows share the
 // height evenly. A click on a cell is reported with its row and column; a disabled grid ignores
 // clicks and keeps its look.
 class ScoreGridView : public QTableView
@@ -66,13 +78,9 @@ class ScoreGridView : public QTableView
     Q_OBJECT
 
 public:
-    ScoreGridView(const ScoreCard &card, ScoreCardModel::CategoryOf categoryOf,
-                  QWidget *parent = nullptr);
+    explicit ScoreGridView(card::Section section, QWidget *parent = nullptr);
 
     ScoreCardModel *cardModel() const { return m_model; }
-
-    // Brings the view in line with the card; does nothing when the card is unchanged.
-    void refresh();
     // Outlines one cell (where a click would score), or none with a row of -1.
     void setOutline(int row, int col);
 
@@ -96,7 +104,6 @@ private:
     void layoutColumns();
     void layoutRows();
 
-    const ScoreCard &m_card;
     ScoreCardModel *m_model;
     QModelIndex m_pressed;
     int m_outlineRow = -1;

@@ -1,19 +1,26 @@
 #include "frmMain.h"
 
+#include "CardLayout.h"
 #include "ComputerDriver.h"
 #include "DieBox.h"
 #include "Fonts.h"
-#include "ScoreCardLayout.h"
+#include "MoveWords.h"
+#include "NumericValue.h"
+#include "Platform.h"
+#include "Prompts.h"
+#include "SaveFile.h"
+#include "SavedGameConversion.h"
 #include "ScoreGridView.h"
+#include "SettingsStore.h"
+#include "ShownName.h"
 #include "Twips.h"
 #include "frmAbout.h"
 #include "frmHowToPlay.h"
 #include "frmRecords.h"
-#include "Hint.h"
-#include "Recording.h"
-#include "SettingsStore.h"
+#include "frmSeats.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,12 +87,15 @@ QString faceWord(int face)
 {
     return QString::fromLatin1(face >= 1 && face <= 6 ? kFaceWords[face] : "");
 }
+
+const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)");
+constexpr int kFramePause = 200;  // ms each frame of an animated roll stays in view
 }  // namespace
 
-frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
-                 records::RecordStore &records, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_settings(settings), m_records(records),
-      m_game(platform, settings), m_advisor(advisor)
+frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
+                 OptimalPlay &advisor, records::RecordStore &records, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_prompts(prompts), m_settings(settings),
+      m_records(records), m_game(platform), m_advisor(advisor)
 {
     setWindowTitle(QStringLiteral("Kelbrune!"));
     // A fixed dialog frame: minimise and close, no maximise, no resizing.
@@ -102,17 +112,38 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advis
 
     for (int k = 0; k < 6; ++k)
         m_imgDice[std::size_t(k)] = QPixmap(QStringLiteral(":/dice/die%1.bmp").arg(k + 1));
+    // The frames of a roll's animation are for the eye only: their own sequence, never the dice's.
+    m_show.random.seed(std::uint32_t(platform.randomSeed()));
 
     buildMenus();
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_computer = new ComputerDriver(m_game, platform, m_advisor, this);
-    connect(m_computer, &ComputerDriver::narrationChanged, this, &frmMain::renderHint);
-    connect(&m_game, &Game::changed, this, &frmMain::render);
-    connect(&m_game, &Game::ended, this, &frmMain::recordGame);
-    connect(&m_game, &Game::endAnnounced, this, &frmMain::afterGameOver);
-    m_game.Form_Load();
+    connect(m_computer, &ComputerDriver::moved, this, [this](int player, const Move &move) {
+        const int points = move.kind == Move::Kind::Score
+                               ? categoryScore(move.category, m_game.state().turn.faces)
+                               : 0;
+        m_narration = narrationText(playerName(player), move, points);
+        m_narrationGame = m_game.generation();
+        renderHint();
+    });
+    connect(m_computer, &ComputerDriver::thinking, this, [this](int player) {
+        m_narration = playerName(player) + QStringLiteral(" is thinking…");
+        m_narrationGame = m_game.generation();
+        renderHint();
+    });
+    connect(&m_game, &Game::replaced, this, &frmMain::gameReplaced);
+    connect(&m_game, &Game::rolled, this, &frmMain::showRoll);
+    connect(&m_game, &Game::scored, this, [this](int, Category category, int points) {
+        if (category == Category::Kelbrune && points == kKelbruneScore)
+            m_prompts.playCue(Prompts::Cue::Kelbrune);
+    });
+    for (auto signal : {&Game::diceMoved, &Game::turnStarted, &Game::undone})
+        connect(&m_game, signal, this, &frmMain::render);
+    connect(&m_game, &Game::gameOver, this, &frmMain::gameOver);
+
+    m_animate = m_settings.flag(settingkeys::kAnimateDice);
     m_showHints = m_settings.flag(settingkeys::kShowHints);
     m_showPossible = m_settings.flag(settingkeys::kShowPossibleScores);
     m_mnuShowPossibleScores->setChecked(m_showPossible);
@@ -211,9 +242,9 @@ void frmMain::buildControls()
     setCentralWidget(client);
 
     // Created in tab order; only the Roll button takes the focus.
-    m_scoreCardTop = new ScoreGridView(m_game.top(), topRowCategory, client);
+    m_scoreCardTop = new ScoreGridView(card::Section::Upper, client);
     m_scoreCardTop->setGeometry(twips::rect(120, 120, 7335, 4095));
-    m_scoreCardBottom = new ScoreGridView(m_game.bottom(), bottomRowCategory, client);
+    m_scoreCardBottom = new ScoreGridView(card::Section::Lower, client);
     m_scoreCardBottom->setGeometry(twips::rect(120, 4185, 7335, 4575));
     connect(m_scoreCardTop, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardTop);
     connect(m_scoreCardBottom, &ScoreGridView::cellClicked, this, &frmMain::clickScoreCardBottom);
@@ -222,10 +253,6 @@ void frmMain::buildControls()
             [this](int row) { hoverRow(false, row); });
     m_scoreCardTop->setAccessibleName(QStringLiteral("Upper section of the score card"));
     m_scoreCardBottom->setAccessibleName(QStringLiteral("Lower section of the score card"));
-    // A screen reader names each cell by its player.
-    auto playerName = [this](int col) { return m_game.playerName(col); };
-    m_scoreCardTop->cardModel()->setPlayerNames(playerName);
-    m_scoreCardBottom->cardModel()->setPlayerNames(playerName);
 
     const std::array<const char *, 2> captions{"Saved Dice", "Rolled Dice"};
     const std::array<int, 2> frameTops{240, 1800};
@@ -292,20 +319,366 @@ void frmMain::startAdvisor()
     });
 }
 
+QString frmMain::playerName(int player) const
+{
+    const GameState &s = m_game.state();
+    if (player < 0 || player >= int(s.players.size()))
+        return {};
+    const QString &name = s.players[std::size_t(player)].seat.name;
+    return name.isEmpty() ? QStringLiteral("Player %1").arg(player + 1) : shownName(name);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Asking
+
+bool frmMain::ask(const QString &title, const QString &text)
+{
+    render();
+    return m_prompts.askYesNo(title, text);
+}
+
+void frmMain::tell(const QString &title, const QString &text)
+{
+    render();
+    m_prompts.tell(title, text);
+}
+
+QString frmMain::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    render();
+    return fittedName(m_prompts.inputBox(prompt, title, defaultText));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dice
+
+void frmMain::cmdRoll_Click()
+{
+    if (!m_game.state().computerToMove() && !m_show.active)
+        m_game.roll();
+}
+
+void frmMain::imgDiceRolled_Click(int index)
+{
+    if (!m_game.state().computerToMove() && !m_show.active)
+        m_game.hold(index);
+}
+
+void frmMain::imgDiceSaved_Click(int index)
+{
+    if (!m_game.state().computerToMove() && !m_show.active)
+        m_game.release(index);
+}
+
+void frmMain::showRoll()
+{
+    m_prompts.playCue(Prompts::Cue::DieRoll);
+    // A person's roll ends what the narration told of the computer.
+    if (!m_game.state().computerToMove())
+        m_narration.clear();
+    m_show.active = true;
+    m_show.frame = 0;
+    m_show.frames = 6 + int(m_show.random() % 15);
+    m_show.faces = {};
+    m_computer->setPaused(true);
+    nextFrame(++m_show.id);
+}
+
+void frmMain::nextFrame(quint64 show)
+{
+    if (show != m_show.id || !m_show.active)
+        return;
+    // Without the animation the thrown dice show nothing until they land, at once.
+    if (!m_animate || m_show.frame == m_show.frames) {
+        endShow();
+        return;
+    }
+    ++m_show.frame;
+    const Turn &turn = m_game.state().turn;
+    for (std::size_t d = 0; d < m_show.faces.size(); ++d)
+        m_show.faces[d] = m_show.frame == m_show.frames ? turn.faces[d]
+                                                        : int(m_show.random() % 6) + 1;
+    render();
+    m_platform.schedule(this, kFramePause, [this, show] { nextFrame(show); });
+}
+
+void frmMain::endShow()
+{
+    m_show.active = false;
+    render();
+    m_computer->setPaused(false);
+}
+
+void frmMain::mnuAnimateDice_Click()
+{
+    m_animate = !m_animate;
+    m_settings.saveFlag(settingkeys::kAnimateDice, m_animate);
+    render();
+    // Switched off during a roll: the dice land at once.
+    if (!m_animate && m_show.active)
+        endShow();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Score card
+
+void frmMain::clickScoreCardTop(int row, int col)
+{
+    Q_UNUSED(col);
+    if (const std::optional<Category> category = card::categoryAt(card::Section::Upper, row))
+        scoreCategory(*category);
+}
+
+void frmMain::clickScoreCardBottom(int row, int col)
+{
+    Q_UNUSED(col);
+    if (const std::optional<Category> category = card::categoryAt(card::Section::Lower, row))
+        scoreCategory(*category);
+}
+
+void frmMain::scoreCategory(Category category)
+{
+    if (m_game.state().computerToMove() || m_show.active || !m_game.canScore(category))
+        return;
+    const quint64 generation = m_game.generation();
+    if (categoryScore(category, m_game.state().turn.faces) == 0
+        && (!ask(QStringLiteral("Zero Score?"),
+                 QStringLiteral("Do you want to enter a zero in the selected row?"))
+            || replaced(generation)))
+        return;
+    m_game.score(category);
+}
+
+void frmMain::mnuUndo_Click()
+{
+    if (!m_show.active)
+        m_game.undo();
+}
+
+QString frmMain::winnerNames() const
+{
+    QStringList names;
+    for (int player : m_game.state().winners())
+        names << shownName(m_game.state().players[std::size_t(player)].seat.name);
+    return names.join(QStringLiteral(" and "));
+}
+
+void frmMain::gameOver()
+{
+    render();
+    m_lastRecord = m_records.record(records::recordOf(m_game.state()));
+    m_prompts.playCue(Prompts::Cue::GameOver);
+    const quint64 generation = m_game.generation();
+    tell(QStringLiteral("Game Over!"), QStringLiteral("The game is over!\nCongratulations to ")
+                                           + winnerNames() + QStringLiteral(" who won the game!"));
+    if (!replaced(generation))
+        afterGameOver();
+}
+
+void frmMain::afterGameOver()
+{
+    const records::Fetched<records::Recorded> recorded = std::exchange(m_lastRecord, {});
+    if (!recorded.status.message.isEmpty())
+        m_prompts.tell(QStringLiteral("Records"), recorded.status.message);
+    else if (recorded.status.ok && recorded.value.topTen)
+        showRecords(recorded.value.gameId);
+}
+
+// ---------------------------------------------------------------------------------------------
+// New game
+
+bool frmMain::newGameConfirmed()
+{
+    const quint64 generation = m_game.generation();
+    return !m_game.state().inProgress()
+           || (ask(QStringLiteral("Game In Progress"),
+                   QStringLiteral("There is a game in progress.\nDo you still want a new game?"))
+               && !replaced(generation));
+}
+
+void frmMain::mnuNewGame_Click()
+{
+    // A stored count outside the game's limits is no answer to offer.
+    int offered = numericValue(m_settings.value(settingkeys::kDefNumPlayers));
+    if (offered < 1 || offered > kMaxPlayers)
+        offered = numericValue(settingkeys::defaultFor(settingkeys::kDefNumPlayers));
+    if (!newGameConfirmed())
+        return;
+
+    // From here the old game is gone, whatever the answers.
+    m_game.clear();
+    const quint64 generation = m_game.generation();
+    const QString count = input(QStringLiteral("How Many Players? (1-6)"),
+                                QStringLiteral("Kelbrune!"), QString::number(offered));
+    if (replaced(generation))
+        return;
+    const int players = numericValue(count);
+    m_settings.save(settingkeys::kDefNumPlayers, QString::number(players));
+    if (players < 1 || players > kMaxPlayers)
+        return;
+
+    std::vector<Seat> seats;
+    for (int n = 1; n <= players; ++n) {
+        const QString key = settingkeys::defPlayer(n);
+        const QString name = input(QStringLiteral("Please enter a name for Player #%1:").arg(n),
+                                   QStringLiteral("Player Name"), m_settings.value(key));
+        if (replaced(generation))
+            return;
+        seats.push_back({name, SeatKind::Human});
+        m_settings.save(key, name);
+    }
+    m_game.start(seats);
+}
+
+std::vector<Seat> frmMain::offeredSeats()
+{
+    // Until a first game against the computer: the first player's name against a strong computer.
+    const int count = numericValue(m_settings.value(settingkeys::kSeatCount));
+    if (count < 1 || count > kMaxPlayers)
+        return {{m_settings.value(settingkeys::defPlayer(1)), SeatKind::Human},
+                {computerSeatName(1), SeatKind::Strong}};
+    std::vector<Seat> seats;
+    for (int n = 1; n <= count; ++n) {
+        const auto kind = seatKindFromName(m_settings.value(settingkeys::seatKind(n)));
+        seats.push_back({m_settings.value(settingkeys::seatName(n)), kind.value_or(SeatKind::Human)});
+    }
+    return seats;
+}
+
+void frmMain::storeSeats(const std::vector<Seat> &seats)
+{
+    m_settings.save(settingkeys::kSeatCount, QString::number(seats.size()));
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        const int n = int(i) + 1;
+        m_settings.save(settingkeys::seatKind(n), seatKindName(seats[i].kind));
+        m_settings.save(settingkeys::seatName(n), seats[i].name);
+    }
+}
+
+void frmMain::mnuNewAgainstComputer_Click()
+{
+    const quint64 generation = m_game.generation();
+    if (!newGameConfirmed())
+        return;
+    render();
+    const std::optional<std::vector<Seat>> seats = m_prompts.askSeats(offeredSeats());
+    if (!seats || seats->empty() || seats->size() > std::size_t(kMaxPlayers)
+        || replaced(generation))
+        return;
+    storeSeats(*seats);
+    m_game.start(*seats);
+}
+
+void frmMain::gameReplaced()
+{
+    m_setUp = true;
+    // A roll of the old game is not shown any further; the new game's dice are as they stand.
+    if (m_show.active) {
+        m_show.active = false;
+        m_computer->setPaused(false);
+    }
+    render();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Save and load
+
+void frmMain::mnuSaveGame_Click()
+{
+    // A roll in the air is no point to save at: the game is saved as played, once it lands.
+    if (!m_game.state().inProgress() || m_show.active) {
+        render();
+        return;
+    }
+    const quint64 generation = m_game.generation();
+    QString path;
+    for (;;) {
+        render();
+        path = m_prompts.saveFileName(kSaveFilter);
+        if (path.isEmpty() || replaced(generation))
+            return;
+        if (!QFileInfo(path).isFile())
+            break;
+        const bool overwrite =
+            ask(QStringLiteral("File Exists."), path + QStringLiteral(" already exists.\nOverwrite?"));
+        if (replaced(generation))
+            return;
+        if (overwrite)
+            break;
+    }
+    if (const auto failure = writeSavedGame(path, toSavedGame(m_game.state())))
+        tell(QStringLiteral("Save Failed"), QStringLiteral("The game could not be saved to ") + path
+                                                + QStringLiteral(".\n") + *failure);
+}
+
+void frmMain::mnuLoadGame_Click()
+{
+    render();
+    const QString path = m_prompts.openFileName(kSaveFilter);
+    if (path.isEmpty())
+        return;
+    const DecodeResult result = readSavedGame(path);
+    if (!result.game) {
+        const QString where = result.error.line > 0
+                                  ? QStringLiteral("Line %1: ").arg(result.error.line)
+                                  : QString();
+        tell(QStringLiteral("Load Failed"), QStringLiteral("The game in ") + path
+                                                + QStringLiteral(" could not be loaded.\n") + where
+                                                + result.error.reason);
+        return;
+    }
+    m_game.load(fromSavedGame(*result.game));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Exit
+
+bool frmMain::confirmClose()
+{
+    const quint64 generation = m_game.generation();
+    if (m_game.state().inProgress()
+        && (!ask(QStringLiteral("Game in progress"),
+                 QStringLiteral("A game is in progress.\nDo you still want to quit?"))
+            || replaced(generation)))
+        return false;
+    m_quitting = true;
+    return true;
+}
+
+void frmMain::mnuExit_Click()
+{
+    if (confirmClose())
+        m_prompts.quit();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_quitting || confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
 void frmMain::renderHint()
 {
     if (m_hintFrame->isHidden() == m_showHints)
         m_hintFrame->setVisible(m_showHints);
     m_mnuShowHints->setChecked(m_showHints);
     // While the dice are rolling the advice of the moment would flicker; it follows the roll.
-    if (!m_showHints || m_game.rolling())
+    if (!m_showHints || m_show.active)
         return;
     // The computer's own moves are told, not advised; a person's advice follows what the
     // computer did last.
-    const QString told = m_computer->narration();
-    const QString advice = m_game.computerToMove() ? QString() : hintText(m_game, m_advisor);
-    const QString text = told.isEmpty() || advice.isEmpty() ? told + advice
-                                                            : told + QStringLiteral("\n\n") + advice;
+    const GameState &s = m_game.state();
+    if (m_narrationGame != m_game.generation())
+        m_narration.clear();
+    const QString advice = s.computerToMove() ? QString() : hintText(s, m_advisor);
+    const QString text = m_narration.isEmpty() || advice.isEmpty()
+                             ? m_narration + advice
+                             : m_narration + QStringLiteral("\n\n") + advice;
     if (m_hintText->text() != text)
         m_hintText->setText(text);
 }
@@ -325,22 +698,28 @@ const QPixmap &frmMain::imgDice(int face) const
     return face >= 1 && face <= 6 ? m_imgDice[std::size_t(face - 1)] : none;
 }
 
+void frmMain::renderDice()
+{
+    const Turn &turn = m_game.state().turn;
+    // While the computer moves, the dice are its own, not the person's.
+    const bool enabled = !m_show.active && !m_game.state().computerToMove();
+    for (std::size_t i = 0; i < m_imgDiceRolled.size(); ++i) {
+        const int rolled = turn.held[i] ? 0 : m_show.active ? m_show.faces[i] : turn.faces[i];
+        const int saved = turn.held[i] ? turn.faces[i] : 0;
+        m_imgDiceRolled[i]->setFace(rolled, imgDice(rolled));
+        m_imgDiceSaved[i]->setFace(saved, imgDice(saved));
+        for (DieBox *box : {m_imgDiceRolled[i], m_imgDiceSaved[i]})
+            if (box->isEnabled() != enabled)
+                box->setEnabled(enabled);
+    }
+}
+
 void frmMain::render()
 {
-    const auto &rolled = m_game.rolledFaces();
-    const auto &saved = m_game.savedFaces();
-    // While the computer moves, the dice and Roll are its own, not the person's.
-    const bool diceEnabled = m_game.diceEnabled() && !m_game.computerToMove();
-    for (std::size_t i = 0; i < 5; ++i) {
-        m_imgDiceRolled[i]->setFace(rolled[i], imgDice(rolled[i]));
-        m_imgDiceSaved[i]->setFace(saved[i], imgDice(saved[i]));
-        if (m_imgDiceRolled[i]->isEnabled() != diceEnabled)
-            m_imgDiceRolled[i]->setEnabled(diceEnabled);
-        if (m_imgDiceSaved[i]->isEnabled() != diceEnabled)
-            m_imgDiceSaved[i]->setEnabled(diceEnabled);
-    }
+    renderDice();
+    const GameState &s = m_game.state();
     // The focus stays in the window while Roll cannot hold it, and comes back to Roll with it.
-    const bool rollEnabled = m_game.rollEnabled() && !m_game.computerToMove();
+    const bool rollEnabled = m_game.canRoll() && !s.computerToMove() && !m_show.active;
     if (m_cmdRoll->isEnabled() != rollEnabled) {
         const bool focused = m_cmdRoll->hasFocus() || focusWidget() == centralWidget()
                              || !focusWidget();
@@ -352,11 +731,15 @@ void frmMain::render()
     }
     if (m_computer->wantsTable())
         startAdvisor();
-    m_mnuSaveGame->setEnabled(m_game.saveEnabled());
-    m_mnuUndo->setEnabled(m_game.canUndo());
-    m_mnuAnimateDice->setChecked(m_game.state().AnimateDice);
-    m_scoreCardTop->refresh();
-    m_scoreCardBottom->refresh();
+    m_mnuSaveGame->setEnabled(s.inProgress() && !m_show.active);
+    m_mnuUndo->setEnabled(m_game.canUndo() && !m_show.active);
+    m_mnuAnimateDice->setChecked(m_animate);
+    for (ScoreGridView *grid : {m_scoreCardTop, m_scoreCardBottom}) {
+        grid->cardModel()->show(s, m_setUp);
+        // The card ignores clicks while a roll is shown, and keeps its look.
+        if (grid->isEnabled() == m_show.active)
+            grid->setEnabled(!m_show.active);
+    }
     renderPlayAids();
     renderHint();
 }
@@ -364,15 +747,18 @@ void frmMain::render()
 std::vector<Category> frmMain::freeCategories() const
 {
     std::vector<Category> free;
+    const GameState &s = m_game.state();
+    if (!s.inProgress())
+        return free;
     for (int c = 0; c < kCategoryCount; ++c)
-        if (m_game.entry(m_game.state().CurrentPlayer, Category(c)).isEmpty())
+        if (s.playerToMove().sheet.isFree(Category(c)))
             free.push_back(Category(c));
     return free;
 }
 
 std::optional<Category> frmMain::outlined() const
 {
-    if (!m_game.state().GameInProgress || m_game.computerToMove())
+    if (!m_game.state().inProgress() || m_game.state().computerToMove())
         return std::nullopt;
     const std::vector<Category> free = freeCategories();
     auto isFree = [&](std::optional<Category> c) {
@@ -385,7 +771,8 @@ std::optional<Category> frmMain::outlined() const
 
 void frmMain::hoverRow(bool upper, int row)
 {
-    const std::optional<Category> category = upper ? topRowCategory(row) : bottomRowCategory(row);
+    const std::optional<Category> category =
+        card::categoryAt(upper ? card::Section::Upper : card::Section::Lower, row);
     // The mouse leaving one grid must not undo its entering the other.
     if (row < 0 && m_hovered && isUpper(*m_hovered) != upper)
         return;
@@ -403,50 +790,50 @@ void frmMain::announce(const QString &text)
 void frmMain::renderPlayAids()
 {
     const GameState &s = m_game.state();
-    const int player = s.CurrentPlayer;
-    const QString name = m_game.playerName(player);
+    const int player = s.mover;
+    const QString name = playerName(player);
+    const Turn &turn = s.turn;
 
     // A new turn: the cursor starts hidden, and a screen reader hears whose turn it is; a roll
     // that has ended is told by its dice.
-    const Turn turn{m_game.generation(), player, s.RoundCount, s.GameInProgress};
-    if (turn != m_turn) {
-        m_turn = turn;
-        m_rollsTold = s.RollCount;
+    const TurnSeen seen{m_game.generation(), player, s.round, s.inProgress()};
+    if (seen != m_turn) {
+        m_turn = seen;
+        m_rollsTold = turn.rollsMade;
         m_cursor.reset();
-        if (s.GameInProgress)
+        if (s.inProgress())
             announce(name + QStringLiteral("'s turn."));
-    } else if (!m_game.rolling() && s.RollCount != m_rollsTold) {
-        m_rollsTold = s.RollCount;
+    } else if (!m_show.active && turn.rollsMade != m_rollsTold) {
+        m_rollsTold = turn.rollsMade;
         QStringList faces;
-        for (qint16 face : s.DiceValue)
+        for (int face : turn.faces)
             faces << faceWord(face);
-        if (s.GameInProgress && s.RollCount > 0)
+        if (s.inProgress() && turn.rollsMade > 0)
             announce(name + QStringLiteral(" rolled ") + faces.join(QStringLiteral(", "))
                      + QLatin1Char('.'));
     }
 
     // Where a click scores, and what each free row would score.
     const std::optional<Category> target = outlined();
-    m_scoreCardTop->setOutline(target && isUpper(*target) ? categoryRow(*target) : -1, player);
-    m_scoreCardBottom->setOutline(target && !isUpper(*target) ? categoryRow(*target) : -1,
-                                  player);
+    const int col = player + 1;
+    m_scoreCardTop->setOutline(target && isUpper(*target) ? card::rowOf(*target) : -1, col);
+    m_scoreCardBottom->setOutline(target && !isUpper(*target) ? card::rowOf(*target) : -1, col);
     std::map<int, int> upperPoints;
     std::map<int, int> lowerPoints;
-    if (m_showPossible && s.GameInProgress && s.RollCount > 0 && !m_game.rolling()) {
+    if (m_showPossible && s.inProgress() && turn.rollsMade > 0 && !m_show.active) {
         for (Category c : freeCategories())
-            (isUpper(c) ? upperPoints : lowerPoints)[categoryRow(c)] = categoryScore(c, m_game.dice());
+            (isUpper(c) ? upperPoints : lowerPoints)[card::rowOf(c)] = categoryScore(c, turn.faces);
     }
-    m_scoreCardTop->cardModel()->setPossible(player, upperPoints);
-    m_scoreCardBottom->cardModel()->setPossible(player, lowerPoints);
+    m_scoreCardTop->cardModel()->setPossible(col, upperPoints);
+    m_scoreCardBottom->cardModel()->setPossible(col, lowerPoints);
 
     // What a screen reader says of the dice, of Roll and of the turn.
-    const auto &rolled = m_game.rolledFaces();
-    const auto &saved = m_game.savedFaces();
-    const bool pressable = m_game.diceEnabled() && !m_game.computerToMove();
-    for (std::size_t i = 0; i < 5; ++i) {
+    const bool pressable = !m_show.active && !s.computerToMove();
+    for (std::size_t i = 0; i < m_imgDiceRolled.size(); ++i) {
         const QString die = QStringLiteral("Die %1: ").arg(i + 1);
         const QString key = QString::number(i + 1);
-        auto describe = [&](DieBox *box, int face, const QString &place, const QString &press) {
+        auto describe = [&](DieBox *box, const QString &place, const QString &press) {
+            const int face = box->face();
             const QString spoken = face > 0 ? die + faceWord(face) + place : die + "empty";
             if (box->accessibleName() != spoken)
                 box->setAccessibleName(spoken);
@@ -454,26 +841,24 @@ void frmMain::renderPlayAids()
             if (box->accessibleDescription() != how)
                 box->setAccessibleDescription(how);
         };
-        describe(m_imgDiceRolled[i], rolled[i], QStringLiteral(", on the table"),
+        describe(m_imgDiceRolled[i], QStringLiteral(", on the table"),
                  QStringLiteral(" to set it aside."));
-        describe(m_imgDiceSaved[i], saved[i], QStringLiteral(", held"),
-                 QStringLiteral(" to put it back."));
+        describe(m_imgDiceSaved[i], QStringLiteral(", held"), QStringLiteral(" to put it back."));
     }
     QString why;
     QString status;
-    if (!s.GameInProgress) {
-        why = s.RoundCount == 13 ? QStringLiteral("The game is over.")
-                                 : QStringLiteral("No game in progress.");
-    } else if (m_game.rolling()) {
+    if (!s.inProgress()) {
+        why = s.over() ? QStringLiteral("The game is over.") : QStringLiteral("No game in progress.");
+    } else if (m_show.active) {
         why = QStringLiteral("The dice are rolling.");
         status = name + QStringLiteral(" — rolling");
-    } else if (s.RollCount >= 3) {
+    } else if (turn.rollsMade >= kRollsPerTurn) {
         why = QStringLiteral("No rolls left: choose a category.");
         status = name + QStringLiteral(" — choose a category");
     } else {
-        const QString next = QStringLiteral("Roll %1 of 3").arg(s.RollCount + 1);
-        why = m_game.computerToMove() ? name + QStringLiteral(" is playing.") : next;
-        status = name + QStringLiteral(" — roll %1 of 3").arg(s.RollCount + 1);
+        const QString next = QStringLiteral("Roll %1 of 3").arg(turn.rollsMade + 1);
+        why = s.computerToMove() ? name + QStringLiteral(" is playing.") : next;
+        status = name + QStringLiteral(" — roll %1 of 3").arg(turn.rollsMade + 1);
     }
     if (m_cmdRoll->accessibleDescription() != why)
         m_cmdRoll->setAccessibleDescription(why);
@@ -481,20 +866,21 @@ void frmMain::renderPlayAids()
         m_status->setText(status);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Keys
+
 void frmMain::keyDie(int die)
 {
     const int i = die - 1;
-    if (i < 0 || i > 4)
-        return;
-    if (m_game.rolledFaces()[std::size_t(i)] != 0)
+    if (m_game.canHold(i))
         imgDiceRolled_Click(i);
-    else if (m_game.savedFaces()[std::size_t(i)] != 0)
+    else if (m_game.canRelease(i))
         imgDiceSaved_Click(i);
 }
 
 void frmMain::keyCursor(int step)
 {
-    if (!m_game.state().GameInProgress || m_game.computerToMove())
+    if (!m_game.state().inProgress() || m_game.state().computerToMove())
         return;
     const std::vector<Category> free = freeCategories();
     if (free.empty())
@@ -516,18 +902,11 @@ void frmMain::keyEnter()
     const std::optional<Category> target = outlined();
     if (!target)
         return keyCursor(0);
-    const Category category = *target;
-    const int player = m_game.state().CurrentPlayer;
-    if (isUpper(category))
-        clickScoreCardTop(categoryRow(category), player);
-    else
-        clickScoreCardBottom(categoryRow(category), player);
+    scoreCategory(*target);
 }
 
-void frmMain::mnuUndo_Click()
-{
-    m_game.mnuUndo_Click();
-}
+// ---------------------------------------------------------------------------------------------
+// Other windows
 
 void frmMain::mnuShowPossibleScores_Click()
 {
@@ -548,85 +927,10 @@ void frmMain::mnuHowToPlay_Click()
     m_howToPlay->activateWindow();
 }
 
-// Each handler only routes: the game says when the window must be redrawn (Game::changed).
-// While the computer is to move, the dice and the card are its own: a person's clicks do nothing.
-void frmMain::cmdRoll_Click()
-{
-    if (!m_game.computerToMove())
-        m_game.cmdRoll_Click();
-}
-
-void frmMain::imgDiceRolled_Click(int index)
-{
-    if (!m_game.computerToMove())
-        m_game.imgDiceRolled_Click(index);
-}
-
-void frmMain::imgDiceSaved_Click(int index)
-{
-    if (!m_game.computerToMove())
-        m_game.imgDiceSaved_Click(index);
-}
-
-void frmMain::ScoreCardTop_Click()
-{
-    if (!m_game.computerToMove())
-        m_game.ScoreCardTop_Click();
-}
-
-void frmMain::ScoreCardBottom_Click()
-{
-    if (!m_game.computerToMove())
-        m_game.ScoreCardBottom_Click();
-}
-
-void frmMain::clickScoreCardTop(int row, int col)
-{
-    if (selectCell(m_game.top(), row, col))
-        ScoreCardTop_Click();
-}
-
-void frmMain::clickScoreCardBottom(int row, int col)
-{
-    if (selectCell(m_game.bottom(), row, col))
-        ScoreCardBottom_Click();
-}
-
-bool frmMain::selectCell(ScoreCard &grid, int row, int col)
-{
-    // A disabled grid ignores clicks; an enabled one leaves the clicked cell current.
-    if (!grid.enabled())
-        return false;
-    grid.setRow(row);
-    grid.setCol(col);
-    return true;
-}
-
-void frmMain::mnuNewGame_Click() { m_game.mnuNewGame_Click(); }
-void frmMain::mnuNewAgainstComputer_Click() { m_game.mnuNewAgainstComputer_Click(); }
-void frmMain::mnuSaveGame_Click() { m_game.mnuSaveGame_Click(); }
-void frmMain::mnuLoadGame_Click() { m_game.mnuLoadGame_Click(); }
-void frmMain::mnuExit_Click() { m_game.mnuExit_Click(); }
-void frmMain::mnuAnimateDice_Click() { m_game.mnuAnimateDice_Click(); }
-
 void frmMain::mnuAbout_Click()
 {
     frmAbout about(this);
     about.exec();
-}
-
-void frmMain::recordGame()
-{
-    m_lastRecord = m_records.record(recordOf(m_game));
-}
-
-void frmMain::afterGameOver()
-{
-    const records::Fetched<records::Recorded> recorded = std::exchange(m_lastRecord, {});
-    if (!recorded.status.message.isEmpty())
-        m_platform.tell(QStringLiteral("Records"), recorded.status.message);
-    else if (recorded.status.ok && recorded.value.topTen)
-        showRecords(recorded.value.gameId);
 }
 
 void frmMain::mnuRecords_Click()
@@ -639,15 +943,7 @@ void frmMain::showRecords(std::optional<qint64> markGame)
     // One window at a time, made anew so it shows the records of this moment.
     if (m_recordsWindow)
         m_recordsWindow->close();
-    m_recordsWindow = new frmRecords(m_records, m_platform, markGame, this);
+    m_recordsWindow = new frmRecords(m_records, m_prompts, markGame, this);
     m_recordsWindow->setAttribute(Qt::WA_DeleteOnClose);
     m_recordsWindow->show();
-}
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    if (m_game.quitting() || m_game.confirmClose())
-        event->accept();
-    else
-        event->ignore();
 }

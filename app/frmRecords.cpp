@@ -1,6 +1,6 @@
 #include "frmRecords.h"
 
-#include "Platform.h"
+#include "Prompts.h"
 #include "ScoreHistogram.h"
 
 #include <QFormLayout>
@@ -69,9 +69,9 @@ QString spoken(const PlayerStats &p)
 }
 }  // namespace
 
-frmRecords::frmRecords(RecordStore &store, Platform &platform, std::optional<qint64> markGame,
+frmRecords::frmRecords(RecordStore &store, Prompts &prompts, std::optional<qint64> markGame,
                        QWidget *owner)
-    : QDialog(owner), m_store(store), m_platform(platform), m_markGame(markGame)
+    : QDialog(owner), m_store(store), m_prompts(prompts), m_markGame(markGame)
 {
     setWindowTitle(QStringLiteral("Records"));
 
@@ -268,7 +268,7 @@ void frmRecords::showPlayer(int row)
 
 void frmRecords::cmdClear_Click()
 {
-    if (!m_platform.askYesNo(QStringLiteral("Clear Records"),
+    if (!m_prompts.askYesNo(QStringLiteral("Clear Records"),
                              QStringLiteral("Remove the records of every finished game? This "
                                             "cannot be undone.")))
         return;

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-class Platform;
+class Prompts;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -26,7 +26,7 @@ public:
     enum Statistic { Games, Wins, Average, Best, Bonus, Kelbrunes, StatisticCount };
 
     // markGame: the id of a game whose top-ten entries are highlighted (the game just finished).
-    frmRecords(records::RecordStore &store, Platform &platform,
+    frmRecords(records::RecordStore &store, Prompts &prompts,
                std::optional<qint64> markGame = std::nullopt, QWidget *owner = nullptr);
 
     // Clear Records…: asks first, and empties the store only on Yes.
@@ -48,7 +48,7 @@ private:
     void report(const records::Status &status);
 
     records::RecordStore &m_store;
-    Platform &m_platform;
+    Prompts &m_prompts;
     std::optional<qint64> m_markGame;
     QList<records::PlayerStats> m_stats;
     QStringList m_said;

@@ -1,6 +1,5 @@
 #include "frmSeats.h"
 
-#include "Platform.h"
 #include "SettingsStore.h"
 
 #include <QComboBox>
@@ -21,6 +20,11 @@ SeatKind kindOf(const QComboBox *box)
 }
 }  // namespace
 
+QString computerSeatName(int number)
+{
+    return QStringLiteral("Computer %1").arg(number);
+}
+
 frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("New Against Computer"));
@@ -38,7 +42,7 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
     for (int n = 1; n <= kMaxSeats; ++n) {
         auto *label = new QLabel(QStringLiteral("Seat &%1").arg(n), this);
         auto *name = new QLineEdit(this);
-        name->setMaxLength(Platform::kMaxAnswer);
+        name->setMaxLength(kMaxNameLength);
         name->setAccessibleName(QStringLiteral("Seat %1 name").arg(n));
         label->setBuddy(name);
         auto *kind = new QComboBox(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Scoring.h"
 #include "Seat.h"
 
 #include <QDialog>
@@ -9,6 +10,9 @@
 class QComboBox;
 class QLineEdit;
 class QSpinBox;
+
+// The name a computer seat is given until a player names it: "Computer 1" for the first.
+QString computerSeatName(int number);
 
 // The seats of a game against the computer: how many players, and for each seat a name and who
 // plays it, a person or the computer at one of four strengths. Seats beyond the count stay in
@@ -20,7 +24,7 @@ class frmSeats : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int kMaxSeats = 6;
+    static constexpr int kMaxSeats = kMaxPlayers;
 
     // Shows 1 to 6 offered seats; the others are filled in as computers.
     frmSeats(const std::vector<Seat> &offered, QWidget *owner = nullptr);

@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     QtPlatform platform;
     OptimalPlay advisor;
     records::RecordStore records(records::RecordStore::defaultPath());
-    frmMain window(platform, settings, advisor, records);
+    frmMain window(platform, platform, settings, advisor, records);
     platform.setWindow(&window);
     QApplication::setWindowIcon(window.windowIcon());
     window.show();

@@ -1,23 +1,24 @@
 #pragma once
 
 #include "ComputerPlayer.h"
+#include "GameState.h"
 
 #include <QObject>
-#include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Game;
 class OptimalPlay;
 class Platform;
 
 // Plays the computer's seats. Whenever a computer is to move it takes one step at a time — a
-// roll, the dice it keeps moved to the saved row, an entry on the card — through the same
-// handlers a person's clicks reach, and waits kStepPause between steps in the event loop so a
-// person can follow. Each step looks at the game afresh, so a New game, a Load or a Save between
-// steps needs nothing of it: it goes on from whatever position it then finds. It takes no step
-// while a roll is under way or a modal window is open, and none for a strength whose table is not
-// ready yet (it looks again a little later).
+// roll, the dice it keeps set aside, an entry on the card — through the same intentions a
+// person's keys and clicks reach, and waits kStepPause between steps in the event loop so a person
+// can follow. Each step looks at the game afresh, so a New game, a Load, a Save or an Undo between
+// steps needs nothing of it. It takes no step while paused (the window shows a roll) or while a
+// modal window is open, and none for a strength whose table is not ready yet (it looks again a
+// little later).
 class ComputerDriver : public QObject
 {
     Q_OBJECT
@@ -30,40 +31,37 @@ public:
                    QObject *parent = nullptr);
     ~ComputerDriver() override;
 
-    // What the computer did last ("Computer 1 keeps 5 5 5 and rolls again."), for the hint
-    // panel; "" once a person has rolled since, or the game was replaced.
-    QString narration() const { return m_narration; }
+    // While paused no step is taken; resuming schedules the next one kStepPause later.
+    void setPaused(bool paused);
     // Whether a seat of the game in progress plays from the advisor's table, which is then best
     // worked out before its first turn.
     bool wantsTable() const;
 
 signals:
-    void narrationChanged();
+    // The step a computer seat (player index) takes, just before it changes the game; a Keep is
+    // made at once and its roll follows as a step of its own.
+    void moved(int player, const Move &move);
+    // A computer is to move but waits for the advisor's table.
+    void thinking(int player);
 
 private:
-    // Game::changed lands here: a step is scheduled when a computer is to move.
+    // Any change of the game lands here: a step is scheduled when a computer is to move.
     void wake();
     void schedule(int ms);
     void step();
     void takeStep();
-    void narrate(const QString &text);
-    ComputerPlayer &playerFor(int seat);
+    ComputerPlayer &playerFor(int player);
     // Holds exactly the dice that show the faces to keep, moving as few dice as it can.
     void keep(const std::vector<int> &faces);
 
     Game &m_game;
     Platform &m_platform;
     const OptimalPlay &m_advisor;
-    std::array<std::unique_ptr<ComputerPlayer>, 7> m_players;  // by seat, for the present game
+    std::array<std::unique_ptr<ComputerPlayer>, kMaxPlayers> m_players;  // for the present game
     quint64 m_playersGame = 0;
     bool m_scheduled = false;
     bool m_stepping = false;
-    // Dice kept and a roll to follow: the turn, by game, player and rolls made, it was for.
-    struct Plan
-    {
-        quint64 game = 0;
-        int player = 0;
-        int rolls = -1;
-    } m_rollPlanned;
-    QString m_narration;
+    bool m_paused = false;
+    // The game as a Keep left it: while it stands so, the roll is due.
+    std::optional<GameState> m_rollPlanned;
 };

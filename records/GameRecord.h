@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameState.h"
 #include "Scoring.h"
 
 #include <QDateTime>
@@ -28,5 +29,9 @@ struct GameRecord
     QDateTime endedAt;
     std::vector<SeatRecord> seats;
 };
+
+// A finished game on the table as its record: each seat's name, kind, totals, bonus and the
+// thirteen entries. The time is left for the store to stamp.
+GameRecord recordOf(const GameState &state);
 
 }  // namespace records

@@ -77,16 +77,20 @@ int categoryScore(Category category, const Dice &dice)
     return 0;
 }
 
-std::optional<Category> topRowCategory(int row)
+bool isPossibleScore(Category category, int points)
 {
-    if (row < 1 || row > 6)
-        return std::nullopt;
-    return Category(row - 1);
-}
-
-std::optional<Category> bottomRowCategory(int row)
-{
-    if (row < 1 || row > 7)
-        return std::nullopt;
-    return Category(int(Category::ThreeOfAKind) + row - 1);
+    // Every score of every roll, found once from the rules themselves.
+    static const auto possible = [] {
+        std::array<std::array<bool, kKelbruneScore + 1>, kCategoryCount> seen{};
+        for (int code = 0; code < 6 * 6 * 6 * 6 * 6; ++code) {
+            Dice dice{};
+            for (int i = 0, rest = code; i < kDiceCount; ++i, rest /= 6)
+                dice[std::size_t(i)] = rest % 6 + 1;
+            for (int c = 0; c < kCategoryCount; ++c)
+                seen[std::size_t(c)][std::size_t(categoryScore(Category(c), dice))] = true;
+        }
+        return seen;
+    }();
+    return points >= 0 && points <= kKelbruneScore
+           && possible[std::size_t(category)][std::size_t(points)];
 }

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <array>
-#include <optional>
+
+// The game's numbers, named once.
+constexpr int kDiceCount = 5;
+constexpr int kRollsPerTurn = 3;
+constexpr int kMaxPlayers = 6;
 
 // The thirteen categories of the score card and their scoring rules. The one definition of the
-// rules: the window's score entry and the advisor both score through these functions.
+// rules: the game, the advisor and the computer players all score through these functions.
 enum class Category {
     Aces, Twos, Threes, Fours, Fives, Sixes,
     ThreeOfAKind, FourOfAKind, FullHouse, SmallStraight, LargeStraight, Kelbrune, Chance
 };
 constexpr int kCategoryCount = 13;
+// A game lasts as many rounds as a card has categories: each turn fills one.
+constexpr int kRounds = kCategoryCount;
 
 // Five faces, each 1..6 after a roll (0 before the first roll of a turn).
-using Dice = std::array<int, 5>;
+using Dice = std::array<int, kDiceCount>;
 
 constexpr bool isUpper(Category c) { return int(c) < 6; }
 
@@ -31,9 +37,5 @@ int StraightLength(const Dice &dice);
 // The points the dice score in a category (0..50).
 int categoryScore(Category category, const Dice &dice);
 
-// The category of a row of the upper grid (1..6) or of the lower grid (1..7); none for headings
-// and totals.
-std::optional<Category> topRowCategory(int row);
-std::optional<Category> bottomRowCategory(int row);
-// The row of a category: 1..6 in the upper grid, 1..7 in the lower.
-constexpr int categoryRow(Category c) { return isUpper(c) ? int(c) + 1 : int(c) - 5; }
+// Whether some roll of five dice scores exactly these points in the category.
+bool isPossibleScore(Category category, int points);

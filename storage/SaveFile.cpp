@@ -1,6 +1,6 @@
 #include "SaveFile.h"
 
-#include "ScoreCardLayout.h"
+#include "CardLayout.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -139,11 +139,30 @@ std::optional<qint64> parseNumber(QByteArrayView line)
     return negative ? -value : value;
 }
 
+constexpr qsizetype kLongestShown = 24;
+
+// The start of a line for a message, blanks around it left out.
 QString shown(QByteArrayView line)
 {
-    constexpr qsizetype kLongest = 24;
-    const QString text = QString::fromLatin1(line.first(std::min(line.size(), kLongest))).trimmed();
-    return line.size() > kLongest ? text + QStringLiteral("...") : text;
+    const QString text =
+        QString::fromLatin1(line.first(std::min(line.size(), kLongestShown))).trimmed();
+    return line.size() > kLongestShown ? text + QStringLiteral("...") : text;
+}
+
+// The start of a line for a message, exactly as it stands: where a blank or a control character
+// is the fault, it must show, so tabs and carriage returns are written as \t and \r.
+QString shownAsIs(QByteArrayView line)
+{
+    QString text;
+    for (const char c : line.first(std::min(line.size(), kLongestShown))) {
+        if (c == '\t')
+            text += QStringLiteral("\\t");
+        else if (c == '\r')
+            text += QStringLiteral("\\r");
+        else
+            text += QChar::fromLatin1(c);
+    }
+    return line.size() > kLongestShown ? text + QStringLiteral("...") : text;
 }
 
 // Hands out the lines of a file one by one, counting them from 1.
@@ -289,10 +308,10 @@ private:
 int freeCategories(const SavedPlayer &player)
 {
     int free = 0;
-    for (int r = layout::kTopFirstCategory; r <= layout::kTopLastCategory; ++r)
-        free += player.top[std::size_t(r - 1)].text.isEmpty();
-    for (int r = layout::kBottomFirstCategory; r <= layout::kBottomLastCategory; ++r)
-        free += player.bottom[std::size_t(r - 1)].text.isEmpty();
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const auto row = std::size_t(card::rowOf(Category(c)) - 1);
+        free += (isUpper(Category(c)) ? player.top[row] : player.bottom[row]).text.isEmpty();
+    }
     return free;
 }
 
@@ -304,13 +323,6 @@ constexpr qint64 kInt32Min = -2147483648LL;
 constexpr qint64 kInt32Max = 2147483647LL;
 
 }  // namespace
-
-QString singleLine(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(u'\r', u' ').replace(u'\n', u' ');
-    return text;
-}
 
 QByteArray encodeSavedGame(const SavedGame &game)
 {
@@ -359,17 +371,31 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
     in.expectLines(kBlockLines * int(*count) + kTailLines);
     game.players.resize(std::size_t(*count));
 
-    auto readCell = [&](SavedCell &cell, int p, const QString &row, const char *grid) {
-        const auto text = in.text();
+    // A category's cell holds nothing yet or a score the dice can make there; any other cell is
+    // shown as it stands.
+    auto readCell = [&](SavedCell &cell, int p, const card::Row &row, const char *grid) {
+        const auto raw = in.line();
+        const int textLine = in.lineNumber();
+        const QString label = QString::fromLatin1(row.label).simplified();
         const auto colour = in.number(kInt32Min, kInt32Max, [&] {
             return QStringLiteral("the colour of player %1's %2 cell%3")
                 .arg(p)
-                .arg(row.simplified(), QLatin1String(grid));
+                .arg(label, QLatin1String(grid));
         });
-        if (!text || !colour)
+        if (!raw || !colour)
             return false;
-        cell.text = *text;
+        cell.text = decodeText(*raw);
         cell.colour = qint32(*colour);
+        if (row.line == card::Line::Entry && !cell.text.isEmpty()) {
+            const std::optional<qint64> points = parseNumber(*raw);
+            if (!points || !isPossibleScore(row.category, int(*points))) {
+                in.fail(textLine, QStringLiteral("Player %1's %2 should be empty or a score the "
+                                                 "dice can make there, not \"%3\".")
+                                      .arg(p)
+                                      .arg(label, shown(*raw)));
+                return false;
+            }
+        }
         return true;
     };
 
@@ -391,13 +417,14 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         player.lowerTotal = qint16(*lower);
         player.grandTotal = qint16(*grand);
         for (std::size_t r = 0; r < player.top.size(); ++r) {
-            if (!readCell(player.top[r], p, layout::topLabels().at(qsizetype(r) + 1), ""))
+            if (!readCell(player.top[r], p, card::rows(card::Section::Upper)[r + 1], ""))
                 return in.failure();
         }
         for (std::size_t r = 0; r < player.bottom.size(); ++r) {
             // "Upper Total" stands in both grids.
-            if (!readCell(player.bottom[r], p, layout::bottomLabels().at(qsizetype(r) + 1),
-                          r + 1 == std::size_t(layout::kBottomUpperTotal) ? " in the lower card" : ""))
+            const card::Row &row = card::rows(card::Section::Lower)[r + 1];
+            if (!readCell(player.bottom[r], p, row,
+                          row.line == card::Line::UpperTotal ? " in the lower card" : ""))
                 return in.failure();
         }
     }
@@ -462,7 +489,7 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
                         QStringLiteral("This line should say who plays seat %1: Human, Beginner, "
                                        "Casual, Strong or Perfect, not \"%2\".")
                             .arg(p)
-                            .arg(shown(*raw)));
+                            .arg(shownAsIs(*raw)));
                 return in.failure();
             }
             game.seats.push_back(*kind);

@@ -54,10 +54,6 @@ struct SaveFileError
     QString reason;
 };
 
-// The text with each line break (CR LF, a bare CR or a bare LF) turned into one blank. Names and
-// cells are kept this way from the moment they are typed, so no value can span two lines of a file.
-QString singleLine(QString text);
-
 // The file's bytes: one value per line, each line ending in CR LF. Integers as a blank or minus
 // sign, the digits, a blank. Texts in code page 1252 when they fit, in UTF-8 otherwise (also when
 // the code page's bytes would read as different UTF-8, so every text reads back as it was); a
@@ -71,7 +67,8 @@ QByteArray encodeSavedGame(const SavedGame &game);
 // after the dice must be followed by a known kind for every player; any other lines past the
 // last one the layout needs are ignored. Lines may end in CR LF or a bare LF, the last one in nothing; a
 // line is read as UTF-8 when it is valid UTF-8, as code page 1252 otherwise. A player with fewer
-// free categories than turns still to play is refused, as a turn could never end.
+// free categories than turns still to play is refused, as a turn could never end, and so is a
+// category cell that holds anything but nothing or a score the dice can make in that category.
 struct DecodeResult
 {
     std::optional<SavedGame> game;

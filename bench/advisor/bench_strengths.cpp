@@ -17,7 +17,13 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 
+constexpr int kStrengthCount = 4;
 const char *const kStrengthNames[kStrengthCount] = {"Beginner", "Casual", "Strong", "Perfect"};
+// The computer's seat kinds, weakest first.
+SeatKind strength(int s)
+{
+    return SeatKind(int(SeatKind::Beginner) + s);
+}
 
 // What the seat's decisions cost in time and, against the best move, in expected points.
 struct Tally
@@ -31,7 +37,7 @@ struct Tally
     double loss = 0.0;
     double worstLoss = 0.0;
 
-    void weigh(const Position &p, const ComputerMove &move)
+    void weigh(const Position &p, const Move &move)
     {
         if (!judge || p.rollsMade == 0)
             return;
@@ -42,12 +48,12 @@ struct Tally
             if (p.usedMask & usedBit(Category(c)))
                 continue;
             best = std::max(best, choices.entry[std::size_t(c)]);
-            if (move.kind == ComputerMove::Kind::Score && move.category == Category(c))
+            if (move.kind == Move::Kind::Score && move.category == Category(c))
                 chosen = choices.entry[std::size_t(c)];
         }
         for (const OptimalPlay::Choices::Keep &keep : choices.keeps) {
             best = std::max(best, keep.worth);
-            if (move.kind == ComputerMove::Kind::Keep && move.keepFaces == keep.faces)
+            if (move.kind == Move::Kind::Keep && move.keepFaces == keep.faces)
                 chosen = keep.worth;
         }
         const double lost = best - chosen;
@@ -89,24 +95,24 @@ bool playTurn(ComputerPlayer &player, Card &card, std::mt19937 &dice, Tally &tal
             for (int timing = 0; timing < 3; ++timing) {
                 ComputerPlayer copy = player;
                 const auto start = Clock::now();
-                const std::optional<ComputerMove> trial = copy.decide(p);
+                const std::optional<Move> trial = copy.decide(p);
                 seconds = std::min(seconds,
                                    std::chrono::duration<double>(Clock::now() - start).count());
             }
             tally.seconds.push_back(float(seconds));
         }
-        const std::optional<ComputerMove> move = player.decide(p);
+        const std::optional<Move> move = player.decide(p);
         if (!move)
             return false;
         tally.weigh(p, *move);
-        if (move->kind == ComputerMove::Kind::Score) {
+        if (move->kind == Move::Kind::Score) {
             if (p.rollsMade == 0 || (p.usedMask & usedBit(move->category)))
                 return false;
             card.enter(move->category, p.dice);
             p.rollsMade = 0;
             return true;
         }
-        if (move->kind == ComputerMove::Kind::Keep) {
+        if (move->kind == Move::Kind::Keep) {
             if (p.rollsMade == 0 || p.rollsMade == 3 || move->keepFaces.size() >= 5)
                 return false;
             Dice left = p.dice;
@@ -169,7 +175,7 @@ int main(int argc, char **argv)
     std::printf("  %-9s %7s %6s %4s %4s %9s %7s %7s %9s %9s %9s\n", "strength", "mean", "sd",
                 "min", "max", "mistakes", "loss", "biggest", "mean us", "p99.9 us", "worst us");
     for (int s = 0; s < kStrengthCount; ++s) {
-        ComputerPlayer player(Strength(s), table, 1000 + std::uint64_t(s));
+        ComputerPlayer player(strength(s), table, 1000 + std::uint64_t(s));
         Tally tally;
         tally.judge = &table;
         std::vector<int> totals;
@@ -201,8 +207,8 @@ int main(int argc, char **argv)
     std::printf("\n%d two-player games per pair of neighbours:\n", pairGames);
     for (int weaker = 0; weaker + 1 < kStrengthCount; ++weaker) {
         const int stronger = weaker + 1;
-        ComputerPlayer a(Strength(stronger), table, 2000 + std::uint64_t(weaker));
-        ComputerPlayer b(Strength(weaker), table, 3000 + std::uint64_t(weaker));
+        ComputerPlayer a(strength(stronger), table, 2000 + std::uint64_t(weaker));
+        ComputerPlayer b(strength(weaker), table, 3000 + std::uint64_t(weaker));
         Tally tally;
         int wins = 0;
         int ties = 0;

@@ -84,7 +84,7 @@ int child(int argc, char *argv[])
     OptimalPlay advisor;
     QTemporaryDir recordsDir;
     records::RecordStore records(recordsDir.filePath("records.sqlite"));
-    frmMain window(platform, settings, advisor, records);
+    frmMain window(platform, platform, settings, advisor, records);
     platform.setWindow(&window);
     PaintProbe probe(&window);
     window.show();

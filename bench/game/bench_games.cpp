@@ -2,6 +2,7 @@
 // after the first game and after the last: the game must not grow as games go by.
 #include "MemorySettings.h"
 #include "ScriptedPlatform.h"
+#include "ScriptedPrompts.h"
 #include "frmMain.h"
 
 #include <QTemporaryDir>
@@ -24,7 +25,7 @@ long statusKiB(const char *field)
 }
 
 // One game of three players, thirteen rounds, every turn rolled twice with a die held.
-void playOneGame(ScriptedPlatform &platform, frmMain &window)
+void playOneGame(ScriptedPrompts &platform, frmMain &window)
 {
     platform.inputAnswers << "3" << "Ann" << "Bob" << "Cy";
     window.mnuNewGame_Click();
@@ -48,13 +49,14 @@ void playOneGame(ScriptedPlatform &platform, frmMain &window)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    ScriptedPlatform platform;
+    ScriptedPlatform dice;
+    ScriptedPrompts platform;
     MemorySettings settings;
     OptimalPlay advisor;
     QTemporaryDir recordsDir;
     records::RecordStore records(recordsDir.filePath("records.sqlite"));
-    frmMain window(platform, settings, advisor, records);
-    window.mnuAnimateDice_Click();  // no frame waits; the draws are the same
+    frmMain window(dice, platform, settings, advisor, records);
+    window.mnuAnimateDice_Click();  // no frames: each roll lands at once
 
     playOneGame(platform, window);
     const long afterFirst = statusKiB("VmHWM:");

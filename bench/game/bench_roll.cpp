@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QStringList>
 #include <cstdio>
 #include <sys/resource.h>
@@ -42,7 +43,7 @@ int main(int argc, char **argv)
     OptimalPlay advisor;
     QTemporaryDir recordsDir;
     records::RecordStore records(recordsDir.filePath("records.sqlite"));
-    frmMain window(platform, settings, advisor, records);
+    frmMain window(platform, platform, settings, advisor, records);
     window.show();
     window.mnuNewGame_Click();
     QApplication::processEvents();
@@ -55,6 +56,8 @@ int main(int argc, char **argv)
         timer.start();
         const double before = cpuSeconds();
         window.cmdRoll_Click();
+        while (window.rolling())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         cpu += cpuSeconds() - before;
         wall += timer.elapsed();
     }

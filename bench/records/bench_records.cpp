@@ -125,7 +125,7 @@ int main(int argc, char *argv[])
     QtSettingsStore settings;
     QtPlatform platform;
     OptimalPlay advisor;
-    frmMain mainWindow(platform, settings, advisor, store);
+    frmMain mainWindow(platform, platform, settings, advisor, store);
     platform.setWindow(&mainWindow);
     mainWindow.show();
     QApplication::processEvents();

@@ -35,11 +35,11 @@ private slots:
     {
         const OptimalPlay unsolved;
         QList<int> points;
-        for (int s = 0; s < kStrengthCount; ++s) {
-            const OptimalPlay &table = needsTable(Strength(s)) ? m_play : unsolved;
-            ComputerPlayer one(Strength(s), table, 7), same(Strength(s), table, 7);
-            ComputerPlayer other(Strength(s), table, 8);
-            QCOMPARE(!ComputerPlayer(Strength(s), unsolved, 1).decide({}), needsTable(Strength(s)));
+        for (SeatKind s : {SeatKind::Beginner, SeatKind::Casual, SeatKind::Strong, SeatKind::Perfect}) {
+            const OptimalPlay &table = needsTable(s) ? m_play : unsolved;
+            ComputerPlayer one(s, table, 7), same(s, table, 7);
+            ComputerPlayer other(s, table, 8);
+            QCOMPARE(!ComputerPlayer(s, unsolved, 1).decide({}), needsTable(s));
             QVERIFY(!one.decide({kAllCategoriesUsed}) && !one.decide({0, 0, 0, 4, {1, 2, 3, 4, 5}}));
             std::mt19937 random(99);
             int differences = 0;
@@ -49,13 +49,12 @@ private slots:
                 if (turn % kCategoryCount == 0)
                     p = Position{};
                 for (p.rollsMade = 0;; ++p.rollsMade) {
-                    const ComputerMove move = one.decide(p).value();
+                    const Move move = one.decide(p).value();
                     QVERIFY(same.decide(p) == move);
                     differences += other.decide(p) != move;
-                    if (Strength(s) == Strength::Perfect && p.rollsMade > 0) {
+                    if (s == SeatKind::Perfect && p.rollsMade > 0) {
                         const Advice advice = m_play.advise(p).value();  // kinds: Roll, Keep, Score
-                        QVERIFY(int(move.kind) == int(advice.kind) && move.keepFaces == advice.keepFaces
-                                && move.category == advice.category);
+                        QVERIFY(move == Move(advice));
                         // The advice is worth what the best of all the choices is worth.
                         const OptimalPlay::Choices choices = m_play.choices(p).value();
                         double best = 0.0;
@@ -65,8 +64,8 @@ private slots:
                             best = std::max(best, keep.worth);
                         QVERIFY(std::abs(best - advice.expectedFinal) < 1e-9);
                     }
-                    QCOMPARE(move.kind == ComputerMove::Kind::Roll, p.rollsMade == 0);
-                    if (move.kind == ComputerMove::Kind::Score) {
+                    QCOMPARE(move.kind == Move::Kind::Roll, p.rollsMade == 0);
+                    if (move.kind == Move::Kind::Score) {
                         QVERIFY(!(p.usedMask & usedBit(move.category)));
                         const int scored = categoryScore(move.category, p.dice);
                         p.usedMask |= usedBit(move.category);
@@ -88,7 +87,7 @@ private slots:
                         p.dice[i] = i < move.keepFaces.size() ? move.keepFaces[i] : int(random() % 6) + 1;
                 }
             }
-            QCOMPARE(differences > 0, Strength(s) != Strength::Perfect);
+            QCOMPARE(differences > 0, s != SeatKind::Perfect);
         }
         QCOMPARE(points, (QList<int>{3591, 4207, 4819, 4944}));
     }

@@ -13,21 +13,19 @@
 
 #include <set>
 
-using Prompt = ScriptedPlatform::Prompt;
-
 namespace {
 void newAgainst(Table &t, const std::vector<Seat> &seats)
 {
-    t.platform.seatAnswers << seats;
+    t.prompts.seatAnswers << seats;
     t.window.mnuNewAgainstComputer_Click();
 }
 
-std::multiset<int> heldFaces(const GameState &s)
+std::multiset<int> heldFaces(const Turn &turn)
 {
     std::multiset<int> faces;
     for (std::size_t i = 0; i < 5; ++i)
-        if (s.DiceSaved[i])
-            faces.insert(s.DiceValue[i]);
+        if (turn.held[i])
+            faces.insert(turn.faces[i]);
     return faces;
 }
 }  // namespace
@@ -46,21 +44,22 @@ private slots:
         const std::vector<Seat> seats{{"Ann", SeatKind::Human}, {"Bot", SeatKind::Casual},
                                       {"Cy", SeatKind::Human}};
         newAgainst(t, seats);
-        QCOMPARE(t.platform.seatOffers.first(),
+        QCOMPARE(t.prompts.seatOffers.first(),
                  (std::vector<Seat>{{"Zed", SeatKind::Human}, {"Computer 1", SeatKind::Strong}}));
-        QCOMPARE(t.state().PlayerNames[3] + seatKindName(t.game().seatKind(2)), QStringLiteral("CyCasual"));
+        QCOMPARE(t.state().players[2].seat.name + seatKindName(t.state().players[1].seat.kind),
+                 QStringLiteral("CyCasual"));
         QVERIFY(!t.settings.values.contains("DefNumPlayers"));
         t.roll("1 2 3 4 5");
         t.hold(2);
-        const SavedGame before = t.snapshot();
-        t.platform.yesNoAnswers << false << true;
-        t.platform.seatAnswers << std::nullopt;
+        const GameState before = t.state();
+        t.prompts.yesNoAnswers << false << true;
+        t.prompts.seatAnswers << std::nullopt;
         t.window.mnuNewAgainstComputer_Click();  // No to "Game In Progress"
         t.window.mnuNewAgainstComputer_Click();  // Yes, then Cancel
-        QCOMPARE(t.platform.events.mid(t.platform.events.size() - 3),
+        QCOMPARE(t.prompts.events.mid(t.prompts.events.size() - 3),
                  (QStringList{"yes/no Game In Progress", "yes/no Game In Progress", "seats"}));
-        QCOMPARE(t.platform.seatOffers.last(), seats);
-        QCOMPARE(t.snapshot(), before);
+        QCOMPARE(t.prompts.seatOffers.last(), seats);
+        QVERIFY(t.state() == before);
     }
 
     void seatsDialogByKeyboard()
@@ -88,60 +87,44 @@ private slots:
                                                     {"Player3", SeatKind::Human}}));
     }
 
-    void commandsDuringItsTurn_data()
+    // The computer has rolled once and set dice aside, and the window tells of it; its roll is
+    // due next. A person's clicks meanwhile do nothing; a game saved now goes on from there when
+    // loaded.
+    void whileTheComputerPlays()
     {
-        QTest::addColumn<QString>("command");
-        for (const char *command : {"New", "Load", "Save, then Load of that file", "a person's clicks",
-                                    "blank dice from an edited file"})
-            QTest::newRow(command) << command;
-    }
-
-    // The computer has rolled once and set dice aside; its roll is due next.
-    void commandsDuringItsTurn()
-    {
-        QFETCH(QString, command);
         Table t;
+        t.window.mnuShowHints_Click();
+        t.window.mnuAnimateDice_Click();  // each roll lands at once: one step, one call
         newAgainst(t, {{"Robo", SeatKind::Perfect}, {"Ann", SeatKind::Human}});
         t.platform.scriptRoll("6 6 6 2 3");
         QCOMPARE(t.platform.runScheduled(2), 2);  // the first roll, then it keeps the sixes
-        QCOMPARE(heldFaces(t.state()), (std::multiset<int>{6, 6, 6}));
-        QCOMPARE(t.window.computer().narration(), QStringLiteral("Robo keeps 6 6 6 and rolls again."));
-        const SavedGame before = t.snapshot();
-        t.platform.yesNoAnswers << true;
-        if (command == "New") {
-            t.newGame({"Cy"});
-            t.platform.runScheduled();
-            QVERIFY(t.state().RollCount == 0 && t.window.computer().narration().isEmpty());
-        } else if (command == "Load") {
-            t.load(savedTurn("Dee", 1, {1, 1, 2, 2, 3}));
-            t.platform.runScheduled();
-            QCOMPARE(t.state().DiceValue, (std::array<qint16, 5>{1, 1, 2, 2, 3}));
-        } else if (command.startsWith("Save")) {
-            t.platform.fileAnswers << t.files.filePath("robo.sav");
-            t.window.mnuSaveGame_Click();
-            QCOMPARE(before.seats, (std::vector<SeatKind>{SeatKind::Perfect, SeatKind::Human}));
-            Table u;
-            u.platform.fileAnswers << t.files.filePath("robo.sav");
-            u.window.mnuLoadGame_Click();
-            QCOMPARE(u.snapshot(), before);
-            u.platform.scriptRoll("6 6 6 6 4", {true, true, true, false, false});
-            QCOMPARE(u.platform.runScheduled(2), 2);  // goes on: keeps 6 6 6, then rolls
-            QCOMPARE(u.state().RollCount * 10 + u.state().DiceValue[3], 26);
-        } else if (command.endsWith("clicks")) {
-            t.window.cmdRoll_Click();
-            t.hold(0);
-            t.scoreTop(5);
-            t.window.cmdRoll()->click();
-            QCOMPARE(t.snapshot(), before);
-        } else {
-            // The strengths have no move on blank dice; it still ends its turn, in the first free row.
-            SavedGame blank = savedTurn("Robo", 3, {0, 0, 0, 0, 0});
-            blank.seats = {SeatKind::Strong};
-            t.load(blank);
-            t.platform.runScheduled(1);
-            QCOMPARE(t.top().textMatrix(1, 1) + QString::number(t.state().RoundCount), "01");
-        }
-        QVERIFY(t.platform.unexpected.isEmpty());
+        QCOMPARE(heldFaces(t.turn()), (std::multiset<int>{6, 6, 6}));
+        QCOMPARE(t.window.narration(), QStringLiteral("Robo keeps 6 6 6 and rolls again."));
+        QCOMPARE(t.window.hintPanel()->text(), t.window.narration());
+        QVERIFY(!t.window.cmdRoll()->isEnabled() && !t.window.imgDiceSaved(0)->isEnabled());
+        const GameState before = t.state();
+        t.window.cmdRoll_Click();
+        t.hold(3);
+        t.release(0);
+        t.scoreTop(5);
+        t.window.cmdRoll()->click();
+        QVERIFY(t.state() == before);
+
+        t.prompts.fileAnswers << t.files.filePath("robo.sav");
+        t.window.mnuSaveGame_Click();
+        Table u;
+        u.window.mnuAnimateDice_Click();
+        u.prompts.fileAnswers << t.files.filePath("robo.sav");
+        u.window.mnuLoadGame_Click();
+        QVERIFY(u.state() == before);
+        u.platform.scriptRoll("6 6 6 6 4", {true, true, true, false, false});
+        QCOMPARE(u.platform.runScheduled(2), 2);  // goes on: keeps 6 6 6 as they are, then rolls
+        QCOMPARE(u.turn().rollsMade * 10 + u.turn().faces[3], 26);
+        u.platform.scriptRoll("0 0 0 0 6", {true, true, true, true, false});
+        u.platform.runScheduled();  // keeps 6 6 6 6, rolls and enters five sixes
+        QCOMPARE(u.state().players[0].sheet.entry(Category::Kelbrune), std::optional(50));
+        QCOMPARE(u.window.narration(), QStringLiteral("Robo scores Kelbrune for 50."));
+        QVERIFY(u.prompts.unexpected.isEmpty() && t.prompts.unexpected.isEmpty());
     }
 };
 

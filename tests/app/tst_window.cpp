@@ -1,7 +1,8 @@
 // What the window paints, the hint panel through a turn, and what the platform adds of its own:
 // the input box's OK and Cancel, the sound cues.
 #include "DieBox.h"
-#include "Hint.h"
+#include "GameStates.h"
+#include "MoveWords.h"
 #include "QtPlatform.h"
 #include "ScoreGridView.h"
 #include "Table.h"
@@ -81,7 +82,7 @@ private slots:
         QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);
         QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);  // now an empty box: nothing moves
         QTest::mouseClick(t.window.imgDiceRolled(2), Qt::RightButton);
-        QCOMPARE(t.game().savedFaces(), (Faces{0, 6, 0, 0, 0}));
+        QCOMPARE(t.turn().held, (std::array<bool, 5>{false, true, false, false, false}));
 
         // A die is a white face on black, a one too; an empty box is black.
         const QRect box(0, 0, 49, 49);
@@ -120,19 +121,17 @@ private slots:
         // Held dice and the card look the same while the dice roll.
         const QImage held = shot(t.window.imgDiceSaved(1));
         const QImage card = shot(t.window.ScoreCardBottom());
-        bool rolled = false;
-        t.platform.atPump(1, [&] {
-            rolled = true;
-            QCOMPARE(shot(t.window.imgDiceSaved(1)), held);
-            QCOMPARE(shot(t.window.ScoreCardBottom()), card);
-        });
-        t.roll("0 0 3 4 5");
-        QVERIFY(rolled);
+        t.platform.scriptRoll("0 0 3 4 5", t.turn().held);
+        t.window.cmdRoll_Click();
+        QVERIFY(t.window.rolling());
+        QCOMPARE(shot(t.window.imgDiceSaved(1)), held);
+        QCOMPARE(shot(t.window.ScoreCardBottom()), card);
+        t.land();
 
         // A click on a cell enters the dice there; the grid paints labels and entries, centred.
         ScoreGridView *grid = t.window.ScoreCardBottom();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell(grid, 7, 1).center());
-        QCOMPARE(t.bottom().textMatrix(7, 1), QStringLiteral("19"));
+        QCOMPARE(t.state().players[0].sheet.entry(Category::Chance), std::optional(19));
         const QImage paper = shot(grid->viewport());
         QVERIFY(pixels(paper, cell(grid, 0, 0), dark) > 20);
         QVERIFY(pixels(paper, cell(grid, 10, 1), dark) > 5);  // the grand total, painted anew
@@ -152,7 +151,7 @@ private slots:
         t.window.mnuShowPossibleScores_Click();
         t.roll("2 2 3 3 3");
         t.window.keyCursor(+1);
-        const SavedGame before = t.snapshot();
+        const GameState before = t.state();
         const QImage aids = shot(grid->viewport());
         auto faint = [](QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() < 186; };
         QVERIFY(pixels(aids, cell(grid, 3, 1), faint) > 5 && pixels(aids, cell(grid, 7, 1), faint) == 0);
@@ -173,7 +172,7 @@ private slots:
         QApplication::sendEvent(grid, &leave);
         QVERIFY(outlined(upper, 1) && !outlined(grid, 3));
         t.window.mnuShowPossibleScores_Click();
-        QCOMPARE(t.snapshot(), before);
+        QVERIFY(t.state() == before);
         QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);
         QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("False"));
     }
@@ -234,35 +233,31 @@ private slots:
         t.roll("6 6 6 6 1");
         QCOMPARE(move(), QStringLiteral("Keep 6 6 6 6, roll again."));
 
-        // Every row but Aces filled, Chance too; one point more earns the bonus.
-        SavedGame saved = savedTurn(QStringLiteral("Ann"), 3, {1, 6, 6, 6, 5});
-        for (std::size_t r = 1; r < 6; ++r)
-            saved.players[0].top[r].text = QStringLiteral("0");
-        for (std::size_t r = 0; r < 7; ++r)
-            saved.players[0].bottom[r].text = QStringLiteral("0");
-        saved.players[0].upperTotal = 62;
-        saved.players[0].grandTotal = 100;
-        saved.roundCount = 12;
-        t.load(saved);
-        QCOMPARE(t.window.hintPanel()->text(), "Ann: Score Aces for 1 point." + expected + "136.0");
+        // Every row but Aces filled; one point more earns the bonus.
+        GameState last = gameOf({"Ann"}, 3, "1 6 6 6 5");
+        enter(last, 0, {"Twos 8", "Threes 9", "Fours 12", "Fives 15", "Sixes 18", "3K 0", "4K 0",
+                        "FullHouse 0", "SmStraight 0", "LgStraight 0", "Kelbrune 0", "Chance 5"});
+        last.round = 12;
+        t.load(last);
+        QCOMPARE(t.window.hintPanel()->text(), "Ann: Score Aces for 1 point." + expected + "103.0");
 
         // The sixth seat's points count as any other's.
-        SavedGame six = savedTurn(QStringLiteral("Ann"), 0, {});
-        six.players.resize(6, six.players[0]);
-        six.players[5].grandTotal = 100;
-        six.currentPlayer = 6;
+        GameState six = gameOf({"Ann", "Ann", "Ann", "Ann", "Ann", "Ann"});
+        enter(six, 5, {"Kelbrune 50", "Chance 30", "FullHouse 25"});
+        six.mover = 5;
+        six.round = 3;
         t.load(six);
-        QCOMPARE(t.window.hintPanel()->text(), "Ann: Roll the dice." + expected + "345.9");
+        QCOMPARE(t.window.hintPanel()->text(), "Ann: Roll the dice." + expected + "277.4");
 
         t.window.mnuShowHints_Click();
         QVERIFY(t.window.hintFrame()->isHidden());
         QCOMPARE(t.settings.log.filter("ShowHints"), (QStringList{"get ShowHints", "save ShowHints=True",
                                                                    "save ShowHints=False"}));
-        QCOMPARE(hintText(t.game(), OptimalPlay()), QStringLiteral("Working out the best moves…"));
+        QCOMPARE(hintText(t.state(), OptimalPlay()), QStringLiteral("Working out the best moves…"));
 
         // Stored on, the panel shows from the start.
         t.settings.values.insert("ShowHints", "True");
-        frmMain again(t.platform, t.settings, Table::readyAdvisor(), t.records);
+        frmMain again(t.platform, t.prompts, t.settings, Table::readyAdvisor(), t.records);
         QVERIFY(!again.hintFrame()->isHidden());
     }
 
@@ -298,7 +293,7 @@ private slots:
             QTest::keyClicks(edit, typed);
             QTest::keyClick(edit, ok ? Qt::Key_Return : Qt::Key_Escape);
         });
-        QCOMPARE(platform.inputBox(QStringLiteral("Player #1:\r\nWho?"), QStringLiteral("Player Name"),
+        QCOMPARE(platform.inputBox(QStringLiteral("Player #1:\nWho?"), QStringLiteral("Player Name"),
                                    QStringLiteral("Player1")),
                  answer);
         QCOMPARE(seen, (QStringList{"Player Name", "Player #1:\nWho?", "Player1"}));
@@ -310,7 +305,7 @@ private slots:
     {
         QtPlatform platform;
         platform.preloadCues();
-        for (Platform::Cue cue : {Platform::Cue::DieRoll, Platform::Cue::Kelbrune, Platform::Cue::GameOver}) {
+        for (Prompts::Cue cue : {Prompts::Cue::DieRoll, Prompts::Cue::Kelbrune, Prompts::Cue::GameOver}) {
             const QSoundEffect *effect = platform.cueEffect(cue);
             QVERIFY(effect);
             QCOMPARE(effect->source().toLocalFile(),
@@ -319,7 +314,7 @@ private slots:
             platform.playCue(cue);
             QVERIFY(effect->isPlaying());
         }
-        QCOMPARE(platform.cueEffect(Platform::Cue::Kelbrune)->source().fileName(), QStringLiteral("Kelbrune!.wav"));
+        QCOMPARE(platform.cueEffect(Prompts::Cue::Kelbrune)->source().fileName(), QStringLiteral("Kelbrune!.wav"));
     }
 };
 

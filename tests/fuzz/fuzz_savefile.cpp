@@ -1,8 +1,9 @@
 // Any bytes may arrive as a .sav file. The reader must never crash, hang or step outside its
 // buffers; a file it accepts must be a game within its limits that a save and a load give back
-// unchanged; a file it refuses must say where and why.
+// unchanged, as a file and as the game it holds; a file it refuses must say where and why.
 
 #include "SaveFile.h"
+#include "SavedGameConversion.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -58,6 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!again.game || !(*again.game == *result.game))
         std::abort();
     if (encodeSavedGame(*again.game) != saved)
+        std::abort();
+
+    // The game the file holds is written as the game writes it, and read back as the same game.
+    const GameState game = fromSavedGame(*result.game);
+    const DecodeResult written = decodeSavedGame(encodeSavedGame(toSavedGame(game)));
+    if (!written.game || !(fromSavedGame(*written.game) == game))
         std::abort();
     return 0;
 }

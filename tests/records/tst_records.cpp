@@ -1,7 +1,8 @@
 #include "Golden.h"
 #include "RecordStore.h"
 #include "ScoreHistogram.h"
-#include "ScriptedPlatform.h"
+#include "GameStates.h"
+#include "ScriptedPrompts.h"
 #include "Table.h"
 #include "frmRecords.h"
 
@@ -34,11 +35,11 @@ QString quoted(const QString &path) { return QStringLiteral("\u201C%1\u201D").ar
 void playPerfectCard(Table &t)
 {
     for (int face = 1; face <= 6; ++face)
-        t.turn(QStringLiteral("%1 %1 %1 %1 %1").arg(face), true, face);
+        t.turn(QStringLiteral("%1 %1 %1 %1 %1").arg(face), Category(face - 1));
     const QStringList lower{"6 6 6 6 6", "6 6 6 6 6", "2 2 3 3 3", "1 2 3 4 6", "2 3 4 5 6",
                             "6 6 6 6 6", "6 6 6 6 6"};
-    for (int row = 1; row <= 7; ++row)
-        t.turn(lower[row - 1], false, row);
+    for (int row = 0; row < 7; ++row)
+        t.turn(lower[row], Category(int(Category::ThreeOfAKind) + row));
 }
 
 }  // namespace
@@ -69,7 +70,7 @@ private slots:
                         .arg(p.average, 0, 'f', 2).arg(p.best).arg(p.bonuses).arg(p.kelbrunes);
         QCOMPARE(rows, QStringList({"Ann 4 2 207.50 300 2 2", "Bob 3 1 176.67 200 1 0",
                                     "cy 1 1 220.00 220 0 0"}));
-        ScriptedPlatform platform;
+        ScriptedPrompts platform;
         frmRecords window(store, platform);
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QString("2 of 4 games (50%)"));
         QCOMPARE(window.players()->item(0)->data(Qt::AccessibleDescriptionRole).toString(),
@@ -86,7 +87,7 @@ private slots:
         // Equal to the tenth: the earlier game keeps its place.
         QVERIFY(!store.record(game({seat("Low", 150)})).value.topTen);
 
-        ScriptedPlatform platform;
+        ScriptedPrompts platform;
         frmRecords window(store, platform, mine.value.gameId);
         QStringList shown;
         for (int row = 0; row < window.topTen()->rowCount(); ++row) {
@@ -157,7 +158,7 @@ private slots:
         for (const bool yes : {false, true}) {
             RecordStore store(freshPath());
             store.record(game({seat("Ann", 200), seat("Bob", 150)}));
-            ScriptedPlatform platform;
+            ScriptedPrompts platform;
             platform.yesNoAnswers << yes;
             frmRecords window(store, platform);
             window.cmdClear()->click();
@@ -173,11 +174,11 @@ private slots:
     {
         Table t;
         t.newGame({"Ann", "Bob"});
-        t.turn("1 1 1 1 1", true, 1);
-        t.platform.yesNoAnswers << true;
+        t.turn("1 1 1 1 1", Category::Aces);
+        t.prompts.yesNoAnswers << true;
         t.newGame({"Ann"});  // the game of two is replaced, not finished
         playPerfectCard(t);
-        QCOMPARE(t.platform.promptsOf(ScriptedPlatform::Prompt::Ok).size(), 1);  // Game Over only
+        QCOMPARE(t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok).size(), 1);  // Game Over only
         const QList<TopEntry> top = t.records.topTen().value;
         QCOMPARE(top.size(), 1);
         QCOMPARE(top[0].name + ' ' + top[0].kind + ' ' + QString::number(top[0].score),
@@ -187,9 +188,9 @@ private slots:
         QVERIFY(t.window.recordsWindow() && t.window.recordsWindow()->isVisible());
 
         t.newGame({"Cy"});
-        t.turn("6 6 6 6 6", false, 6);
-        t.load(savedTurn("Dee", 0, {}));
-        t.platform.yesNoAnswers << true;
+        t.turn("6 6 6 6 6", Category::Kelbrune);
+        t.load(gameOf({"Dee"}));
+        t.prompts.yesNoAnswers << true;
         t.window.mnuExit_Click();
         QCOMPARE(t.records.players().value.size(), 1);
     }
@@ -203,13 +204,13 @@ private slots:
             playPerfectCard(t);
         }
         QStringList told;
-        for (const ScriptedPlatform::Prompt &p : t.platform.promptsOf(ScriptedPlatform::Prompt::Ok))
+        for (const ScriptedPrompts::Prompt &p : t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok))
             told << p.title;
         QCOMPARE(told, QStringList({"Game Over!", "Records", "Game Over!"}));
         const QString expected = QString("The records file %1 cannot be used: a folder of that "
                                          "name is in the way. The game goes on without records.")
                                      .arg(quoted(t.records.path()));
-        QCOMPARE(t.platform.promptsOf(ScriptedPlatform::Prompt::Ok)[1].text, expected);
+        QCOMPARE(t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok)[1].text, expected);
         QVERIFY(!t.window.recordsWindow());
         t.window.mnuRecords_Click();
         QCOMPARE(t.window.recordsWindow()->problem()->text(), expected);

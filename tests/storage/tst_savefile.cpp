@@ -1,5 +1,7 @@
+#include "GameStates.h"
 #include "Golden.h"
 #include "SaveFile.h"
+#include "SavedGameConversion.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,16 @@ QByteArray goldenWith(int line, const QByteArray &text, int line2 = 0, const QBy
 }
 
 SavedGame golden() { return decodeSavedGame(joined(goldenLines())).game.value(); }
+
+// The golden file's game.
+GameState goldenGame()
+{
+    GameState game = gameOf({"Ann", "Bob"}, 2, "3 3 3 5 5", {true, true, true, false, false});
+    enter(game, 0, {"Fours 20", "Fives 25", "Sixes 30"});
+    enter(game, 1, {"Aces 0", "FullHouse 25", "SmStraight 30"});
+    game.round = 3;
+    return game;
+}
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -133,8 +145,18 @@ private slots:
             << "Die 3 is set aside, so it must show 1 to 6, not 0.";
         QTest::newRow("a computer seat missing") << g + "Computer players\r\nHuman\r\n" << 102
             << "The file ends before this line; this game needs 102 lines.";
-        QTest::newRow("an unknown seat") << g + "Computer players\r\nstrong\r\nHuman" << 101
-            << "This line should say who plays seat 1: Human, Beginner, Casual, Strong or Perfect, not \"strong\".";
+        const QString seat = "This line should say who plays seat 1: Human, Beginner, Casual, Strong or Perfect, not \"%1\".";
+        QTest::newRow("an unknown seat") << g + "Computer players\r\nstrong\r\nHuman" << 101 << seat.arg("strong");
+        QTest::newRow("a seat with a blank after it") << g + "Computer players\r\nPerfect \r\nHuman" << 101
+            << seat.arg("Perfect ");
+        QTest::newRow("a seat with a tab after it") << g + "Computer players\r\nPerfect\t\r\nHuman" << 101
+            << seat.arg("Perfect\\t");
+        QTest::newRow("a seat with a carriage return after it") << g + "Computer players\r\nPerfect\r\r\nHuman"
+            << 101 << seat.arg("Perfect\\r");
+        const QString score = "Player %1's %2 should be empty or a score the dice can make there, not \"%3\".";
+        QTest::newRow("a category holding words") << goldenWith(6, "one") << 6 << score.arg(1).arg("Aces", "one");
+        QTest::newRow("a score no roll makes") << goldenWith(70, "24") << 70 << score.arg(2).arg("Full House", "24");
+        QTest::newRow("a score beyond the category") << goldenWith(16, " 35 ") << 16 << score.arg(1).arg("Sixes", "35");
         QTest::newRow("first fault is the one named") << goldenWith(88, " 99 ", 5, "x") << 5
             << "This line should hold the grand total of player 1 as a whole number.";
     }
@@ -148,6 +170,43 @@ private slots:
         QVERIFY(!back.game);
         QCOMPARE(back.error.reason, reason);
         QCOMPARE(back.error.line, line);
+    }
+
+    // The file's game is its entries: the totals, the bonus and the colours follow from them, and
+    // the game writes the golden file again byte for byte.
+    void convertedToTheGame()
+    {
+        QVERIFY(fromSavedGame(golden()) == goldenGame());
+        QCOMPARE(encodeSavedGame(toSavedGame(goldenGame())), joined(goldenLines()));
+        // An edited file's own totals and colours are not read back: the entries decide.
+        const SavedGame edited = decodeSavedGame(goldenWith(3, " 99 ", 17, " 255 ")).game.value();
+        QVERIFY(fromSavedGame(edited) == goldenGame());
+        // Computer seats come and go with their block.
+        GameState computers = goldenGame();
+        computers.players[0].seat.kind = SeatKind::Strong;
+        QCOMPARE(toSavedGame(computers).seats, (std::vector<SeatKind>{SeatKind::Strong, SeatKind::Human}));
+        QVERIFY(fromSavedGame(toSavedGame(computers)) == computers);
+    }
+
+    // A name as long as a game keeps comes back whole; a longer one read from a file is cut as a
+    // typed one is, never inside a character, so that whatever the game writes it reads back.
+    void namesAtTheLimit()
+    {
+        const QString face = QStringLiteral("\U0001F3B2");  // two UTF-16 units, four UTF-8 bytes
+        GameState six = goldenGame();
+        six.players.resize(kMaxPlayers, six.players[1]);
+        for (Player &player : six.players)
+            player.seat.name = face.repeated(kMaxNameLength / 2);
+        const QByteArray bytes = encodeSavedGame(toSavedGame(six));
+        QVERIFY(fromSavedGame(decodeSavedGame(bytes).game.value()) == six);
+
+        SavedGame longer = golden();
+        longer.players[0].name = face.repeated(kMaxNameLength) + "x";
+        longer.players[1].name = QString(kMaxNameLength - 1, 'b') + face;
+        const GameState read = fromSavedGame(decodeSavedGame(encodeSavedGame(longer)).game.value());
+        QCOMPARE(read.players[0].seat.name, face.repeated(kMaxNameLength / 2));
+        QCOMPARE(read.players[1].seat.name, QString(kMaxNameLength - 1, 'b'));
+        QVERIFY(fromSavedGame(decodeSavedGame(encodeSavedGame(toSavedGame(read))).game.value()) == read);
     }
 
     void wholeFileRefused_data()

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "CardLayout.h"
+#include "DieBox.h"
 #include "MemorySettings.h"
 #include "SaveFile.h"
 #include "SavedGameConversion.h"
 #include "ScriptedPlatform.h"
+#include "ScriptedPrompts.h"
 #include "frmMain.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The real main window with a scripted platform and settings in memory, and short verbs for
-// what a player does.
+// The real main window with a scripted platform, scripted prompts and settings in memory, and
+// short verbs for what a player does.
 struct Table
 {
     // One advisor for every table of a test program, its table worked out once.
@@ -24,53 +27,56 @@ struct Table
 
     explicit Table(OptimalPlay &advisor = readyAdvisor())
         : records(files.filePath(QStringLiteral("records.sqlite"))),
-          window(platform, settings, advisor, records)
+          window(platform, prompts, settings, advisor, records)
     {
     }
 
     QTemporaryDir files;  // saved games and the records the table writes for itself
     ScriptedPlatform platform;
+    ScriptedPrompts prompts;
     MemorySettings settings;
     records::RecordStore records;
     frmMain window;
 
     Game &game() { return window.game(); }
-    // The game as Game > Save would write it.
-    SavedGame snapshot()
-    {
-        return toSavedGame(game().state(), game().top(), game().bottom(), game().rollEnabled(), game().seats());
-    }
     const GameState &state() { return window.game().state(); }
-    const ScoreCard &top() { return window.game().top(); }
-    const ScoreCard &bottom() { return window.game().bottom(); }
+    const Turn &turn() { return state().turn; }
 
     // Game > New answered with the player count and the names; no game may be in progress.
     void newGame(const QStringList &names)
     {
-        platform.inputAnswers << QString::number(names.size()) << names;
+        prompts.inputAnswers << QString::number(names.size()) << names;
         window.mnuNewGame_Click();
     }
-    // A roll whose last frame shows these faces on the dice that are not held.
-    void roll(const QString &faces, int frames = 6)
+    // A roll that shows these faces on the dice that are not held, shown to its end.
+    void roll(const QString &faces)
     {
-        platform.scriptRoll(faces, state().DiceSaved, frames);
+        platform.scriptRoll(faces, turn().held);
         window.cmdRoll_Click();
+        land();
+    }
+    // Runs the frames of the roll being shown until the dice land.
+    void land()
+    {
+        while (window.rolling() && platform.runScheduled(1) == 1) {
+        }
     }
     void hold(int die) { window.imgDiceRolled_Click(die); }
     void release(int die) { window.imgDiceSaved_Click(die); }
-    // A click on a category row; by default in the current player's column.
-    void scoreTop(int row, int col = 0) { window.clickScoreCardTop(row, col > 0 ? col : state().CurrentPlayer); }
-    void scoreBottom(int row, int col = 0) { window.clickScoreCardBottom(row, col > 0 ? col : state().CurrentPlayer); }
-    void turn(const QString &faces, Category c) { turn(faces, isUpper(c), categoryRow(c)); }
-    // One whole turn: roll these dice and enter them in a row of a grid (zeros confirmed).
-    void turn(const QString &faces, bool upper, int row)
+    // A click on a row of a grid, by default in column 1.
+    void scoreTop(int row, int col = 1) { window.clickScoreCardTop(row, col); }
+    void scoreBottom(int row, int col = 1) { window.clickScoreCardBottom(row, col); }
+    void score(Category c)
+    {
+        isUpper(c) ? scoreTop(card::rowOf(c)) : scoreBottom(card::rowOf(c));
+    }
+    // One whole turn: roll these dice and enter them in a category (a zero confirmed).
+    void turn(const QString &faces, Category c)
     {
         roll(faces);
-        platform.yesNoAnswers << true;
-        const int before = platform.yesNoAnswers.size();
-        upper ? scoreTop(row) : scoreBottom(row);
-        if (platform.yesNoAnswers.size() == before)
-            platform.yesNoAnswers.removeLast();  // no zero question was asked
+        if (categoryScore(c, state().turn.faces) == 0)
+            prompts.yesNoAnswers << true;
+        score(c);
     }
 
     // Writes a game into the table's own folder; returns the file's path.
@@ -81,25 +87,14 @@ struct Table
             QTest::qFail(qPrintable(*failure), __FILE__, __LINE__);
         return path;
     }
-    // Game > Load of that game.
-    void load(const SavedGame &saved)
+    QString writeGame(const GameState &state, const QString &name = QStringLiteral("game.sav"))
     {
-        platform.fileAnswers << writeGame(saved);
+        return writeGame(toSavedGame(state), name);
+    }
+    // Game > Load of that game.
+    void load(const GameState &state)
+    {
+        prompts.fileAnswers << writeGame(state);
         window.mnuLoadGame_Click();
     }
 };
-
-// A one-player game in the middle of a turn: the rolls made and the dice, held or not.
-inline SavedGame savedTurn(const QString &name, int rolls, const std::array<qint16, 5> &dice,
-                           const std::array<bool, 5> &held = {})
-{
-    SavedGame saved;
-    SavedPlayer player;
-    player.name = name;
-    saved.players.push_back(player);
-    saved.currentPlayer = 1;
-    saved.rollCount = qint16(rolls);
-    saved.diceValue = dice;
-    saved.diceSaved = held;
-    return saved;
-}

@@ -1,0 +1,350 @@
+// The flow of a game on Game alone: rolls and holds, entries and the turn, the end of the game and
+// its winners, Undo, games replaced, and the computer playing its seats through the same intentions.
+#include "ComputerDriver.h"
+#include "Game.h"
+#include "GameStates.h"
+#include "OptimalPlay.h"
+#include "ScriptedPlatform.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+std::vector<Seat> people(const QStringList &names)
+{
+    std::vector<Seat> seats;
+    for (const QString &name : names)
+        seats.push_back({name, SeatKind::Human});
+    return seats;
+}
+
+// The entries of a sheet, run together: "3 - 9 ..." with "-" for a free category.
+QString entries(const ScoreSheet &sheet)
+{
+    QStringList texts;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const std::optional<int> entry = sheet.entry(Category(c));
+        texts << (entry ? QString::number(*entry) : QStringLiteral("-"));
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
+QString totals(const ScoreSheet &sheet)
+{
+    return QStringLiteral("%1+%2 %3 = %4")
+        .arg(sheet.upperSum())
+        .arg(sheet.bonus())
+        .arg(sheet.lowerTotal())
+        .arg(sheet.grandTotal());
+}
+
+OptimalPlay &solved()
+{
+    static OptimalPlay advisor;
+    advisor.solve();
+    return advisor;
+}
+}  // namespace
+
+class GameTest : public QObject
+{
+    Q_OBJECT
+
+    ScriptedPlatform platform;
+
+    void roll(Game &game, const QString &faces)
+    {
+        platform.scriptRoll(faces, game.state().turn.held);
+        QVERIFY(game.roll());
+    }
+    void turn(Game &game, const QString &faces, Category category)
+    {
+        roll(game, faces);
+        QVERIFY(game.score(category));
+    }
+
+private slots:
+    void init() { platform = ScriptedPlatform(); }
+
+    // A roll draws one face per die on the table and none for a held die; a die is held only with
+    // a face; three rolls a turn.
+    void rollsAndHolds()
+    {
+        Game game(platform);
+        QVERIFY(!game.roll() && !game.hold(0));  // no game yet
+        game.start(people({"Ann"}));
+        QVERIFY(!game.hold(0) && !game.canScore(Category::Chance));  // nothing rolled yet
+        roll(game, "5 4 3 2 1");
+        QVERIFY(game.hold(1) && game.hold(3) && !game.hold(3) && !game.hold(5) && !game.release(0));
+        platform.draws = 0;
+        roll(game, "6 0 6 0 6");
+        QCOMPARE(platform.draws, 3);
+        QCOMPARE(game.state().turn.faces, diceOf("6 4 6 2 6"));
+        QVERIFY(game.release(3));
+        QCOMPARE(game.state().turn.held, (std::array<bool, 5>{false, true, false, false, false}));
+        for (int d = 0; d < 5; ++d)
+            game.hold(d);
+        platform.draws = 0;
+        QVERIFY(game.roll());  // all held: still a roll, no die changes
+        QCOMPARE(platform.draws, 0);
+        QCOMPARE(game.state().turn.rollsMade, kRollsPerTurn);
+        QVERIFY(!game.canRoll() && !game.roll());
+        QVERIFY(game.release(0) && game.hold(0));  // the dice still move after the third roll
+        // A source that strays to 1.0 still gives a six.
+        game.start(people({"Bo"}));
+        platform.randoms = {1.0, 0.0, 0.5, 0.999, 0.1667};
+        game.roll();
+        QCOMPARE(game.state().turn.faces, diceOf("6 1 4 6 2"));
+    }
+
+    void scoring_data()
+    {
+        QTest::addColumn<QString>("dice");  // "": no roll yet this turn
+        QTest::addColumn<Category>("category");
+        QTest::addColumn<int>("entered");  // -1: refused, nothing changes
+
+        QTest::newRow("upper zero") << "1 1 1 5 6" << Category::Twos << 0;
+        QTest::newRow("lower entry") << "2 2 3 3 3" << Category::FullHouse << 25;
+        QTest::newRow("five alike") << "4 4 4 4 4" << Category::Kelbrune << 50;
+        QTest::newRow("Chance, the last category") << "6 6 6 6 5" << Category::Chance << 29;
+        QTest::newRow("category already used") << "1 1 1 5 6" << Category::Aces << -1;
+        QTest::newRow("before the first roll") << "" << Category::Threes << -1;
+    }
+
+    // An entry goes into the mover's column and passes the turn; a refused one changes nothing.
+    void scoring()
+    {
+        QFETCH(QString, dice);
+        QFETCH(Category, category);
+        QFETCH(int, entered);
+        Game game(platform);
+        game.start(people({"Ann", "Bob"}));
+        turn(game, "1 1 2 3 4", Category::Aces);
+        turn(game, "1 1 2 3 4", Category::Aces);
+        if (!dice.isEmpty())
+            roll(game, dice);
+        const GameState before = game.state();
+        QSignalSpy scored(&game, &Game::scored);
+        QCOMPARE(game.score(category), entered >= 0);
+        if (entered < 0) {
+            QVERIFY(game.state() == before && scored.isEmpty());
+            return;
+        }
+        QCOMPARE(game.state().players[0].sheet.entry(category), std::optional(entered));
+        QCOMPARE(game.state().players[1].sheet.freeCount(), 12);
+        QCOMPARE(scored.takeFirst(), (QVariantList{0, QVariant::fromValue(category), entered}));
+        QVERIFY(game.state().mover == 1 && game.state().turn == Turn{});
+    }
+
+    // Four players take their turns in order, with the round counted when the turn comes back to
+    // the first; the bonus comes with an upper sum of 63, not 62. The last entry ends the game,
+    // which names the tied winners and takes no further move.
+    void wholeGameOfFourWithATie()
+    {
+        // Thirteen turns, one per category: upper 75 with the bonus, lower 200, grand total 310.
+        const char *const dice[13] = {"1 1 1 5 6", "2 2 2 2 6", "3 3 3 1 1", "4 4 4 4 2", "5 5 5 1 1",
+                                      "6 6 6 6 1", "6 6 6 2 1", "2 2 2 2 5", "3 3 5 5 5", "1 2 3 4 6",
+                                      "2 3 4 5 1", "4 4 4 4 4", "6 5 4 3 3"};
+        Game game(platform);
+        game.start(people({"Ann", "Bob", "Cy", "Dan"}));
+        QSignalSpy over(&game, &Game::gameOver);
+        QSignalSpy turns(&game, &Game::turnStarted);
+        for (int round = 0; round < 13; ++round) {
+            for (int player = 0; player < 4; ++player) {
+                QCOMPARE(game.state().mover * 100 + game.state().round, player * 100 + round);
+                if (round == 10 && player == 1) {  // the large straight over three rolls
+                    roll(game, "1 2 3 4 4");
+                    for (int d = 0; d < 4; ++d)
+                        game.hold(d);
+                    game.release(3);
+                    roll(game, "0 0 0 4 4");
+                    roll(game, "0 0 0 4 5");
+                    QVERIFY(game.score(Category::LargeStraight));
+                    continue;
+                }
+                // Ann and Cy miss an ace; with one five Ann's upper sum is 62, a point short of
+                // the bonus, and with no threes Cy's is 63.
+                QString faces = dice[round];
+                if (round == 0 && player % 2 == 0)
+                    faces = "2 3 4 5 6";
+                else if (round == 4 && player == 0)
+                    faces = "5 1 1 2 3";
+                else if (round == 2 && player == 2)
+                    faces = "1 1 2 2 4";
+                turn(game, faces, Category(round));
+            }
+        }
+        const QString bob = "3 8 9 16 15 24 21 13 25 30 40 50 21";
+        QCOMPARE(entries(game.state().players[1].sheet), bob);
+        QCOMPARE(entries(game.state().players[3].sheet), bob);
+        QCOMPARE(totals(game.state().players[1].sheet), QStringLiteral("75+35 200 = 310"));
+        QCOMPARE(totals(game.state().players[0].sheet), QStringLiteral("62+0 200 = 262"));
+        QCOMPARE(totals(game.state().players[2].sheet), QStringLiteral("63+35 200 = 298"));
+        QCOMPARE(over.size(), 1);
+        QCOMPARE(turns.size(), 51);
+        QVERIFY(!game.state().inProgress() && game.state().over());
+        QCOMPARE(game.state().round * 10 + game.state().mover, 130);
+        QCOMPARE(game.state().winners(), (std::vector<int>{1, 3}));
+        const GameState end = game.state();
+        QVERIFY(!game.roll() && !game.canUndo() && !game.undo());
+        QVERIFY(game.state() == end);
+    }
+
+    void undo_data()
+    {
+        QTest::addColumn<QString>("after");  // "": Undo takes back Bob's entry; else it is refused
+        for (const char *after : {"", "the next player rolled", "the game ended", "a new game",
+                                  "a computer's entry"})
+            QTest::newRow(*after ? after : "taken back") << after;
+    }
+
+    // Undo puts the game back as it was just before a person's entry, once; nothing else can be
+    // undone.
+    void undo()
+    {
+        QFETCH(QString, after);
+        Game game(platform);
+        const bool computer = after.startsWith("a computer");
+        game.start({{"Ann", computer ? SeatKind::Casual : SeatKind::Human}, {"Bob", SeatKind::Human}});
+        // When the game is to end, every category but Bob's Chance is used first.
+        for (int t = 0; t < (after.endsWith("ended") ? 2 * kCategoryCount - 1 : 1); ++t)
+            turn(game, "6 6 6 6 6", Category(t / 2));
+        roll(game, "1 2 3 4 5");
+        game.hold(4);
+        roll(game, "2 2 5 5 0");
+        const GameState before = game.state();
+        QVERIFY(game.score(Category::Chance));
+        if (after.endsWith("rolled"))
+            roll(game, "1 1 1 1 1");
+        else if (after == "a new game")
+            game.start(people({"Cy"}));
+        else if (computer)
+            turn(game, "3 3 3 3 3", Category::Threes);
+        const GameState now = game.state();
+        QCOMPARE(game.canUndo(), after.isEmpty());
+        QCOMPARE(game.undo(), after.isEmpty());
+        QVERIFY(game.state() == (after.isEmpty() ? before : now));
+        QVERIFY(!game.undo());  // once only
+    }
+
+    // Clearing, starting and loading each replace the game; a game outside the limits of one in
+    // progress is refused and changes nothing.
+    void replacedGames()
+    {
+        Game game(platform);
+        QSignalSpy replaced(&game, &Game::replaced);
+        QVERIFY(!game.start({}) && !game.start(std::vector<Seat>(7)));
+        QVERIFY(game.start(people({"Ann\r\nLee", QString(150, 'x')})));
+        QCOMPARE(game.state().players[0].seat.name, QStringLiteral("Ann Lee"));
+        QCOMPARE(game.state().players[1].seat.name, QString(kMaxNameLength, 'x'));
+        game.clear();
+        QVERIFY(!game.state().inProgress() && !game.state().over() && game.state().players.empty());
+        QCOMPARE(game.generation(), quint64(2));
+
+        GameState loaded = gameOf({"Cy", "Dee"}, 2, "3 3 3 5 5", {true, true, true, false, false});
+        loaded.mover = 1;
+        loaded.round = 12;
+        enter(loaded, 0, {"Aces 3"});
+        QVERIFY(game.load(loaded));
+        QVERIFY(game.state() == loaded);
+        auto refused = [&](auto spoil) {
+            GameState bad = loaded;
+            spoil(bad);
+            return !game.load(bad) && game.state() == loaded;
+        };
+        QVERIFY(refused([](GameState &s) { s.mover = 2; }));
+        QVERIFY(refused([](GameState &s) { s.round = kRounds; }));
+        QVERIFY(refused([](GameState &s) { s.turn.rollsMade = 4; }));
+        QVERIFY(refused([](GameState &s) { s.turn.faces[0] = 0; }));  // held without a face
+        QVERIFY(refused([](GameState &s) { s.turn.faces[4] = 7; }));
+        QVERIFY(refused([](GameState &s) { s.players.resize(7, s.players[0]); }));
+        QVERIFY(refused([](GameState &s) {
+            for (int c = 0; c < kCategoryCount; ++c)
+                s.players[1].sheet.enter(Category(c), 0);
+        }));
+        QCOMPARE(replaced.size(), 3);
+    }
+
+    // The computer plays its seat step by step, each a pause apart, through the game's intentions;
+    // its keep is followed by a roll, its entry passes the turn to the person.
+    void computerPlaysItsTurn()
+    {
+        Game game(platform);
+        ComputerDriver driver(game, platform, solved());
+        QSignalSpy moved(&driver, &ComputerDriver::moved);
+        game.start({{"Robo", SeatKind::Perfect}, {"Ann", SeatKind::Human}});
+        platform.scriptRoll("6 6 6 2 3");
+        QCOMPARE(platform.runScheduled(2), 2);  // the first roll, then it keeps the sixes
+        QCOMPARE(game.state().turn.held, (std::array<bool, 5>{true, true, true, false, false}));
+        QCOMPARE(moved.last().at(1).value<Move>().keepFaces, (std::vector<int>{6, 6, 6}));
+        // Paused (a roll still being shown) it waits; resumed it goes on.
+        driver.setPaused(true);
+        QCOMPARE(platform.runScheduled(), 1);
+        QCOMPARE(game.state().turn.rollsMade, 1);
+        platform.scriptRoll("0 0 0 6 6", game.state().turn.held);
+        driver.setPaused(false);
+        platform.pauses.clear();
+        QCOMPARE(platform.runScheduled(2), 2);  // rolls, then enters five sixes
+        QCOMPARE(game.state().players[0].sheet.entry(Category::Kelbrune), std::optional(50));
+        QCOMPARE(platform.pauses, (QList<int>{ComputerDriver::kStepPause}));
+        QCOMPARE(platform.runScheduled(), 0);  // the person's turn: nothing more
+        QCOMPARE(game.state().mover, 1);
+        // A modal window holds it back; it looks again a little later.
+        turn(game, "1 1 1 1 2", Category::Aces);
+        platform.modal = true;
+        platform.pauses.clear();
+        QCOMPARE(platform.runScheduled(3), 3);
+        QCOMPARE(game.state().turn.rollsMade, 0);
+        QCOMPARE(platform.pauses, (QList<int>(3, ComputerDriver::kRetryPause)));
+    }
+
+    void computerAfterAChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"a new game", "a load", "blank dice", "no table yet"})
+            QTest::newRow(change) << change;
+    }
+
+    // Each step looks at the game afresh: a game replaced between its keep and its roll goes on
+    // from where it then stands; dice an edited file left blank still end its turn; without its
+    // table a strong computer waits and says so.
+    void computerAfterAChange()
+    {
+        QFETCH(QString, change);
+        OptimalPlay unsolved;
+        Game game(platform);
+        ComputerDriver driver(game, platform, change == "no table yet" ? unsolved : solved());
+        QSignalSpy thinking(&driver, &ComputerDriver::thinking);
+        game.start({{"Robo", SeatKind::Perfect}});
+        if (change == "no table yet") {
+            QCOMPARE(platform.runScheduled(3), 3);
+            QVERIFY(game.state().turn.rollsMade == 0 && thinking.size() == 3);
+            return;
+        }
+        platform.scriptRoll("6 6 6 2 3");
+        platform.runScheduled(2);
+        GameState next = gameOf({"Dee"}, 1, "1 1 2 2 3");
+        next.players[0].seat.kind = SeatKind::Strong;
+        if (change == "a new game") {
+            game.start({{"Robo", SeatKind::Perfect}});
+            platform.scriptRoll("5 5 5 5 5");
+            platform.runScheduled(2);
+            QCOMPARE(game.state().players[0].sheet.entry(Category::Kelbrune), std::optional(50));
+        } else if (change == "a load") {
+            game.load(next);
+            platform.runScheduled(1);
+            QCOMPARE(game.state().turn.faces, diceOf("1 1 2 2 3"));  // it decides anew, not rolls
+            QVERIFY((game.state().turn.held != std::array<bool, 5>{}));
+        } else {
+            // The strengths have no move on blank dice; it still ends its turn, in the first free row.
+            next.turn = {{}, {}, 3};
+            game.load(next);
+            platform.runScheduled(1);
+            QCOMPARE(game.state().players[0].sheet.entry(Category::Aces), std::optional(0));
+        }
+        QVERIFY(thinking.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(GameTest)
+#include "tst_game.moc"
