@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
+#include <QWidget>
 #include <QStringList>
 
 // The two faces of the game: a compact sans for the score card and the frames, and a rounded
@@ -26,6 +28,17 @@ inline QFont comicBold(qreal points)
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
+}
+
+// The look of the texts on the window's black: light, a little larger than the card's.
+inline void lightOnBlack(QWidget *label)
+{
+    QFont font = compactSans();
+    font.setPointSizeF(10.5);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    label->setPalette(colours);
 }
 
 }  // namespace fonts

@@ -21,6 +21,12 @@ QString faces(const std::vector<int> &kept)
 }
 }  // namespace
 
+QString faceWord(int face)
+{
+    static const char *const words[] = {"", "one", "two", "three", "four", "five", "six"};
+    return QString::fromLatin1(face >= 1 && face <= 6 ? words[face] : "");
+}
+
 QString hintText(const GameState &state, const OptimalPlay &advisor)
 {
     if (!state.inProgress())

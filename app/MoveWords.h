@@ -15,5 +15,8 @@ class OptimalPlay;
 // is in progress.
 QString hintText(const GameState &state, const OptimalPlay &advisor);
 
+// A face as a word: "one" to "six"; "" for none.
+QString faceWord(int face);
+
 // What a computer seat just did ("Robo keeps 6 6 6 and rolls again."); name as shown.
 QString narrationText(const QString &name, const Move &move, int points);

@@ -1,5 +1,6 @@
 #include "frmSeats.h"
 
+#include "NumericValue.h"
 #include "SettingsStore.h"
 
 #include <QComboBox>
@@ -88,6 +89,30 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
     connect(m_count, &QSpinBox::valueChanged, this, &frmSeats::countChanged);
     countChanged();
     m_names[0]->setFocus();
+}
+
+std::vector<Seat> frmSeats::offered(SettingsStore &settings)
+{
+    const int count = numericValue(settings.value(settingkeys::kSeatCount));
+    if (count < 1 || count > kMaxSeats)
+        return {{settings.value(settingkeys::defPlayer(1)), SeatKind::Human},
+                {computerSeatName(1), SeatKind::Strong}};
+    std::vector<Seat> seats;
+    for (int n = 1; n <= count; ++n) {
+        const auto kind = seatKindFromName(settings.value(settingkeys::seatKind(n)));
+        seats.push_back({settings.value(settingkeys::seatName(n)), kind.value_or(SeatKind::Human)});
+    }
+    return seats;
+}
+
+void frmSeats::remember(SettingsStore &settings, const std::vector<Seat> &seats)
+{
+    settings.save(settingkeys::kSeatCount, QString::number(seats.size()));
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        const int n = int(i) + 1;
+        settings.save(settingkeys::seatKind(n), seatKindName(seats[i].kind));
+        settings.save(settingkeys::seatName(n), seats[i].name);
+    }
 }
 
 std::vector<Seat> frmSeats::seats() const

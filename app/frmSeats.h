@@ -10,6 +10,7 @@
 class QComboBox;
 class QLineEdit;
 class QSpinBox;
+class SettingsStore;
 
 // The name a computer seat is given until a player names it: "Computer 1" for the first.
 QString computerSeatName(int number);
@@ -28,6 +29,12 @@ public:
 
     // Shows 1 to 6 offered seats; the others are filled in as computers.
     frmSeats(const std::vector<Seat> &offered, QWidget *owner = nullptr);
+
+    // The seats to offer: those last accepted, or until a first game against the computer the
+    // first player's name against a strong computer.
+    static std::vector<Seat> offered(SettingsStore &settings);
+    // Keeps accepted seats for the next time.
+    static void remember(SettingsStore &settings, const std::vector<Seat> &seats);
 
     // The seats as they stand: the first count() of them.
     std::vector<Seat> seats() const;

@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 #include "QtSettingsStore.h"
+#include "OptimalPlay.h"
+#include "RecordStore.h"
 #include "frmMain.h"
 
 #include <QApplication>

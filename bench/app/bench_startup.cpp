@@ -4,6 +4,8 @@
 
 #include "QtPlatform.h"
 #include "QtSettingsStore.h"
+#include "OptimalPlay.h"
+#include "RecordStore.h"
 #include "frmMain.h"
 
 #include <QApplication>

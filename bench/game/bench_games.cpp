@@ -3,6 +3,8 @@
 #include "MemorySettings.h"
 #include "ScriptedPlatform.h"
 #include "ScriptedPrompts.h"
+#include "OptimalPlay.h"
+#include "RecordStore.h"
 #include "frmMain.h"
 
 #include <QTemporaryDir>
@@ -28,7 +30,7 @@ long statusKiB(const char *field)
 void playOneGame(ScriptedPrompts &platform, frmMain &window)
 {
     platform.inputAnswers << "3" << "Ann" << "Bob" << "Cy";
-    window.mnuNewGame_Click();
+    window.mnuNewGame()->trigger();
     for (int round = 0; round < 13; ++round) {
         for (int player = 0; player < 3; ++player) {
             window.cmdRoll_Click();
@@ -56,7 +58,7 @@ int main(int argc, char **argv)
     QTemporaryDir recordsDir;
     records::RecordStore records(recordsDir.filePath("records.sqlite"));
     frmMain window(dice, platform, settings, advisor, records);
-    window.mnuAnimateDice_Click();  // no frames: each roll lands at once
+    window.mnuAnimateDice()->trigger();  // no frames: each roll lands at once
 
     playOneGame(platform, window);
     const long afterFirst = statusKiB("VmHWM:");

@@ -2,6 +2,8 @@
 // used against their wall time. The frames wait on a timer, so the CPU should stay nearly idle.
 #include "MemorySettings.h"
 #include "QtPlatform.h"
+#include "OptimalPlay.h"
+#include "RecordStore.h"
 #include "frmMain.h"
 
 #include <QTemporaryDir>
@@ -45,7 +47,7 @@ int main(int argc, char **argv)
     records::RecordStore records(recordsDir.filePath("records.sqlite"));
     frmMain window(platform, platform, settings, advisor, records);
     window.show();
-    window.mnuNewGame_Click();
+    window.mnuNewGame()->trigger();
     QApplication::processEvents();
 
     const int rolls = 3;

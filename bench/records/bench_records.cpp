@@ -8,6 +8,8 @@
 #include "RecordStore.h"
 #include "Scoring.h"
 #include "Seat.h"
+#include "OptimalPlay.h"
+#include "RecordStore.h"
 #include "frmMain.h"
 #include "frmRecords.h"
 

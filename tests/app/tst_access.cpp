@@ -41,7 +41,7 @@ private slots:
         QTest::keySequence(&t.window, QKeySequence(Qt::CTRL | Qt::Key_N));
         QCOMPARE(t.state().players.size(), std::size_t(2));
 
-        t.window.mnuAnimateDice_Click();  // the dice land at once
+        t.window.mnuAnimateDice()->trigger();  // the dice land at once
         t.platform.scriptRoll("2 2 5 3 3");
         QTest::keySequence(&t.window, Qt::Key_Space);
         QCOMPARE(t.turn().rollsMade, 1);

@@ -17,7 +17,7 @@ namespace {
 void newAgainst(Table &t, const std::vector<Seat> &seats)
 {
     t.prompts.seatAnswers << seats;
-    t.window.mnuNewAgainstComputer_Click();
+    t.window.mnuNewAgainstComputer()->trigger();
 }
 
 std::multiset<int> heldFaces(const Turn &turn)
@@ -54,8 +54,8 @@ private slots:
         const GameState before = t.state();
         t.prompts.yesNoAnswers << false << true;
         t.prompts.seatAnswers << std::nullopt;
-        t.window.mnuNewAgainstComputer_Click();  // No to "Game In Progress"
-        t.window.mnuNewAgainstComputer_Click();  // Yes, then Cancel
+        t.window.mnuNewAgainstComputer()->trigger();  // No to "Game In Progress"
+        t.window.mnuNewAgainstComputer()->trigger();  // Yes, then Cancel
         QCOMPARE(t.prompts.events.mid(t.prompts.events.size() - 3),
                  (QStringList{"yes/no Game In Progress", "yes/no Game In Progress", "seats"}));
         QCOMPARE(t.prompts.seatOffers.last(), seats);
@@ -93,8 +93,8 @@ private slots:
     void whileTheComputerPlays()
     {
         Table t;
-        t.window.mnuShowHints_Click();
-        t.window.mnuAnimateDice_Click();  // each roll lands at once: one step, one call
+        t.window.mnuShowHints()->trigger();
+        t.window.mnuAnimateDice()->trigger();  // each roll lands at once: one step, one call
         newAgainst(t, {{"Robo", SeatKind::Perfect}, {"Ann", SeatKind::Human}});
         t.platform.scriptRoll("6 6 6 2 3");
         QCOMPARE(t.platform.runScheduled(2), 2);  // the first roll, then it keeps the sixes
@@ -111,11 +111,11 @@ private slots:
         QVERIFY(t.state() == before);
 
         t.prompts.fileAnswers << t.files.filePath("robo.sav");
-        t.window.mnuSaveGame_Click();
+        t.window.mnuSaveGame()->trigger();
         Table u;
-        u.window.mnuAnimateDice_Click();
+        u.window.mnuAnimateDice()->trigger();
         u.prompts.fileAnswers << t.files.filePath("robo.sav");
-        u.window.mnuLoadGame_Click();
+        u.window.mnuLoadGame()->trigger();
         QVERIFY(u.state() == before);
         u.platform.scriptRoll("6 6 6 6 4", {true, true, true, false, false});
         QCOMPARE(u.platform.runScheduled(2), 2);  // goes on: keeps 6 6 6 as they are, then rolls

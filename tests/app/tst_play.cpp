@@ -52,7 +52,7 @@ private slots:
         t.settings.values.insert("DefNumPlayers", "3.5");
         t.settings.log.clear();
         t.prompts.inputAnswers << "2" << "Ann" << "";
-        t.window.mnuNewGame_Click();
+        t.window.mnuNewGame()->trigger();
         QCOMPARE(t.prompts.events, (QStringList{"input Kelbrune!", "input Player Name", "input Player Name"}));
         const QList<Prompt> &asked = t.prompts.prompts;
         QCOMPARE((QStringList{asked[0].text, asked[0].defaultText, asked[1].text, asked[1].defaultText,
@@ -71,7 +71,7 @@ private slots:
         const GameState before = t.state();
         t.prompts.clearRecords();
         t.prompts.yesNoAnswers << false << true;
-        t.window.mnuNewGame_Click();
+        t.window.mnuNewGame()->trigger();
         QCOMPARE(t.prompts.prompts[0].title, QStringLiteral("Game In Progress"));
         QCOMPARE(t.prompts.prompts[0].text,
                  QStringLiteral("There is a game in progress.\nDo you still want a new game?"));
@@ -80,7 +80,7 @@ private slots:
         // Yes starts afresh on a clean card; the empty name is offered as kept, and line breaks
         // typed into a name become blanks.
         t.prompts.inputAnswers << "1" << "Cy\r\nDee\nE";
-        t.window.mnuNewGame_Click();
+        t.window.mnuNewGame()->trigger();
         QCOMPARE(t.prompts.prompts[3].defaultText, QStringLiteral("Ann"));
         QCOMPARE(t.settings.values.value("DefPlayer1"), QStringLiteral("Cy Dee E"));
         QVERIFY(t.state() == gameOf({"Cy Dee E"}));
@@ -125,7 +125,7 @@ private slots:
         t.prompts.clearRecords();
         t.prompts.yesNoAnswers << true;
         t.prompts.inputAnswers << answer << "P1" << "P2" << "P3" << "P4" << "P5" << "P6";
-        t.window.mnuNewGame_Click();
+        t.window.mnuNewGame()->trigger();
         QCOMPARE(t.prompts.prompts[1].defaultText, offered);
         QCOMPARE(t.settings.values.value("DefNumPlayers"), kept);
         QCOMPARE(t.prompts.prompts.size(), 2 + players);
@@ -205,16 +205,16 @@ private slots:
                 t.roll("6 5 4 3 2");
         } else if (command == "load") {
             t.prompts.fileAnswers << path;
-            t.window.mnuLoadGame_Click();
+            t.window.mnuLoadGame()->trigger();
         } else if (command == "save") {
-            t.window.mnuSaveGame_Click();  // the roll is in the air: nothing to save yet
+            t.window.mnuSaveGame()->trigger();  // the roll is in the air: nothing to save yet
             QVERIFY(!t.prompts.events.contains("save"));
         } else if (command == "still") {
-            t.window.mnuAnimateDice_Click();
+            t.window.mnuAnimateDice()->trigger();
         } else {
             t.prompts.yesNoAnswers << (command != "stay");
             if (command == "exit")
-                t.window.mnuExit_Click();
+                t.window.mnuExit()->trigger();
             else
                 QCOMPARE(t.window.close(), command == "close");
             QCOMPARE(t.prompts.prompts.last().text,
@@ -222,7 +222,7 @@ private slots:
         }
         t.land();
         const bool quits = command == "exit" || command == "close";
-        QCOMPARE(t.window.quitting(), quits);
+        QCOMPARE(t.window.commands().quitting(), quits);
         QCOMPARE(t.prompts.events.contains("quit"), command == "exit");
         QCOMPARE(t.window.isVisible(), command != "close");
         if (quits)
@@ -240,7 +240,7 @@ private slots:
             QCOMPARE(t.window.imgDiceRolled(d)->face(), expected[std::size_t(d)]);
         if (shownToTheEnd) {
             t.prompts.fileAnswers << t.files.filePath("landed.sav");
-            t.window.mnuSaveGame_Click();
+            t.window.mnuSaveGame()->trigger();
             QCOMPARE(fromSavedGame(*readSavedGame(t.files.filePath("landed.sav")).game), t.state());
         }
     }
@@ -255,10 +255,10 @@ private slots:
         const QString path = t.files.filePath("over.sav");
         t.prompts.duringPrompt("Game Over!", [&] {
             const GameState over = t.state();
-            t.window.mnuUndo_Click();
+            t.window.mnuUndo()->trigger();
             t.window.cmdRoll_Click();
             t.prompts.fileAnswers << path;
-            t.window.mnuSaveGame_Click();
+            t.window.mnuSaveGame()->trigger();
             QVERIFY(t.state() == over);
         });
         for (int round = 0; round < kRounds; ++round)
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(redHeadings(t.window.ScoreCardTop()), QList<int>());
         QCOMPARE(column(t.window.ScoreCardBottom(), 2), QStringLiteral("6 6 0 0 0 0 6 18 6 24"));
         t.prompts.clearRecords();
-        t.window.mnuExit_Click();  // no game in progress: nothing to ask
+        t.window.mnuExit()->trigger();  // no game in progress: nothing to ask
         QCOMPARE(t.prompts.events, QStringList{"quit"});
     }
 
@@ -282,7 +282,7 @@ private slots:
     void goldenSaveAndLoad()
     {
         Table t;
-        t.window.mnuSaveGame_Click();  // no game: nothing to save
+        t.window.mnuSaveGame()->trigger();  // no game: nothing to save
         QVERIFY(t.prompts.prompts.isEmpty());
         t.newGame({"Ann", "Bob"});
         const std::pair<const char *, Category> turns[] = {
@@ -303,14 +303,14 @@ private slots:
         t.prompts.clearRecords();
         t.prompts.fileAnswers << path << path << QString() << path << folder;
         t.prompts.yesNoAnswers << false << false << true;
-        t.window.mnuSaveGame_Click();
+        t.window.mnuSaveGame()->trigger();
         QCOMPARE(t.prompts.events, (QStringList{"save", "yes/no File Exists.", "save", "yes/no File Exists.", "save"}));
         QCOMPARE(t.prompts.prompts[0].text, QStringLiteral("Saved Games (*.sav)"));
         QCOMPARE(t.prompts.prompts[1].text, path + QStringLiteral(" already exists.\nOverwrite?"));
         QCOMPARE(readAll(path), encodeSavedGame(toSavedGame(otherGame())));
-        t.window.mnuSaveGame_Click();
+        t.window.mnuSaveGame()->trigger();
         QCOMPARE(readAll(path), joined(goldenLines()));
-        t.window.mnuSaveGame_Click();
+        t.window.mnuSaveGame()->trigger();
         QCOMPARE(t.prompts.events.last(), QStringLiteral("ok Save Failed"));
         QCOMPARE(t.prompts.prompts.last().text,
                  "The game could not be saved to " + folder + ".\nThis is a folder, not a file.");
@@ -322,7 +322,7 @@ private slots:
         u.roll("1 1 1 1 1");
         u.prompts.clearRecords();
         u.prompts.fileAnswers << path;
-        u.window.mnuLoadGame_Click();
+        u.window.mnuLoadGame()->trigger();
         QCOMPARE(u.prompts.events, QStringList{"open"});
         QVERIFY(u.state() == t.state());
         QCOMPARE(redHeadings(u.window.ScoreCardTop()), QList<int>{1});
@@ -364,7 +364,7 @@ private slots:
         t.prompts.clearRecords();
         const QString path = file.isEmpty() ? QString() : t.files.filePath(file);
         t.prompts.fileAnswers << path;
-        t.window.mnuLoadGame_Click();
+        t.window.mnuLoadGame()->trigger();
         QVERIFY(t.state() == before);
         QCOMPARE(t.prompts.events, (message.isEmpty() ? QStringList{"open"} : QStringList{"open", "ok Load Failed"}));
         if (!message.isEmpty())
@@ -391,7 +391,7 @@ private slots:
         t.newGame({"Ann"});
         t.prompts.duringPrompt(prompt, [&] {
             t.prompts.fileAnswers.prepend(loadPath);
-            t.window.mnuLoadGame_Click();
+            t.window.mnuLoadGame()->trigger();
         });
         t.prompts.yesNoAnswers << true;
         t.prompts.inputAnswers << "2" << "Eve" << "Fay";
@@ -403,14 +403,14 @@ private slots:
             for (int turn = 0; turn < kRounds; ++turn)
                 t.turn("6 6 6 6 6", Category(turn));
         } else if (prompt == "Game in progress") {
-            t.window.mnuExit_Click();
+            t.window.mnuExit()->trigger();
         } else if (prompt == "File Exists.") {
             t.prompts.fileAnswers << existing;
-            t.window.mnuSaveGame_Click();
+            t.window.mnuSaveGame()->trigger();
         } else if (prompt == "seats") {
-            t.window.mnuNewAgainstComputer_Click();
+            t.window.mnuNewAgainstComputer()->trigger();
         } else {
-            t.window.mnuNewGame_Click();
+            t.window.mnuNewGame()->trigger();
         }
         QCOMPARE(t.prompts.promptsOf(Prompt::OpenFile).size(), 1);
         QVERIFY(t.state() == loaded);

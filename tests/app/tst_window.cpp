@@ -73,7 +73,7 @@ private slots:
     void paintsTheTable()
     {
         Table t;
-        t.window.mnuShowHints_Click();
+        t.window.mnuShowHints()->trigger();
         t.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&t.window));
         QVERIFY(t.window.windowIcon().availableSizes().contains(QSize(48, 48)));
@@ -148,7 +148,7 @@ private slots:
 
         // Possible scores show faintly in the mover's free cells, and the cursor outlines where a
         // key or a click scores; neither enters anything into the card or the file.
-        t.window.mnuShowPossibleScores_Click();
+        t.window.mnuShowPossibleScores()->trigger();
         t.roll("2 2 3 3 3");
         t.window.keyCursor(+1);
         const GameState before = t.state();
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(outlined(grid, 3) && !outlined(upper, 1));
         QApplication::sendEvent(grid, &leave);
         QVERIFY(outlined(upper, 1) && !outlined(grid, 3));
-        t.window.mnuShowPossibleScores_Click();
+        t.window.mnuShowPossibleScores()->trigger();
         QVERIFY(t.state() == before);
         QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);
         QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("False"));
@@ -249,7 +249,7 @@ private slots:
         t.load(six);
         QCOMPARE(t.window.hintPanel()->text(), "Ann: Roll the dice." + expected + "277.4");
 
-        t.window.mnuShowHints_Click();
+        t.window.mnuShowHints()->trigger();
         QVERIFY(t.window.hintFrame()->isHidden());
         QCOMPARE(t.settings.log.filter("ShowHints"), (QStringList{"get ShowHints", "save ShowHints=True",
                                                                    "save ShowHints=False"}));

@@ -191,7 +191,7 @@ private slots:
         t.turn("6 6 6 6 6", Category::Kelbrune);
         t.load(gameOf({"Dee"}));
         t.prompts.yesNoAnswers << true;
-        t.window.mnuExit_Click();
+        t.window.mnuExit()->trigger();
         QCOMPARE(t.records.players().value.size(), 1);
     }
 
@@ -212,7 +212,7 @@ private slots:
                                      .arg(quoted(t.records.path()));
         QCOMPARE(t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok)[1].text, expected);
         QVERIFY(!t.window.recordsWindow());
-        t.window.mnuRecords_Click();
+        t.window.mnuRecords()->trigger();
         QCOMPARE(t.window.recordsWindow()->problem()->text(), expected);
     }
 

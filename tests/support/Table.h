@@ -2,13 +2,17 @@
 
 #include "CardLayout.h"
 #include "DieBox.h"
+#include "GameCommands.h"
 #include "MemorySettings.h"
 #include "SaveFile.h"
 #include "SavedGameConversion.h"
 #include "ScriptedPlatform.h"
 #include "ScriptedPrompts.h"
+#include "OptimalPlay.h"
+#include "RecordStore.h"
 #include "frmMain.h"
 
+#include <QAction>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,7 +50,7 @@ struct Table
     void newGame(const QStringList &names)
     {
         prompts.inputAnswers << QString::number(names.size()) << names;
-        window.mnuNewGame_Click();
+        window.mnuNewGame()->trigger();
     }
     // A roll that shows these faces on the dice that are not held, shown to its end.
     void roll(const QString &faces)
@@ -95,6 +99,6 @@ struct Table
     void load(const GameState &state)
     {
         prompts.fileAnswers << writeGame(state);
-        window.mnuLoadGame_Click();
+        window.mnuLoadGame()->trigger();
     }
 };

@@ -1,0 +1,191 @@
+#include "GameCommands.h"
+
+#include "Game.h"
+#include "NumericValue.h"
+#include "Prompts.h"
+#include "RecordStore.h"
+#include "SaveFile.h"
+#include "SavedGameConversion.h"
+#include "SettingsStore.h"
+#include "ShownName.h"
+#include "frmSeats.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)");
+}
+
+GameCommands::GameCommands(Game &game, Prompts &prompts, SettingsStore &settings,
+                           records::RecordStore &records, QObject *parent)
+    : QObject(parent), m_game(game), m_prompts(prompts), m_settings(settings), m_records(records)
+{
+    connect(&m_game, &Game::gameOver, this, &GameCommands::gameOver);
+}
+
+bool GameCommands::ask(const QString &title, const QString &text)
+{
+    return m_prompts.askYesNo(title, text);
+}
+
+QString GameCommands::input(const QString &prompt, const QString &title,
+                            const QString &defaultText)
+{
+    return fittedName(m_prompts.inputBox(prompt, title, defaultText));
+}
+
+bool GameCommands::replaced(quint64 generation) const
+{
+    return generation != m_game.generation();
+}
+
+void GameCommands::score(Category category)
+{
+    if (m_game.state().computerToMove() || !m_game.canScore(category))
+        return;
+    const quint64 generation = m_game.generation();
+    if (categoryScore(category, m_game.state().turn.faces) == 0
+        && (!ask(QStringLiteral("Zero Score?"),
+                 QStringLiteral("Do you want to enter a zero in the selected row?"))
+            || replaced(generation)))
+        return;
+    m_game.score(category);
+}
+
+void GameCommands::gameOver()
+{
+    const GameState &state = m_game.state();
+    const records::Fetched<records::Recorded> recorded = m_records.record(records::recordOf(state));
+    m_prompts.playCue(Prompts::Cue::GameOver);
+    QStringList winners;
+    for (int player : state.winners())
+        winners << shownName(state.players[std::size_t(player)].seat.name);
+    const quint64 generation = m_game.generation();
+    m_prompts.tell(QStringLiteral("Game Over!"),
+                   QStringLiteral("The game is over!\nCongratulations to ")
+                       + winners.join(QStringLiteral(" and ")) + QStringLiteral(" who won the game!"));
+    if (replaced(generation))
+        return;
+    if (!recorded.status.message.isEmpty())
+        m_prompts.tell(QStringLiteral("Records"), recorded.status.message);
+    else if (recorded.status.ok && recorded.value.topTen)
+        emit topTen(recorded.value.gameId);
+}
+
+bool GameCommands::newGameConfirmed()
+{
+    const quint64 generation = m_game.generation();
+    return !m_game.state().inProgress()
+           || (ask(QStringLiteral("Game In Progress"),
+                   QStringLiteral("There is a game in progress.\nDo you still want a new game?"))
+               && !replaced(generation));
+}
+
+void GameCommands::newGame()
+{
+    // A stored count outside the game's limits is no answer to offer.
+    int offered = numericValue(m_settings.value(settingkeys::kDefNumPlayers));
+    if (offered < 1 || offered > kMaxPlayers)
+        offered = numericValue(settingkeys::defaultFor(settingkeys::kDefNumPlayers));
+    if (!newGameConfirmed())
+        return;
+
+    // From here the old game is gone, whatever the answers.
+    m_game.clear();
+    const quint64 generation = m_game.generation();
+    const QString count = input(QStringLiteral("How Many Players? (1-6)"),
+                                QStringLiteral("Kelbrune!"), QString::number(offered));
+    if (replaced(generation))
+        return;
+    const int players = numericValue(count);
+    m_settings.save(settingkeys::kDefNumPlayers, QString::number(players));
+    if (players < 1 || players > kMaxPlayers)
+        return;
+
+    std::vector<Seat> seats;
+    for (int n = 1; n <= players; ++n) {
+        const QString key = settingkeys::defPlayer(n);
+        const QString name = input(QStringLiteral("Please enter a name for Player #%1:").arg(n),
+                                   QStringLiteral("Player Name"), m_settings.value(key));
+        if (replaced(generation))
+            return;
+        seats.push_back({name, SeatKind::Human});
+        m_settings.save(key, name);
+    }
+    m_game.start(seats);
+}
+
+void GameCommands::newAgainstComputer()
+{
+    const quint64 generation = m_game.generation();
+    if (!newGameConfirmed())
+        return;
+    const std::optional<std::vector<Seat>> seats =
+        m_prompts.askSeats(frmSeats::offered(m_settings));
+    if (!seats || seats->empty() || seats->size() > std::size_t(kMaxPlayers)
+        || replaced(generation))
+        return;
+    frmSeats::remember(m_settings, *seats);
+    m_game.start(*seats);
+}
+
+void GameCommands::save()
+{
+    if (!m_game.state().inProgress())
+        return;
+    const quint64 generation = m_game.generation();
+    QString path;
+    for (;;) {
+        path = m_prompts.saveFileName(kSaveFilter);
+        if (path.isEmpty() || replaced(generation))
+            return;
+        if (!QFileInfo(path).isFile())
+            break;
+        const bool overwrite = ask(QStringLiteral("File Exists."),
+                                   path + QStringLiteral(" already exists.\nOverwrite?"));
+        if (replaced(generation))
+            return;
+        if (overwrite)
+            break;
+    }
+    if (const auto failure = writeSavedGame(path, toSavedGame(m_game.state())))
+        m_prompts.tell(QStringLiteral("Save Failed"), QStringLiteral("The game could not be saved to ")
+                                                          + path + QStringLiteral(".\n") + *failure);
+}
+
+void GameCommands::load()
+{
+    const QString path = m_prompts.openFileName(kSaveFilter);
+    if (path.isEmpty())
+        return;
+    const DecodeResult result = readSavedGame(path);
+    if (!result.game) {
+        const QString where = result.error.line > 0
+                                  ? QStringLiteral("Line %1: ").arg(result.error.line)
+                                  : QString();
+        m_prompts.tell(QStringLiteral("Load Failed"),
+                       QStringLiteral("The game in ") + path
+                           + QStringLiteral(" could not be loaded.\n") + where + result.error.reason);
+        return;
+    }
+    m_game.load(fromSavedGame(*result.game));
+}
+
+bool GameCommands::confirmClose()
+{
+    const quint64 generation = m_game.generation();
+    if (m_game.state().inProgress()
+        && (!ask(QStringLiteral("Game in progress"),
+                 QStringLiteral("A game is in progress.\nDo you still want to quit?"))
+            || replaced(generation)))
+        return false;
+    m_quitting = true;
+    return true;
+}
+
+void GameCommands::exit()
+{
+    if (confirmClose())
+        m_prompts.quit();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Scoring.h"
+
+#include <QObject>
+#include <QString>
+
+class Game;
+class Prompts;
+class SettingsStore;
+namespace records {
+class RecordStore;
+}
+
+// The player's commands that ask before they act: New, New Against Computer, Save, Load and Exit,
+// the question before a zero is entered, and the end of a game. Each asks through the prompts,
+// words every message, and only then calls the game's intention. A game replaced while a question
+// is open (a Load that overtakes it) ends the command that asked.
+class GameCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    GameCommands(Game &game, Prompts &prompts, SettingsStore &settings,
+                 records::RecordStore &records, QObject *parent = nullptr);
+
+    // Game > New: "Game In Progress" while a game runs, then the player count and the names,
+    // each offered as last answered.
+    void newGame();
+    // Game > New Against Computer: "Game In Progress", then the seats dialog.
+    void newAgainstComputer();
+    // Game > Save: the file, "File Exists." before replacing one, "Save Failed" with the reason.
+    void save();
+    // Game > Load: the file; a refused one says which line and why, and changes nothing.
+    void load();
+    // Whether the program may end: nothing in progress, or Yes to "Game in progress".
+    bool confirmClose();
+    // Game > Exit.
+    void exit();
+    bool quitting() const { return m_quitting; }
+    // The dice entered in a category by the person to move, after "Zero Score?" when they
+    // score nothing.
+    void score(Category category);
+
+signals:
+    // The finished game has a place among the ten best: the records window shows it.
+    void topTen(qint64 game);
+
+private:
+    // The game just finished goes into the records, its cue sounds and "Game Over!" names the
+    // winners; once the box is closed a problem with the records is told.
+    void gameOver();
+    bool ask(const QString &title, const QString &text);
+    QString input(const QString &prompt, const QString &title, const QString &defaultText);
+    bool replaced(quint64 generation) const;
+    bool newGameConfirmed();
+
+    Game &m_game;
+    Prompts &m_prompts;
+    SettingsStore &m_settings;
+    records::RecordStore &m_records;
+    bool m_quitting = false;
+};
