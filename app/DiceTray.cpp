@@ -7,7 +7,7 @@
 
 DiceTray::DiceTray(QWidget *client) : QObject(client)
 {
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < kFaces; ++k)
         m_pictures[std::size_t(k)] = QPixmap(QStringLiteral(":/dice/die%1.bmp").arg(k + 1));
     const std::array<const char *, 2> captions{"Saved Dice", "Rolled Dice"};
     const std::array<int, 2> frameTops{240, 1800};
@@ -29,7 +29,7 @@ DiceTray::DiceTray(QWidget *client) : QObject(client)
 const QPixmap &DiceTray::picture(int face) const
 {
     static const QPixmap none;
-    return face >= 1 && face <= 6 ? m_pictures[std::size_t(face - 1)] : none;
+    return face >= 1 && face <= kFaces ? m_pictures[std::size_t(face - 1)] : none;
 }
 
 void DiceTray::show(const Turn &turn, const std::optional<Dice> &thrown, bool pressable)

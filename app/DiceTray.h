@@ -39,7 +39,7 @@ signals:
     void releaseClicked(int die);
 
 private:
-    std::array<QPixmap, 6> m_pictures;  // face k + 1 at index k
+    std::array<QPixmap, kFaces> m_pictures;  // face k + 1 at index k
     std::array<FramedGroup *, 2> m_frames{};
     std::array<DieBox *, kDiceCount> m_table{};
     std::array<DieBox *, kDiceCount> m_saved{};

@@ -24,7 +24,7 @@ QString faces(const std::vector<int> &kept)
 QString faceWord(int face)
 {
     static const char *const words[] = {"", "one", "two", "three", "four", "five", "six"};
-    return QString::fromLatin1(face >= 1 && face <= 6 ? words[face] : "");
+    return QString::fromLatin1(face >= 1 && face <= kFaces ? words[face] : "");
 }
 
 QString hintText(const GameState &state, const OptimalPlay &advisor)

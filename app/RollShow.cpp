@@ -35,7 +35,7 @@ void RollShow::next(quint64 show)
     }
     ++m_frame;
     for (std::size_t d = 0; d < m_faces.size(); ++d)
-        m_faces[d] = m_frame == m_frames ? m_outcome[d] : int(m_random() % 6) + 1;
+        m_faces[d] = m_frame == m_frames ? m_outcome[d] : int(m_random() % kFaces) + 1;
     emit frameShown();
     m_platform.schedule(this, kFramePause, [this, show] { next(show); });
 }

@@ -55,8 +55,8 @@ bool StatusLine::follow(const GameState &state, quint64 game, bool rolling, cons
         status = mover + QStringLiteral(" — choose a category");
     } else {
         why = state.computerToMove() ? mover + QStringLiteral(" is playing.")
-                                     : QStringLiteral("Roll %1 of 3").arg(turn.rollsMade + 1);
-        status = mover + QStringLiteral(" — roll %1 of 3").arg(turn.rollsMade + 1);
+                                     : QStringLiteral("Roll %1 of %2").arg(turn.rollsMade + 1).arg(kRollsPerTurn);
+        status = mover + QStringLiteral(" — roll %1 of %2").arg(turn.rollsMade + 1).arg(kRollsPerTurn);
     }
     if (roll->accessibleDescription() != why)
         roll->setAccessibleDescription(why);

@@ -32,7 +32,7 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
     setModal(true);
 
     m_count = new QSpinBox(this);
-    m_count->setRange(1, kMaxSeats);
+    m_count->setRange(1, kMaxPlayers);
     m_count->setAccessibleName(QStringLiteral("Number of players"));
     auto *countLabel = new QLabel(QStringLiteral("&Players:"), this);
     countLabel->setBuddy(m_count);
@@ -40,7 +40,7 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Played by"), this), 0, 2);
-    for (int n = 1; n <= kMaxSeats; ++n) {
+    for (int n = 1; n <= kMaxPlayers; ++n) {
         auto *label = new QLabel(QStringLiteral("Seat &%1").arg(n), this);
         auto *name = new QLineEdit(this);
         name->setMaxLength(kMaxNameLength);
@@ -77,8 +77,8 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Offered seats as they are, the rest as computers named in turn.
-    m_count->setValue(std::clamp(int(offered.size()), 1, kMaxSeats));
-    for (int n = 1; n <= kMaxSeats; ++n) {
+    m_count->setValue(std::clamp(int(offered.size()), 1, kMaxPlayers));
+    for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = std::size_t(n - 1);
         const bool given = i < offered.size();
         m_kinds[i]->setCurrentIndex(m_kinds[i]->findData(int(given ? offered[i].kind : SeatKind::Strong)));
@@ -94,7 +94,7 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
 std::vector<Seat> frmSeats::offered(SettingsStore &settings)
 {
     const int count = numericValue(settings.value(settingkeys::kSeatCount));
-    if (count < 1 || count > kMaxSeats)
+    if (count < 1 || count > kMaxPlayers)
         return {{settings.value(settingkeys::defPlayer(1)), SeatKind::Human},
                 {computerSeatName(1), SeatKind::Strong}};
     std::vector<Seat> seats;
@@ -126,7 +126,7 @@ std::vector<Seat> frmSeats::seats() const
 
 void frmSeats::countChanged()
 {
-    for (int i = 0; i < kMaxSeats; ++i) {
+    for (int i = 0; i < kMaxPlayers; ++i) {
         const bool used = i < m_count->value();
         m_names[std::size_t(i)]->setEnabled(used);
         m_kinds[std::size_t(i)]->setEnabled(used);
@@ -148,7 +148,7 @@ void frmSeats::kindChanged()
 {
     // A name the player typed stays; the names the dialog gave follow the kinds, so the
     // computers stay numbered in turn and no two seats share a given name.
-    for (int n = 1; n <= kMaxSeats; ++n) {
+    for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = std::size_t(n - 1);
         const bool given = m_names[i]->text().isEmpty() || m_names[i]->text() == m_given[i];
         m_given[i] = defaultName(n);

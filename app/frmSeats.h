@@ -25,7 +25,6 @@ class frmSeats : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int kMaxSeats = kMaxPlayers;
 
     // Shows 1 to 6 offered seats; the others are filled in as computers.
     frmSeats(const std::vector<Seat> &offered, QWidget *owner = nullptr);
@@ -50,7 +49,7 @@ private:
     QString defaultName(int seat) const;
 
     QSpinBox *m_count = nullptr;
-    std::array<QLineEdit *, kMaxSeats> m_names{};
-    std::array<QComboBox *, kMaxSeats> m_kinds{};
-    std::array<QString, kMaxSeats> m_given;  // the name the dialog last gave each seat
+    std::array<QLineEdit *, kMaxPlayers> m_names{};
+    std::array<QComboBox *, kMaxPlayers> m_kinds{};
+    std::array<QString, kMaxPlayers> m_given;  // the name the dialog last gave each seat
 };

@@ -138,7 +138,7 @@ void ComputerDriver::takeStep()
 void ComputerDriver::keep(const std::vector<int> &faces)
 {
     const Turn turn = m_game.state().turn;
-    std::array<int, 7> wanted{};
+    std::array<int, kFaces + 1> wanted{};
     for (int face : faces)
         ++wanted[std::size_t(face)];
     std::array<bool, kDiceCount> hold{};
@@ -146,7 +146,7 @@ void ComputerDriver::keep(const std::vector<int> &faces)
     for (bool held : {true, false}) {
         for (std::size_t i = 0; i < hold.size(); ++i) {
             const auto face = std::size_t(turn.faces[i]);
-            if (turn.held[i] == held && face <= 6 && wanted[face] > 0) {
+            if (turn.held[i] == held && face <= kFaces && wanted[face] > 0) {
                 --wanted[face];
                 hold[i] = true;
             }

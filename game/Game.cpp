@@ -9,7 +9,7 @@ bool isDie(int die) { return die >= 0 && die < kDiceCount; }
 // A draw of the one random sequence as a face; a source that strays to 1.0 stays in range.
 int face(double r)
 {
-    return std::clamp(int(std::floor(6 * r)), 0, 5) + 1;
+    return std::clamp(int(std::floor(kFaces * r)), 0, kFaces - 1) + 1;
 }
 }  // namespace
 
@@ -76,7 +76,7 @@ bool Game::load(const GameState &state)
                  && turn.rollsMade >= 0 && turn.rollsMade <= kRollsPerTurn
                  && state.playerToMove().sheet.freeCount() > 0;
     for (std::size_t d = 0; valid && d < turn.faces.size(); ++d)
-        valid = turn.faces[d] >= (turn.held[d] ? 1 : 0) && turn.faces[d] <= 6;
+        valid = turn.faces[d] >= (turn.held[d] ? 1 : 0) && turn.faces[d] <= kFaces;
     if (!valid)
         return false;
     replace(state);

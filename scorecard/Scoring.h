@@ -4,6 +4,7 @@
 
 // The game's numbers, named once.
 constexpr int kDiceCount = 5;
+constexpr int kFaces = 6;  // a die shows 1..kFaces
 constexpr int kRollsPerTurn = 3;
 constexpr int kMaxPlayers = 6;
 

@@ -16,6 +16,11 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+bool isLineBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 }  // namespace
 
 qint16 numericValue(const QString &text)
@@ -67,4 +72,29 @@ qint16 numericValue(const QString &text)
 
     const qint64 value = negative ? -whole : whole;
     return qint16(std::clamp<qint64>(value, -32768, 32767));
+}
+
+std::optional<qint64> wholeNumber(QByteArrayView line)
+{
+    constexpr qint64 kSaturated = 1'000'000'000'000LL;
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && isLineBlank(line[begin]))
+        ++begin;
+    while (end > begin && isLineBlank(line[end - 1]))
+        --end;
+    bool negative = false;
+    if (begin < end && (line[begin] == '-' || line[begin] == '+')) {
+        negative = line[begin] == '-';
+        ++begin;
+    }
+    if (begin == end)
+        return std::nullopt;
+    qint64 value = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        if (line[i] < '0' || line[i] > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + (line[i] - '0'), kSaturated);
+    }
+    return negative ? -value : value;
 }

@@ -1,6 +1,7 @@
 #include "SaveFile.h"
 
 #include "CardLayout.h"
+#include "NumericValue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -105,38 +106,6 @@ void appendNumber(QByteArray &out, qint64 value)
 void appendBool(QByteArray &out, bool value)
 {
     appendLine(out, value ? "True" : "False");
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-// The number between the blanks of an Integer or Colour line; empty when the line holds
-// anything else. Magnitudes beyond any limit saturate rather than overflow.
-std::optional<qint64> parseNumber(QByteArrayView line)
-{
-    constexpr qint64 kSaturated = 1'000'000'000'000LL;
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && isBlank(line[begin]))
-        ++begin;
-    while (end > begin && isBlank(line[end - 1]))
-        --end;
-    bool negative = false;
-    if (begin < end && (line[begin] == '-' || line[begin] == '+')) {
-        negative = line[begin] == '-';
-        ++begin;
-    }
-    if (begin == end)
-        return std::nullopt;
-    qint64 value = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        if (line[i] < '0' || line[i] > '9')
-            return std::nullopt;
-        value = std::min(value * 10 + (line[i] - '0'), kSaturated);
-    }
-    return negative ? -value : value;
 }
 
 constexpr qsizetype kLongestShown = 24;
@@ -256,7 +225,7 @@ public:
         const auto raw = line();
         if (!raw)
             return std::nullopt;
-        const auto value = parseNumber(*raw);
+        const auto value = wholeNumber(*raw);
         if (!value) {
             fail(m_reader.line(), QStringLiteral("This line should hold %1 as a whole number.").arg(describe()));
             return std::nullopt;
@@ -387,7 +356,7 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         cell.text = decodeText(*raw);
         cell.colour = qint32(*colour);
         if (row.line == card::Line::Entry && !cell.text.isEmpty()) {
-            const std::optional<qint64> points = parseNumber(*raw);
+            const std::optional<qint64> points = wholeNumber(*raw);
             if (!points || !isPossibleScore(row.category, int(*points))) {
                 in.fail(textLine, QStringLiteral("Player %1's %2 should be empty or a score the "
                                                  "dice can make there, not \"%3\".")
