@@ -127,7 +127,8 @@ bool playTurn(ComputerPlayer &player, Card &card, std::mt19937 &dice, Tally &tal
     }
 }
 
-// How far the mean of n draws may stray from the true mean, 19 times in 20.
+// The mean of many draws strays less than this many standard errors from the true mean 19 times
+// in 20.
 constexpr double kZ95 = 1.96;
 
 struct Summary
