@@ -38,7 +38,8 @@ constexpr double kPar[kCategoryCount] = {3, 6, 9, 12, 15, 18, 21.5, 13, 22.5, 29
 constexpr double kUpperSpread = 1.2;
 // The Beginner takes three of a kind worth this much at once, rolls left or not.
 constexpr int kBeginnerContent = 20;
-// How often the Beginner keeps its second idea of what to keep rather than its first.
+// How often the Beginner, torn between a pair and a draw to a straight, keeps the one that comes
+// to mind second.
 constexpr double kBeginnerSlip = 0.3;
 
 bool isFree(std::uint16_t usedMask, Category c)
@@ -184,6 +185,44 @@ bool keepServes(const std::vector<int> &faces, std::uint16_t usedMask)
         return true;
     return free(Category::Chance) && low >= 4;
 }
+
+// How many dice show each face, at [1..6].
+using FaceCounts = std::array<int, 7>;
+
+// The lowest face of a run of four on the dice; 0 for none.
+int runOfFour(const FaceCounts &count)
+{
+    for (int low = 1; low <= 3; ++low)
+        if (std::all_of(count.begin() + low, count.begin() + low + 4, [](int n) { return n > 0; }))
+            return low;
+    return 0;
+}
+
+// The dice the Beginner chases a straight with when it has no run of four, a face each: with the
+// large straight free, four of its faces around a gap that one die fills (the higher straight's
+// first); else a run of three open at both ends; else three faces of the highest small straight
+// that has three. Empty when there is none of these.
+std::vector<int> straightDraw(const FaceCounts &count, bool largeFree)
+{
+    auto facesFrom = [&](int low, int length) {
+        std::vector<int> faces;
+        for (int f = low; f < low + length; ++f)
+            if (count[std::size_t(f)] > 0)
+                faces.push_back(f);
+        return faces;
+    };
+    if (largeFree)
+        for (int low = 2; low >= 1; --low)
+            if (std::vector<int> faces = facesFrom(low, 5); faces.size() == 4)
+                return faces;
+    for (int low = 3; low >= 2; --low)
+        if (std::vector<int> faces = facesFrom(low, 3); faces.size() == 3)
+            return faces;
+    for (int low = 3; low >= 1; --low)
+        if (std::vector<int> faces = facesFrom(low, 4); faces.size() == 3)
+            return faces;
+    return {};
+}
 }  // namespace
 
 bool needsTable(SeatKind strength)
@@ -283,33 +322,28 @@ std::optional<Move> ComputerPlayer::decideByThumb(const Position &position)
     const Dice &dice = position.dice;
     auto free = [&](Category c) { return isFree(position.usedMask, c); };
     auto scores = [&](Category c) { return free(c) && categoryScore(c, dice) > 0; };
-    std::array<int, 7> count{};
+    FaceCounts count{};
     for (int face : dice)
         ++count[std::size_t(face)];
 
     if (position.rollsMade < 3) {
-        // A made hand is entered at once.
+        // A run of four is kept while the large straight is free: the small straight is made
+        // whatever the other die shows.
+        const int runLow = runOfFour(count);
+        if (runLow != 0 && free(Category::LargeStraight))
+            return keep({runLow, runLow + 1, runLow + 2, runLow + 3});
+        // Any other made hand is entered at once, three alike in their own upper row too.
         for (Category c : {Category::FullHouse, Category::SmallStraight, Category::FourOfAKind})
             if (scores(c))
                 return enter(c);
         if (categoryScore(Category::ThreeOfAKind, dice) >= kBeginnerContent
             && free(Category::ThreeOfAKind))
             return enter(Category::ThreeOfAKind);
-        // A run of four is kept for the large straight, then the most dice alike of a face that
-        // can still count (the higher face of equal groups; two pairs stay together for a full
-        // house), then a run of three towards a straight; with none of these, all five are rolled.
-        const bool straightFree = free(Category::SmallStraight) || free(Category::LargeStraight);
-        auto run = [&](int low, int length) {
-            for (int f = low; f < low + length; ++f)
-                if (count[std::size_t(f)] == 0)
-                    return false;
-            return true;
-        };
-        std::vector<std::vector<int>> ideas;
-        if (straightFree)
-            for (int low = 1; low <= 3 && ideas.empty(); ++low)
-                if (run(low, 4))
-                    ideas.push_back({low, low + 1, low + 2, low + 3});
+        for (int f = 1; f <= 6; ++f)
+            if (count[std::size_t(f)] >= 3 && free(Category(f - 1)))
+                return enter(Category(f - 1));
+        // The most dice alike of a face that can still count (the higher face of equal groups;
+        // two pairs stay together for a full house), and the draw to a straight.
         const bool ofAKindFree = free(Category::ThreeOfAKind) || free(Category::FourOfAKind)
                                  || free(Category::Kelbrune);
         int group = 0;
@@ -317,30 +351,34 @@ std::optional<Move> ComputerPlayer::decideByThumb(const Position &position)
             if ((ofAKindFree || free(Category(f - 1))) && count[std::size_t(f)] >= 2
                 && (group == 0 || count[std::size_t(f)] >= count[std::size_t(group)]))
                 group = f;
+        std::vector<int> alike;
         if (group != 0) {
-            std::vector<int> kept(std::size_t(count[std::size_t(group)]), group);
+            alike.assign(std::size_t(count[std::size_t(group)]), group);
             for (int f = 1; f <= 6; ++f)
                 if (f != group && count[std::size_t(f)] == 2 && free(Category::FullHouse))
-                    kept.insert(kept.end(), 2, f);
-            if (kept.size() < 5)
-                ideas.push_back(kept);
+                    alike.insert(alike.end(), 2, f);
         }
-        if (straightFree)
-            for (int low = 4; low >= 1; --low)
-                if (run(low, 3)) {
-                    ideas.push_back({low, low + 1, low + 2});
-                    break;
-                }
-        // With no idea, all five are rolled again; only five alike of a face that counts are left.
-        if (group == 0 && ideas.empty())
-            ideas.push_back({});
-        if (!ideas.empty()) {
+        const std::vector<int> draw =
+            free(Category::SmallStraight) || free(Category::LargeStraight)
+                ? straightDraw(count, free(Category::LargeStraight))
+                : std::vector<int>{};
+        // Three alike are kept as they are (five alike go on to be entered). Between a pair and a
+        // draw either can come to mind first: the draw when a single face would make the large
+        // straight, the pair otherwise. With neither, all five are rolled.
+        if (group != 0 && count[std::size_t(group)] >= 3) {
+            if (alike.size() < 5)
+                return keep(alike);
+        } else if (!alike.empty() && !draw.empty()) {
+            const bool drawFirst = draw.size() == 4;
             const bool slips = uniform() < kBeginnerSlip;
-            return keep(ideas[slips && ideas.size() > 1 ? 1 : 0]);
+            return keep(drawFirst != slips ? draw : alike);
+        } else {
+            return keep(alike.empty() ? draw : alike);
         }
     }
-    // The most points now, as the Beginner counts them at a glance; with nothing to score, a
-    // zero where it usually costs least.
+    // The most points now, as the Beginner counts them at a glance, but never fewer points in a
+    // row that usually earns more, unless they are three or more of an upper row's face, which
+    // count towards the bonus; with nothing to score, a zero where it usually costs least.
     std::vector<Option> options;
     for (int c = 0; c < kCategoryCount; ++c)
         if (scores(Category(c)))
@@ -352,7 +390,22 @@ std::optional<Move> ComputerPlayer::decideByThumb(const Position &position)
                 cheapest = c;
         return enter(Category(cheapest));
     }
-    return pick(std::move(options), position);
+    auto outdone = [&](const Option &o) {
+        const Category c = o.move.category;
+        if (isUpper(c) && scoresWell(c, dice))
+            return false;
+        const double par = kPar[int(c)];
+        return std::any_of(options.begin(), options.end(), [&](const Option &other) {
+            const double otherPar = kPar[int(other.move.category)];
+            return other.worth >= o.worth && otherPar <= par
+                   && (other.worth > o.worth || otherPar < par);
+        });
+    };
+    std::vector<Option> sensible;
+    for (const Option &o : options)
+        if (!outdone(o))
+            sensible.push_back(o);
+    return pick(std::move(sensible), position);
 }
 
 Move ComputerPlayer::pick(std::vector<Option> options, const Position &position)

@@ -19,8 +19,11 @@ bool needsTable(SeatKind strength);
 //   moves close in worth.
 // - Casual has no table: it plans the rest of the turn, weighing each entry against what the
 //   category usually earns and what it does to the chance of the upper bonus, with more blur.
-// - Beginner has no table and no plan: it follows rules of thumb (a made hand is entered at once,
-//   it keeps a run of four or the most dice alike) and enters the dice where they score most.
+// - Beginner has no table and no plan: it follows rules of thumb. A made hand, three alike in
+//   their own upper row among them, is entered at once, but a run of four is kept while the large
+//   straight is free; otherwise it keeps its most dice alike or the dice of the straight it
+//   chases, and enters the dice where they score most, never fewer points in a row that usually
+//   earns more.
 // A weaker strength makes more and larger mistakes, but only plausible ones: among moves not far
 // below the best as it sees them, never a keep of dice that serve no free category. None of the
 // weaker strengths breaks a large straight or five alike on the dice while their own category
