@@ -20,12 +20,12 @@ int usedAllBut(std::initializer_list<Category> free)
 constexpr int kNoneUsed = 0;
 
 // A move as a test row names it: "keep 3 4 5 6", "score Twos".
-QString describe(const ComputerMove &move)
+QString describe(const Move &move)
 {
     static const char *const kNames[kCategoryCount] = {
         "Aces", "Twos", "Threes", "Fours", "Fives", "Sixes", "ThreeOfAKind", "FourOfAKind",
         "FullHouse", "SmallStraight", "LargeStraight", "Kelbrune", "Chance"};
-    if (move.kind == ComputerMove::Kind::Score)
+    if (move.kind == Move::Kind::Score)
         return QStringLiteral("score ") + QLatin1String(kNames[int(move.category)]);
     QStringList faces;
     for (int face : move.keepFaces)
@@ -160,7 +160,7 @@ private slots:
             p.dice[i] = faces.at(qsizetype(i)).toInt();
         QSet<QString> seen;
         for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-            ComputerPlayer beginner(Strength::Beginner, m_play, seed);
+            ComputerPlayer beginner(SeatKind::Beginner, m_play, seed);
             const QString move = describe(beginner.decide(p).value());
             QVERIFY2(moves.contains(move), qPrintable(move));
             seen << move;
