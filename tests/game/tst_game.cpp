@@ -1,9 +1,11 @@
 // The flow of a game on Game alone: rolls and holds, entries and the turn, the end of the game and
 // its winners, Undo, games replaced, and the computer playing its seats through the same intentions.
 #include "ComputerDriver.h"
+#include "DecisionLog.h"
 #include "Game.h"
 #include "GameStates.h"
 #include "OptimalPlay.h"
+#include "Review.h"
 #include "ScriptedPlatform.h"
 
 #include <QSignalSpy>
@@ -343,6 +345,80 @@ private slots:
             QCOMPARE(game.state().players[0].sheet.entry(Category::Aces), std::optional(0));
         }
         QVERIFY(thinking.isEmpty());
+    }
+
+    // The log holds each decision as it was made: a keep when the next roll comes, an entry at the
+    // end of the turn; an Undo takes back what it undoes, a loaded game starts the log part-way.
+    void decisionsAreLogged()
+    {
+        Game game(platform);
+        DecisionLog log(game);
+        game.start(people({"Ann", "Bob"}));
+        QVERIFY(!log.partWay());
+        roll(game, "2 2 5 6 1");
+        game.hold(0);
+        game.hold(1);
+        game.hold(3);
+        game.release(3);
+        roll(game, "0 0 2 3 4");
+        roll(game, "0 0 2 2 4");  // kept the two twos again
+        QVERIFY(game.score(Category::Twos));
+        turn(game, "6 6 6 6 6", Category::Kelbrune);
+        QCOMPARE(int(log.decisions().size()), 4);
+        const Decision &first = log.decisions()[0];
+        QCOMPARE(first.choice.keepFaces, (std::vector<int>{2, 2}));
+        QVERIFY(first.turn.faces == diceOf("2 2 5 6 1") && first.turn.rollsMade == 1 && first.player == 0);
+        QCOMPARE(log.decisions()[2].choice.category, Category::Twos);
+        QVERIFY(log.decisions()[2].sheet.isEmpty());  // the card before the entry
+        QCOMPARE(log.decisions()[3].player * 10 + log.decisions()[3].round, 10);
+        roll(game, "1 2 3 4 5");
+        QVERIFY(game.score(Category::LargeStraight));
+        QVERIFY(game.undo());
+        QCOMPARE(int(log.decisions().size()), 4);
+
+        GameState loaded = gameOf({"Cy"}, 1, "1 1 1 2 3");
+        enter(loaded, 0, {"Aces 3"});
+        loaded.round = 1;
+        game.load(loaded);
+        QVERIFY(log.decisions().empty() && log.partWay());
+        game.start(people({"Dee"}));
+        QVERIFY(!log.partWay());
+    }
+
+    // Every decision weighed by the table: a game played as the table advises gives nothing away;
+    // a large straight entered as Chance gives away what the table says, and tops the costliest.
+    void reviewWeighsDecisions()
+    {
+        Game game(platform);
+        ComputerDriver driver(game, platform, solved());
+        DecisionLog log(game);
+        game.start({{"Robo", SeatKind::Perfect}});
+        while (game.state().inProgress())
+            QVERIFY(platform.runScheduled(1) == 1);
+        const GameReview perfect = reviewGame(log.decisions(), 1, log.partWay(), solved());
+        QVERIFY(perfect.decisions.size() >= std::size_t(kRounds));
+        QCOMPARE(perfect.lostBySeat, std::vector<double>{0.0});
+        QVERIFY(perfect.costliest.empty());
+
+        game.start(people({"Ann", "Bob"}));
+        roll(game, "6 6 6 6 6");
+        for (int d = 0; d < 5; ++d)
+            game.hold(d);
+        roll(game, "");  // every die held: a roll thrown away, but nothing lost by it
+        QVERIFY(game.score(Category::Kelbrune));
+        roll(game, "2 3 4 5 6");  // Bob: a large straight on the first roll...
+        QVERIFY(game.score(Category::Chance));  // ...entered as Chance
+        const GameReview review = reviewGame(log.decisions(), 2, false, solved());
+        QCOMPARE(int(review.decisions.size()), 3);
+        const JudgedDecision &blunder = review.decisions[2];
+        QCOMPARE(blunder.best->category, Category::LargeStraight);
+        const OptimalPlay::Choices choices =
+            solved().choices(positionOf(blunder.decision.sheet, blunder.decision.turn)).value();
+        const double expected = choices.entry[std::size_t(Category::LargeStraight)]
+                                - choices.entry[std::size_t(Category::Chance)];
+        QVERIFY(expected > 10 && std::abs(blunder.lost - expected) < 1e-9);
+        QCOMPARE(review.lostBySeat, (std::vector<double>{0.0, blunder.lost}));
+        QCOMPARE(review.costliest, std::vector<int>{2});
     }
 };
 
