@@ -1,6 +1,8 @@
 #include "GameCommands.h"
 
+#include "DecisionLog.h"
 #include "Game.h"
+#include "OptimalPlay.h"
 #include "NumericValue.h"
 #include "Prompts.h"
 #include "RecordStore.h"
@@ -18,11 +20,14 @@ const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)");
 }
 
 GameCommands::GameCommands(Game &game, Prompts &prompts, SettingsStore &settings,
-                           records::RecordStore &records, QObject *parent)
-    : QObject(parent), m_game(game), m_prompts(prompts), m_settings(settings), m_records(records)
+                           records::RecordStore &records, OptimalPlay &advisor, QObject *parent)
+    : QObject(parent), m_game(game), m_prompts(prompts), m_settings(settings), m_records(records),
+      m_advisor(advisor), m_log(new DecisionLog(game, this))
 {
     connect(&m_game, &Game::gameOver, this, &GameCommands::gameOver);
 }
+
+GameCommands::~GameCommands() = default;
 
 bool GameCommands::ask(const QString &title, const QString &text)
 {
@@ -56,6 +61,10 @@ void GameCommands::score(Category category)
 void GameCommands::gameOver()
 {
     const GameState &state = m_game.state();
+    m_advisor.solve();
+    m_lastReview = Reviewed{state, reviewGame(m_log->decisions(), int(state.players.size()),
+                                              m_log->partWay(), m_advisor)};
+    emit reviewed();
     const records::Fetched<records::Recorded> recorded = m_records.record(records::recordOf(state));
     m_prompts.playCue(Prompts::Cue::GameOver);
     QStringList winners;

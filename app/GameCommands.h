@@ -1,11 +1,15 @@
 #pragma once
 
+#include "GameState.h"
+#include "Review.h"
 #include "Scoring.h"
 
 #include <QObject>
 #include <QString>
 
+class DecisionLog;
 class Game;
+class OptimalPlay;
 class Prompts;
 class SettingsStore;
 namespace records {
@@ -21,8 +25,11 @@ class GameCommands : public QObject
     Q_OBJECT
 
 public:
+    // The advisor weighs each finished game's decisions for its review; it is worked out first
+    // if it is not ready yet (a few tenths of a second).
     GameCommands(Game &game, Prompts &prompts, SettingsStore &settings,
-                 records::RecordStore &records, QObject *parent = nullptr);
+                 records::RecordStore &records, OptimalPlay &advisor, QObject *parent = nullptr);
+    ~GameCommands() override;
 
     // Game > New: "Game In Progress" while a game runs, then the player count and the names,
     // each offered as last answered.
@@ -42,9 +49,19 @@ public:
     // score nothing.
     void score(Category category);
 
+    // The last game finished in this session, as it ended, and its review.
+    struct Reviewed
+    {
+        GameState game;
+        GameReview review;
+    };
+    const std::optional<Reviewed> &lastReview() const { return m_lastReview; }
+
 signals:
     // The finished game has a place among the ten best: the records window shows it.
     void topTen(qint64 game);
+    // The game just finished has its review (before its "Game Over!" box shows).
+    void reviewed();
 
 private:
     // The game just finished goes into the records, its cue sounds and "Game Over!" names the
@@ -59,5 +76,8 @@ private:
     Prompts &m_prompts;
     SettingsStore &m_settings;
     records::RecordStore &m_records;
+    OptimalPlay &m_advisor;
+    DecisionLog *m_log;
+    std::optional<Reviewed> m_lastReview;
     bool m_quitting = false;
 };

@@ -18,6 +18,7 @@
 #include "frmAbout.h"
 #include "frmHowToPlay.h"
 #include "frmRecords.h"
+#include "frmReview.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -71,8 +72,9 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
         if (category == Category::Kelbrune && points == kKelbruneScore)
             m_prompts.playCue(Prompts::Cue::Kelbrune);
     });
-    m_commands = new GameCommands(m_game, prompts, settings, records, this);
+    m_commands = new GameCommands(m_game, prompts, settings, records, advisor, this);
     connect(m_commands, &GameCommands::topTen, this, &frmMain::showRecords);
+    connect(m_commands, &GameCommands::reviewed, this, &frmMain::render);
     m_show = new RollShow(platform, this);
     connect(m_show, &RollShow::frameShown, this, &frmMain::render);
     connect(m_show, &RollShow::landed, this, &frmMain::landed);
@@ -146,6 +148,7 @@ void frmMain::buildMenus()
     m_mnuSaveGame = item(game, "&Save", Qt::CTRL | Qt::Key_S, [commands] { commands->save(); });
     m_mnuLoadGame = item(game, "&Load", Qt::CTRL | Qt::Key_O, [commands] { commands->load(); });
     m_mnuRecords = item(game, "&Records…", {}, [this] { showRecords(std::nullopt); });
+    m_mnuReview = item(game, "Re&view Last Game…", {}, [this] { showReview(); });
     game->addSeparator();
     m_mnuExit = item(game, "E&xit", Qt::CTRL | Qt::Key_Q, [commands] { commands->exit(); });
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Settings"));
@@ -303,6 +306,9 @@ void frmMain::landed()
 void frmMain::gameReplaced()
 {
     m_setUp = true;
+    // Worked out in the background while the game is young: its review will weigh it at the end.
+    if (!m_game.state().players.empty())
+        startAdvisor();
     // A roll of the old game is not shown any further; the new game's dice are as they stand.
     if (m_show->active()) {
         m_show->stop();
@@ -414,6 +420,7 @@ void frmMain::render()
     // A roll in the air is no point to save at: the game is saved as played, once it lands.
     m_mnuSaveGame->setEnabled(s.inProgress() && !rolling);
     m_mnuUndo->setEnabled(m_game.canUndo() && !rolling);
+    m_mnuReview->setEnabled(m_commands->lastReview().has_value());
     m_mnuAnimateDice->setChecked(m_animate);
     m_mnuShowPossibleScores->setChecked(m_showPossible);
     for (ScoreGridView *grid : {m_scoreCardTop, m_scoreCardBottom}) {
@@ -502,6 +509,19 @@ void frmMain::showAbout()
 {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::showReview()
+{
+    const auto &last = m_commands->lastReview();
+    if (!last)
+        return;
+    // One window at a time, of the last game finished.
+    if (m_reviewWindow)
+        m_reviewWindow->close();
+    m_reviewWindow = new frmReview(last->game, last->review, this);
+    m_reviewWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_reviewWindow->show();
 }
 
 void frmMain::showRecords(std::optional<qint64> markGame)

@@ -86,6 +86,7 @@ public:
     QAction *mnuSaveGame() const { return m_mnuSaveGame; }
     QAction *mnuLoadGame() const { return m_mnuLoadGame; }
     QAction *mnuRecords() const { return m_mnuRecords; }
+    QAction *mnuReview() const { return m_mnuReview; }
     QAction *mnuExit() const { return m_mnuExit; }
     QAction *mnuUndo() const { return m_mnuUndo; }
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
@@ -97,8 +98,9 @@ public:
     QLabel *status() const;
     QGroupBox *hintFrame() const;
     QLabel *hintPanel() const;
-    // The records window while it is open.
+    // The records window and the review while they are open.
     frmRecords *recordsWindow() const { return m_recordsWindow; }
+    QDialog *reviewWindow() const { return m_reviewWindow; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -131,6 +133,8 @@ private:
     void showHowToPlay();
     void showAbout();
     void showRecords(std::optional<qint64> markGame);
+    // Game > Review Last Game: the review of the last game finished, not modal; one at a time.
+    void showReview();
     void startAdvisor();
 
     Platform &m_platform;
@@ -163,6 +167,7 @@ private:
     QAction *m_mnuSaveGame = nullptr;
     QAction *m_mnuLoadGame = nullptr;
     QAction *m_mnuRecords = nullptr;
+    QAction *m_mnuReview = nullptr;
     QAction *m_mnuExit = nullptr;
     QAction *m_mnuAnimateDice = nullptr;
     QAction *m_mnuShowHints = nullptr;
@@ -170,5 +175,6 @@ private:
     QAction *m_mnuHowToPlay = nullptr;
     QAction *m_mnuAbout = nullptr;
     QPointer<frmRecords> m_recordsWindow;
+    QPointer<QDialog> m_reviewWindow;
     QPointer<QDialog> m_howToPlay;
 };

@@ -7,6 +7,7 @@
 #include "ScoreGridView.h"
 #include "Table.h"
 #include "frmAbout.h"
+#include "frmReview.h"
 
 #include <QGroupBox>
 #include <QInputDialog>
@@ -14,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 using Faces = std::array<int, 5>;
@@ -259,6 +262,37 @@ private slots:
         t.settings.values.insert("ShowHints", "True");
         frmMain again(t.platform, t.prompts, t.settings, Table::readyAdvisor(), t.records);
         QVERIFY(!again.hintFrame()->isHidden());
+    }
+
+    // After a game, Game > Review Last Game shows every decision weighed: the costliest first in
+    // words, then each seat's decisions with the costliest marked. A game loaded part-way says so.
+    void reviewOfTheLastGame()
+    {
+        Table t;
+        QVERIFY(!t.window.mnuReview()->isEnabled());
+        GameState last = gameOf({"Ann"});
+        enter(last, 0, {"Aces 3", "Twos 6", "Threes 9", "Fours 12", "Fives 15", "Sixes 18", "3K 20",
+                        "4K 20", "FullHouse 25", "SmStraight 30", "Kelbrune 50"});
+        last.round = 11;
+        t.load(last);
+        t.turn("2 3 4 5 6", Category::Chance);  // a large straight thrown away
+        t.turn("2 3 4 5 6", Category::LargeStraight);
+        QVERIFY(t.window.mnuReview()->isEnabled());
+        t.window.mnuReview()->trigger();
+        auto *review = qobject_cast<frmReview *>(t.window.reviewWindow());
+        QVERIFY(review && review->isVisible());
+        const QStringList lines = review->summary()->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("This game was loaded from a file part-way through"));
+        QCOMPARE(lines[1], QStringLiteral("The costliest decisions of the game:"));
+        QVERIFY2(lines[2].startsWith("1. Ann, round 12, roll 1: with 2 3 4 5 6 entered Chance for 20; "
+                                     "entered Lg Straight for 40 was better ("),
+                 qPrintable(lines[2]));
+        QTableWidget *table = review->seatTable(0);
+        QCOMPARE(table->rowCount(), 2);
+        QVERIFY(table->item(0, 3)->font().bold() && !table->item(1, 3)->font().bold());
+        QCOMPARE(table->item(1, 5)->text(), QStringLiteral("0.0"));
+        QCOMPARE(review->seats()->tabText(0), QStringLiteral("Ann"));
     }
 
     void inputBox_data()
