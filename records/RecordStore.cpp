@@ -724,7 +724,8 @@ Status RecordStore::checkWritable()
     const Attempt probe = attempt(Access::Probe, 0, nothing);
     if (probe.result == Attempt::Done || isBusy(probe.error))
         return {};
-    return failure(probe, {});
+    return refusal(QStringLiteral("The records file %1 can be read but not written: %2.")
+                       .arg(quoted(m_path), reasonFor(probe.error)));
 }
 
 Status RecordStore::clear()

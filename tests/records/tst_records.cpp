@@ -443,9 +443,9 @@ private slots:
         frmRecords window(store, platform);
         QCOMPARE(window.topTen()->rowCount(), 1);
         QCOMPARE(window.problem()->text(),
-                 QString("The records file %1 cannot be used: Kelbrune! is not allowed to write "
-                         "to it or to its folder.\n1 finished game is kept in %2 until the "
-                         "records can be written.")
+                 QString("The records file %1 can be read but not written: Kelbrune! is not "
+                         "allowed to write to it or to its folder.\n1 finished game is kept in %2 "
+                         "until the records can be written.")
                      .arg(quoted(path), quoted(PendingGames(path).path())));
         QVERIFY(!window.problem()->isHidden());
     }
