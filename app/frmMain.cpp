@@ -85,7 +85,7 @@ QString faceWord(int face)
 frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advisor,
                  records::RecordStore &records, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_settings(settings), m_records(records),
-      m_game(platform, settings), m_advisor(advisor)
+      m_recorder(records.path()), m_game(platform, settings), m_advisor(advisor)
 {
     setWindowTitle(QStringLiteral("Kelbrune!"));
     // A fixed dialog frame: minimise and close, no maximise, no resizing.
@@ -112,6 +112,7 @@ frmMain::frmMain(Platform &platform, SettingsStore &settings, OptimalPlay &advis
     connect(&m_game, &Game::changed, this, &frmMain::render);
     connect(&m_game, &Game::ended, this, &frmMain::recordGame);
     connect(&m_game, &Game::endAnnounced, this, &frmMain::afterGameOver);
+    connect(&m_recorder, &records::Recorder::finished, this, &frmMain::recorded);
     m_game.Form_Load();
     m_showHints = m_settings.flag(settingkeys::kShowHints);
     m_showPossible = m_settings.flag(settingkeys::kShowPossibleScores);
@@ -617,16 +618,38 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::recordGame()
 {
-    m_lastRecord = m_records.record(recordOf(m_game));
+    m_recordTicket = m_recorder.record(recordOf(m_game));
+    m_recordOutcome.reset();
+    m_gameOverClosed = false;
 }
 
 void frmMain::afterGameOver()
 {
-    const records::Fetched<records::Recorded> recorded = std::exchange(m_lastRecord, {});
-    if (!recorded.status.message.isEmpty())
-        m_platform.tell(QStringLiteral("Records"), recorded.status.message);
-    else if (recorded.status.ok && recorded.value.topTen)
-        showRecords(recorded.value.gameId);
+    m_gameOverClosed = true;
+    tellRecorded();
+}
+
+void frmMain::recorded(quint64 ticket, const records::Outcome &outcome)
+{
+    // What an earlier game's answer says is told with the next.
+    if (!outcome.message.isEmpty())
+        m_recordsNews << outcome.message;
+    if (ticket == m_recordTicket)
+        m_recordOutcome = outcome;
+    tellRecorded();
+}
+
+void frmMain::tellRecorded()
+{
+    if (!m_gameOverClosed || !m_recordOutcome)
+        return;
+    const records::Outcome outcome = *std::exchange(m_recordOutcome, std::nullopt);
+    m_gameOverClosed = false;
+    const QStringList news = std::exchange(m_recordsNews, {});
+    if (!news.isEmpty())
+        m_platform.tell(QStringLiteral("Records"), news.join(QStringLiteral("\n\n")));
+    else if (outcome.kind == records::Outcome::Kind::Recorded && outcome.recorded.topTen)
+        showRecords(outcome.recorded.gameId);
 }
 
 void frmMain::mnuRecords_Click()

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "OptimalPlay.h"
 #include "RecordStore.h"
+#include "Recorder.h"
 #include "frmRecords.h"
 
 #include <QMainWindow>
@@ -95,8 +96,9 @@ public:
     QAction *mnuUndo() const { return m_mnuUndo; }
     // The one-line status under the Roll button: whose turn, which roll comes next.
     QLabel *status() const { return m_status; }
-    // The records window while it is open.
+    // The records window while it is open, and what writes the finished games.
     frmRecords *recordsWindow() const { return m_recordsWindow; }
+    records::Recorder &recorder() { return m_recorder; }
     QAction *mnuShowHints() const { return m_mnuShowHints; }
     QGroupBox *hintFrame() const { return m_hintFrame; }
     QLabel *hintPanel() const { return m_hintText; }
@@ -122,16 +124,23 @@ private:
     void hoverRow(bool upper, int row);
     static bool selectCell(ScoreCard &grid, int row, int col);
     void startAdvisor();
-    // The game just ended goes into the records; once its "Game Over!" box is closed, a problem
-    // with the records is told, or a place in the top ten shown.
+    // The game just ended goes to the records, which answer later on their own thread. Once its
+    // "Game Over!" box is closed and the answer is in, in either order, a problem with the
+    // records is told, or a place in the top ten shown.
     void recordGame();
     void afterGameOver();
+    void recorded(quint64 ticket, const records::Outcome &outcome);
+    void tellRecorded();
     void showRecords(std::optional<qint64> markGame);
 
     Platform &m_platform;
     SettingsStore &m_settings;
     records::RecordStore &m_records;
-    records::Fetched<records::Recorded> m_lastRecord;
+    records::Recorder m_recorder;
+    quint64 m_recordTicket = 0;  // the last game handed to the records
+    std::optional<records::Outcome> m_recordOutcome;
+    bool m_gameOverClosed = false;
+    QStringList m_recordsNews;  // what the records said that the player has not been told yet
     QPointer<frmRecords> m_recordsWindow;
     Game m_game;
     OptimalPlay &m_advisor;
