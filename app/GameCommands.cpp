@@ -6,6 +6,7 @@
 #include "NumericValue.h"
 #include "Prompts.h"
 #include "RecordStore.h"
+#include "GameRecord.h"
 #include "SaveFile.h"
 #include "SavedGameConversion.h"
 #include "SettingsStore.h"
@@ -21,10 +22,11 @@ const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)");
 
 GameCommands::GameCommands(Game &game, Prompts &prompts, SettingsStore &settings,
                            records::RecordStore &records, OptimalPlay &advisor, QObject *parent)
-    : QObject(parent), m_game(game), m_prompts(prompts), m_settings(settings), m_records(records),
-      m_advisor(advisor), m_log(new DecisionLog(game, this))
+    : QObject(parent), m_game(game), m_prompts(prompts), m_settings(settings),
+      m_recorder(records.path()), m_advisor(advisor), m_log(new DecisionLog(game, this))
 {
     connect(&m_game, &Game::gameOver, this, &GameCommands::gameOver);
+    connect(&m_recorder, &records::Recorder::finished, this, &GameCommands::recorded);
 }
 
 GameCommands::~GameCommands() = default;
@@ -65,7 +67,9 @@ void GameCommands::gameOver()
     m_lastReview = Reviewed{state, reviewGame(m_log->decisions(), int(state.players.size()),
                                               m_log->partWay(), m_advisor)};
     emit reviewed();
-    const records::Fetched<records::Recorded> recorded = m_records.record(records::recordOf(state));
+    m_recordTicket = m_recorder.record(records::recordOf(state));
+    m_recordOutcome.reset();
+    m_gameOverClosed = false;
     m_prompts.playCue(Prompts::Cue::GameOver);
     QStringList winners;
     for (int player : state.winners())
@@ -76,10 +80,31 @@ void GameCommands::gameOver()
                        + winners.join(QStringLiteral(" and ")) + QStringLiteral(" who won the game!"));
     if (replaced(generation))
         return;
-    if (!recorded.status.message.isEmpty())
-        m_prompts.tell(QStringLiteral("Records"), recorded.status.message);
-    else if (recorded.status.ok && recorded.value.topTen)
-        emit topTen(recorded.value.gameId);
+    m_gameOverClosed = true;
+    tellRecorded();
+}
+
+void GameCommands::recorded(quint64 ticket, const records::Outcome &outcome)
+{
+    // What an earlier game's answer says is told with the next.
+    if (!outcome.message.isEmpty())
+        m_recordsNews << outcome.message;
+    if (ticket == m_recordTicket)
+        m_recordOutcome = outcome;
+    tellRecorded();
+}
+
+void GameCommands::tellRecorded()
+{
+    if (!m_gameOverClosed || !m_recordOutcome)
+        return;
+    const records::Outcome outcome = *std::exchange(m_recordOutcome, std::nullopt);
+    m_gameOverClosed = false;
+    const QStringList news = std::exchange(m_recordsNews, {});
+    if (!news.isEmpty())
+        m_prompts.tell(QStringLiteral("Records"), news.join(QStringLiteral("\n\n")));
+    else if (outcome.kind == records::Outcome::Kind::Recorded && outcome.recorded.topTen)
+        emit topTen(outcome.recorded.gameId);
 }
 
 bool GameCommands::newGameConfirmed()

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "GameState.h"
+#include "Recorder.h"
 #include "Review.h"
 #include "Scoring.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class DecisionLog;
 class Game;
 class OptimalPlay;
 class Prompts;
 class SettingsStore;
-namespace records {
-class RecordStore;
-}
 
 // The player's commands that ask before they act: New, New Against Computer, Save, Load and Exit,
 // the question before a zero is entered, and the end of a game. Each asks through the prompts,
@@ -56,6 +55,8 @@ public:
         GameReview review;
     };
     const std::optional<Reviewed> &lastReview() const { return m_lastReview; }
+    // What writes the finished games to the records, off the window's thread.
+    records::Recorder &recorder() { return m_recorder; }
 
 signals:
     // The finished game has a place among the ten best: the records window shows it.
@@ -64,9 +65,13 @@ signals:
     void reviewed();
 
 private:
-    // The game just finished goes into the records, its cue sounds and "Game Over!" names the
-    // winners; once the box is closed a problem with the records is told.
+    // The game just finished is reviewed and goes to the records, its cue sounds and "Game Over!"
+    // names the winners. The records answer later, from their own thread: once the box is closed
+    // and the answer is in, in either order, a problem with the records is told, or a place in
+    // the top ten shown.
     void gameOver();
+    void recorded(quint64 ticket, const records::Outcome &outcome);
+    void tellRecorded();
     bool ask(const QString &title, const QString &text);
     QString input(const QString &prompt, const QString &title, const QString &defaultText);
     bool replaced(quint64 generation) const;
@@ -75,7 +80,11 @@ private:
     Game &m_game;
     Prompts &m_prompts;
     SettingsStore &m_settings;
-    records::RecordStore &m_records;
+    records::Recorder m_recorder;
+    quint64 m_recordTicket = 0;  // the last game handed to the records
+    std::optional<records::Outcome> m_recordOutcome;
+    bool m_gameOverClosed = false;
+    QStringList m_recordsNews;  // what the records said that the player has not been told yet
     OptimalPlay &m_advisor;
     DecisionLog *m_log;
     std::optional<Reviewed> m_lastReview;

@@ -13,13 +13,13 @@ ScoreHistogram::ScoreHistogram(QWidget *parent) : QWidget(parent)
     setScores({}, {});
 }
 
-void ScoreHistogram::setScores(const QString &name, const QList<int> &scores)
+void ScoreHistogram::setScores(const QString &name, const QList<qint64> &scores)
 {
     m_count = int(scores.size());
     m_above = 0;
     m_bins.fill(0);
-    for (int score : scores) {
-        ++m_bins[std::size_t(std::clamp(score / kBinWidth, 0, kBins - 1))];
+    for (qint64 score : scores) {
+        ++m_bins[std::size_t(std::clamp<qint64>(score / kBinWidth, 0, kBins - 1))];
         if (score > kYardstick)
             ++m_above;
     }

@@ -25,8 +25,9 @@ public:
 
     explicit ScoreHistogram(QWidget *parent = nullptr);
 
-    // Shows these scores as the final scores of name (its accessible name says whose).
-    void setScores(const QString &name, const QList<int> &scores);
+    // Shows these scores as the final scores of name (its accessible name says whose). A score
+    // beyond either end of the scale joins the bar at that end.
+    void setScores(const QString &name, const QList<qint64> &scores);
 
     // Where the bars stand, and the x of a score in it; for the window's tests.
     QRect plotArea() const;

@@ -237,6 +237,7 @@ QString frmMain::playerName(int player) const
 }
 
 bool frmMain::rolling() const { return m_show->active(); }
+records::Recorder &frmMain::recorder() const { return m_commands->recorder(); }
 QString frmMain::narration() const { return m_hints->narration(); }
 DieBox *frmMain::imgDiceRolled(int index) const { return m_dice->tableBox(index); }
 DieBox *frmMain::imgDiceSaved(int index) const { return m_dice->savedBox(index); }

@@ -28,6 +28,7 @@ class SettingsStore;
 class StatusLine;
 namespace records {
 class RecordStore;
+class Recorder;
 }
 
 // The main window: a view of the game and the player's way into it. It lays out the controls,
@@ -101,6 +102,7 @@ public:
     // The records window and the review while they are open.
     frmRecords *recordsWindow() const { return m_recordsWindow; }
     QDialog *reviewWindow() const { return m_reviewWindow; }
+    records::Recorder &recorder() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

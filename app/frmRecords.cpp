@@ -1,8 +1,11 @@
 #include "frmRecords.h"
 
+#include "PendingGames.h"
 #include "Prompts.h"
+#include "ShownName.h"
 #include "ScoreHistogram.h"
 
+#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,7 +29,7 @@ const std::array<const char *, frmRecords::StatisticCount> kStatisticNames = {
 const QColor kMarkedBack(255, 236, 150);
 const QColor kMarkedText(0, 0, 0);
 
-QString percentOf(int part, int whole)
+QString percentOf(qint64 part, qint64 whole)
 {
     return whole == 0 ? QStringLiteral("0%")
                       : QStringLiteral("%1%").arg(qRound(100.0 * part / whole));
@@ -54,6 +57,14 @@ QString statisticText(frmRecords::Statistic which, const PlayerStats &p)
         break;
     }
     return {};
+}
+
+// A player as the Players tab lists them: a computer seat with its strength.
+QString playerLabel(const QString &name, const QString &kind)
+{
+    if (kind == kHumanKind)
+        return shownName(name);
+    return QStringLiteral("%1 (%2)").arg(shownName(name), shownName(kind));
 }
 
 // What a screen reader says for a player in the list, so arrowing through it reads the figures.
@@ -174,7 +185,11 @@ QWidget *frmRecords::buildPlayersPage()
 
 void frmRecords::report(const Status &status)
 {
-    QString text = status.ok ? status.message : status.failure;
+    say(status.ok ? status.message : status.failure);
+}
+
+void frmRecords::say(const QString &text)
+{
     if (text.isEmpty() || m_said.contains(text))
         return;
     m_said << text;
@@ -191,13 +206,13 @@ void frmRecords::reload()
     const Fetched<QList<TopEntry>> top = m_store.topTen();
     report(top.status);
     m_topTen->setRowCount(int(top.value.size()));
-    QString markedName;
+    std::optional<std::pair<QString, QString>> markedPlayer;
     const QLocale locale;
     for (int row = 0; row < int(top.value.size()); ++row) {
         const TopEntry &e = top.value[row];
         const bool marked = m_markGame && *m_markGame == e.gameId;
         const std::array<QString, ColumnCount> texts = {
-            QString::number(e.rank), e.name, e.kind, QString::number(e.score),
+            QString::number(e.rank), shownName(e.name), shownName(e.kind), QString::number(e.score),
             locale.toString(e.endedAt.date(), QLocale::ShortFormat)};
         for (int col = 0; col < ColumnCount; ++col) {
             auto *item = new QTableWidgetItem(texts[std::size_t(col)]);
@@ -214,8 +229,8 @@ void frmRecords::reload()
             }
             m_topTen->setItem(row, col, item);
         }
-        if (marked && markedName.isEmpty()) {
-            markedName = e.name;
+        if (marked && !markedPlayer) {
+            markedPlayer = {e.name, e.kind};
             // Current without being selected, so its highlight is not hidden under the selection.
             m_topTen->selectionModel()->setCurrentIndex(m_topTen->model()->index(row, NameCol),
                                                         QItemSelectionModel::NoUpdate);
@@ -224,7 +239,7 @@ void frmRecords::reload()
     QString caption = !top.status.ok      ? QStringLiteral("The records cannot be shown.")
                       : top.value.isEmpty() ? QStringLiteral("No games have been recorded yet.")
                                             : QStringLiteral("The ten best grand totals ever.");
-    if (!markedName.isEmpty())
+    if (markedPlayer)
         caption += QStringLiteral(" The game just finished is highlighted.");
     m_topCaption->setText(caption);
 
@@ -235,19 +250,31 @@ void frmRecords::reload()
         const QSignalBlocker quiet(m_players);
         m_players->clear();
         for (const PlayerStats &p : m_stats) {
-            auto *item = new QListWidgetItem(p.name, m_players);
+            auto *item = new QListWidgetItem(playerLabel(p.name, p.kind), m_players);
             item->setData(Qt::AccessibleDescriptionRole, spoken(p));
         }
     }
     int chosen = 0;
     for (int i = 0; i < int(m_stats.size()); ++i)
-        if (m_stats[i].name == markedName)
+        if (markedPlayer && std::pair(m_stats[i].name, m_stats[i].kind) == *markedPlayer)
             chosen = i;
     if (m_stats.isEmpty())
         showPlayer(-1);
     else
         m_players->setCurrentRow(chosen);
     m_cmdClear->setEnabled(!top.value.isEmpty());
+
+    // Games that wait to be written, and why the file cannot be written now, though it reads.
+    report(m_store.checkWritable());
+    const int waiting = PendingGames(m_store.path()).count();
+    if (waiting > 0) {
+        const QString where = QStringLiteral("\u201C%1\u201D").arg(
+            QDir::toNativeSeparators(PendingGames(m_store.path()).path()));
+        say(waiting == 1 ? QStringLiteral("1 finished game is kept in %1 until the records can "
+                                          "be written.").arg(where)
+                         : QStringLiteral("%1 finished games are kept in %2 until the records "
+                                          "can be written.").arg(QString::number(waiting), where));
+    }
 }
 
 void frmRecords::showPlayer(int row)
@@ -261,9 +288,9 @@ void frmRecords::showPlayer(int row)
     const PlayerStats &p = m_stats[row];
     for (int i = 0; i < StatisticCount; ++i)
         m_values[std::size_t(i)]->setText(statisticText(Statistic(i), p));
-    const Fetched<QList<int>> scores = m_store.scoresOf(p.name);
+    const Fetched<QList<qint64>> scores = m_store.scoresOf(p.name, p.kind);
     report(scores.status);
-    m_histogram->setScores(p.name, scores.value);
+    m_histogram->setScores(playerLabel(p.name, p.kind), scores.value);
 }
 
 void frmRecords::cmdClear_Click()
@@ -273,6 +300,8 @@ void frmRecords::cmdClear_Click()
                                             "cannot be undone.")))
         return;
     const Status cleared = m_store.clear();
+    if (cleared.ok)
+        PendingGames(m_store.path()).clear();
     m_markGame.reset();
     reload();
     report(cleared);

@@ -14,9 +14,11 @@ class QPushButton;
 class QTableWidget;
 class ScoreHistogram;
 
-// The records window: the ten best grand totals ever and, per player name, the statistics and a
-// chart of the final scores. Reads the store when made and after Clear; a store that fails shows
-// its message inside the window. Escape or Close close it; the caller decides whether it is modal.
+// The records window: the ten best grand totals ever and, per player, the statistics and a chart
+// of the final scores. Reads the store when made and after Clear, on the caller's thread (the
+// store's reads wait briefly at most). A store that fails, a file that cannot be written and
+// games waiting to be written are told inside the window. Long names and kinds are cut as the
+// game cuts them. Escape or Close close it; the caller decides whether it is modal.
 class frmRecords : public QDialog
 {
     Q_OBJECT
@@ -29,7 +31,8 @@ public:
     frmRecords(records::RecordStore &store, Prompts &prompts,
                std::optional<qint64> markGame = std::nullopt, QWidget *owner = nullptr);
 
-    // Clear Records…: asks first, and empties the store only on Yes.
+    // Clear Records…: asks first, and only on Yes empties the store and forgets the games
+    // waiting to be written.
     void cmdClear_Click();
 
     // The controls, for the window's tests.
@@ -44,8 +47,9 @@ private:
     QWidget *buildPlayersPage();
     void reload();
     void showPlayer(int row);
-    // Shows a failure or a notice of the store; the first failure of a reload stays shown.
+    // Shows a failure or a notice of the store, or a text, each once a reload.
     void report(const records::Status &status);
+    void say(const QString &text);
 
     records::RecordStore &m_store;
     Prompts &m_prompts;

@@ -10,12 +10,15 @@
 
 namespace records {
 
+// The kind of a seat that a person plays.
+inline const QString kHumanKind = QStringLiteral("Human");
+
 // One seat of a finished game, as its column of the score card ended.
 struct SeatRecord
 {
     QString name;
-    // "Human", or the computer's strength: "Beginner", "Casual", "Strong", "Perfect".
-    QString kind = QStringLiteral("Human");
+    // kHumanKind, or the computer's strength: "Beginner", "Casual", "Strong", "Perfect".
+    QString kind = kHumanKind;
     int upperTotal = 0;  // without the bonus
     int bonus = 0;       // 0 or 35
     int lowerTotal = 0;
@@ -23,11 +26,16 @@ struct SeatRecord
     std::array<int, kCategoryCount> entries{};  // in the order of Category
 };
 
-// One finished game: when it ended and its seats in seat order (1 to 6 of them).
+// The most seats a game has.
+constexpr std::size_t kMaxSeats = 6;
+
+// One finished game: when it ended and its seats in seat order (1 to kMaxSeats of them).
 struct GameRecord
 {
     QDateTime endedAt;
     std::vector<SeatRecord> seats;
+
+    bool seatCountFits() const { return !seats.empty() && seats.size() <= kMaxSeats; }
 };
 
 // A finished game on the table as its record: each seat's name, kind, totals, bonus and the

@@ -1,5 +1,7 @@
 #include "RecordStore.h"
 
+#include "RecordsLock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +44,26 @@ bool isDamage(const QSqlError &error)
     return code == kCorrupt || code == kNotADb;
 }
 
+bool isBusy(const QSqlError &error)
+{
+    const int code = codeOf(error);
+    return code == kBusy || code == kLocked;
+}
+
+bool failed(const QSqlError &error)
+{
+    return error.type() != QSqlError::NoError;
+}
+
+Status refusal(const QString &failure, bool busy = false)
+{
+    Status status;
+    status.ok = false;
+    status.failure = failure;
+    status.busy = busy;
+    return status;
+}
+
 QString quoted(const QString &path)
 {
     return QStringLiteral("\u201C") + QDir::toNativeSeparators(path) + QStringLiteral("\u201D");
@@ -49,17 +71,7 @@ QString quoted(const QString &path)
 
 QString cannotUse(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The records file %1 cannot be used: %2. The game goes on without "
-                          "records.")
-        .arg(quoted(path), reason);
-}
-
-QString cannotStartAnew(const QString &path, const QString &keptAs, const QString &reason)
-{
-    return QStringLiteral("The records file %1 could not be read, so it has been kept as %2, but "
-                          "no new records file could be started: %3. The game goes on without "
-                          "records.")
-        .arg(quoted(path), quoted(keptAs), reason);
+    return QStringLiteral("The records file %1 cannot be used: %2.").arg(quoted(path), reason);
 }
 
 QString reasonFor(const QSqlError &error)
@@ -99,16 +111,59 @@ QSqlError exec(QSqlQuery &query)
     return {};
 }
 
-bool failed(const QSqlError &error)
+// One connection for the length of one call.
+class Connection
 {
-    return error.type() != QSqlError::NoError;
-}
+public:
+    Connection(const QString &path, int waitMs)
+    {
+        static std::atomic<int> counter{0};
+        m_name = QStringLiteral("kelbrune-records-%1").arg(++counter);
+        m_db = QSqlDatabase::addDatabase(kDriver, m_name);
+        m_db.setDatabaseName(path);
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs));
+        if (!m_db.open())
+            m_error = m_db.lastError();
+    }
+    ~Connection()
+    {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
 
+    QSqlDatabase &db() { return m_db; }
+    QSqlError error() const { return m_error; }
+
+private:
+    QString m_name;
+    QSqlDatabase m_db;
+    QSqlError m_error;
+};
+
+// The columns of the two tables in each version of the layout, index 0 for version 1. A file
+// is checked against the columns of its own version before it is used or upgraded; a new
+// version adds its columns here and its step to upgrade().
+struct Columns
+{
+    QStringList games;
+    QStringList seats;
+};
+const std::array<Columns, RecordStore::kSchemaVersion> kColumns = {{
+    {{"id", "ended_at"},
+     {"game_id", "seat", "name", "kind", "upper_total", "bonus", "lower_total", "grand_total",
+      "aces", "twos", "threes", "fours", "fives", "sixes", "three_of_a_kind", "four_of_a_kind",
+      "full_house", "small_straight", "large_straight", "kelbrune", "chance", "won"}},
+}};
+
+// The current layout, for a new file.
 const char *const kCreate[] = {
-    "CREATE TABLE games ("
+    "CREATE TABLE IF NOT EXISTS games ("
     " id INTEGER PRIMARY KEY,"
     " ended_at INTEGER NOT NULL)",  // milliseconds since 1970-01-01 UTC
-    "CREATE TABLE seats ("
+    "CREATE TABLE IF NOT EXISTS seats ("
     " game_id INTEGER NOT NULL REFERENCES games (id) ON DELETE CASCADE,"
     " seat INTEGER NOT NULL,"
     " name TEXT NOT NULL,"
@@ -125,21 +180,109 @@ const char *const kCreate[] = {
     // 1 when the seat had the highest total, shared or not, with another seat at the table.
     " won INTEGER NOT NULL,"
     " PRIMARY KEY (game_id, seat))",
-    "CREATE INDEX seats_by_score ON seats (grand_total DESC, game_id, seat)",
-    // Covers the player statistics, so they read the index alone.
-    "CREATE INDEX seats_by_name ON seats (name, grand_total, bonus, kelbrune, won)",
 };
 
+// The indexes, which change nothing stored: a writer brings any file of the current version to
+// these, whichever build made it.
+const char *const kIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS seats_by_score ON seats (grand_total DESC, game_id, seat)",
+    // Covers the player statistics, so they read the index alone, in the order they group.
+    "CREATE INDEX IF NOT EXISTS seats_by_player"
+    " ON seats (name, kind, grand_total, bonus, kelbrune, won)",
+    "DROP INDEX IF EXISTS seats_by_name",  // the statistics' index while players were names alone
+};
+
+// Brings a file of version `from` (0: new and empty) to kSchemaVersion, inside the caller's
+// write transaction. A new file gets the current layout at once; an older one each version's
+// step in turn.
+QSqlError upgrade(QSqlDatabase &db, int from)
+{
+    QSqlQuery query(db);
+    if (from == 0) {
+        for (const char *sql : kCreate)
+            if (QSqlError e = exec(query, QString::fromLatin1(sql)); failed(e))
+                return e;
+    }
+    return exec(query, QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion));
+}
+
+QSqlError index(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    for (const char *sql : kIndexes)
+        if (QSqlError e = exec(query, QString::fromLatin1(sql)); failed(e))
+            return e;
+    return {};
+}
+
+enum class Layout { Empty, Current, Older, Newer, Foreign };
+
+// What the file holds, read in the caller's transaction so that another copy's changes are
+// seen whole or not at all.
+QSqlError readLayout(QSqlDatabase &db, Layout *layout, int *version)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (QSqlError e = exec(query, QStringLiteral("PRAGMA user_version")); failed(e))
+        return e;
+    *version = query.next() ? query.value(0).toInt() : 0;
+    if (QSqlError e = exec(query, QStringLiteral(
+            "SELECT count(*) FROM sqlite_schema WHERE type = 'table'"));
+        failed(e))
+        return e;
+    const int tables = query.next() ? query.value(0).toInt() : 0;
+    if (*version == 0 && tables == 0) {
+        *layout = Layout::Empty;
+        return {};
+    }
+    if (*version > RecordStore::kSchemaVersion) {
+        *layout = Layout::Newer;
+        return {};
+    }
+    if (*version < 1) {
+        *layout = Layout::Foreign;
+        return {};
+    }
+    const Columns &expected = kColumns[std::size_t(*version - 1)];
+    for (const auto &[table, columns] : {std::pair{"games", &expected.games},
+                                         std::pair{"seats", &expected.seats}}) {
+        if (QSqlError e = exec(query, QStringLiteral("SELECT name FROM pragma_table_info('%1')")
+                                          .arg(QLatin1String(table)));
+            failed(e))
+            return e;
+        QStringList found;
+        while (query.next())
+            found << query.value(0).toString();
+        if (found != *columns) {
+            *layout = Layout::Foreign;
+            return {};
+        }
+    }
+    *layout = *version == RecordStore::kSchemaVersion ? Layout::Current : Layout::Older;
+    return {};
+}
+
+// Seat rows whose figures are whole numbers; a hand-edited text or fraction is left out.
+const QString kSound = QStringLiteral(
+    "typeof(grand_total) = 'integer' AND typeof(bonus) = 'integer'"
+    " AND typeof(kelbrune) = 'integer' AND typeof(won) = 'integer'");
+
 const QString kInsertSeat = QStringLiteral(
-    "INSERT INTO seats VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    "INSERT INTO seats (game_id, seat, name, kind, upper_total, bonus, lower_total, grand_total,"
+    " aces, twos, threes, fours, fives, sixes, three_of_a_kind, four_of_a_kind, full_house,"
+    " small_straight, large_straight, kelbrune, chance, won)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+QDateTime endOf(const GameRecord &game)
+{
+    return game.endedAt.isValid() ? game.endedAt : QDateTime::currentDateTime();
+}
 
 QSqlError insertGame(QSqlDatabase &db, const GameRecord &game, qint64 *id)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO games (ended_at) VALUES (?)"));
-    const QDateTime ended = game.endedAt.isValid() ? game.endedAt
-                                                   : QDateTime::currentDateTime();
-    query.addBindValue(ended.toMSecsSinceEpoch());
+    query.addBindValue(endOf(game).toMSecsSinceEpoch());
     if (QSqlError e = exec(query); failed(e))
         return e;
     const qint64 gameId = query.lastInsertId().toLongLong();
@@ -170,70 +313,49 @@ QSqlError insertGame(QSqlDatabase &db, const GameRecord &game, qint64 *id)
     return {};
 }
 
-// Runs body inside a transaction that is committed when body succeeds and rolled back when not.
-template <typename Body>
-QSqlError inTransaction(QSqlDatabase &db, Body &&body)
+// Whether the file holds this game already: the same end, to the millisecond, and the same
+// first seat.
+QSqlError holds(QSqlDatabase &db, const GameRecord &game, bool *found)
 {
-    if (!db.transaction())
-        return db.lastError();
-    QSqlError e = body();
-    if (!failed(e) && !db.commit())
-        e = db.lastError();
-    if (failed(e))
-        db.rollback();
-    return e;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT 1 FROM games g JOIN seats s ON s.game_id = g.id AND s.seat = 1"
+        " WHERE g.ended_at = ? AND s.name = ? AND s.kind = ? AND s.grand_total = ? LIMIT 1"));
+    query.addBindValue(endOf(game).toMSecsSinceEpoch());
+    query.addBindValue(game.seats.front().name);
+    query.addBindValue(game.seats.front().kind);
+    query.addBindValue(game.seats.front().grandTotal);
+    if (QSqlError e = exec(query); failed(e))
+        return e;
+    *found = query.next();
+    return query.lastError();
+}
+
+QSqlError insertKept(QSqlDatabase &db, const std::vector<GameRecord> &kept, int *added)
+{
+    *added = 0;
+    for (const GameRecord &game : kept) {
+        if (!game.seatCountFits())
+            continue;
+        bool found = false;
+        if (QSqlError e = holds(db, game, &found); failed(e))
+            return e;
+        if (found)
+            continue;
+        if (QSqlError e = insertGame(db, game, nullptr); failed(e))
+            return e;
+        ++*added;
+    }
+    return {};
 }
 
 // Refuses a game without seats or with more than six (not ok, no message).
 Status checkSeatCount(const GameRecord &game)
 {
-    if (!game.seats.empty() && game.seats.size() <= 6)
+    if (game.seatCountFits())
         return {};
-    return {false,
-            QStringLiteral("A game with %1 seats cannot be recorded.").arg(game.seats.size()),
-            {}};
-}
-
-enum class FileState { Ready, Damaged, Newer };
-
-// Checks the layout of an open file, creating it in a new one. The error when a statement fails.
-QSqlError prepareFile(QSqlDatabase &db, FileState *state)
-{
-    QSqlQuery query(db);
-    if (QSqlError e = exec(query, QStringLiteral("PRAGMA user_version")); failed(e))
-        return e;
-    const int version = query.next() ? query.value(0).toInt() : 0;
-    if (QSqlError e = exec(query, QStringLiteral(
-            "SELECT count(*), count(CASE WHEN name IN ('games', 'seats') THEN 1 END)"
-            " FROM sqlite_schema WHERE type = 'table'"));
-        failed(e))
-        return e;
-    const int tables = query.next() ? query.value(0).toInt() : 0;
-    const int ours = query.value(1).toInt();
-    query.finish();
-    if (version > RecordStore::kSchemaVersion) {
-        *state = FileState::Newer;
-        return {};
-    }
-    if (version == RecordStore::kSchemaVersion && ours == 2)
-        return {};
-    if (version != 0 || tables != 0) {
-        // Some other SQLite file, or ours with tables missing.
-        *state = FileState::Damaged;
-        return {};
-    }
-    // A write-ahead log commits with one sync instead of several, and a crash still leaves the
-    // file at its last commit. The mode stays with the file.
-    if (QSqlError e = exec(query, QStringLiteral("PRAGMA journal_mode = WAL")); failed(e))
-        return e;
-    query.finish();
-    return inTransaction(db, [&] {
-        for (const char *sql : kCreate)
-            if (QSqlError e = exec(query, QString::fromLatin1(sql)); failed(e))
-                return e;
-        return exec(query,
-                    QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion));
-    });
+    return refusal(QStringLiteral("A game with %1 seats cannot be recorded.").arg(game.seats.size()));
 }
 
 QSqlError fetchTopTen(QSqlDatabase &db, QList<TopEntry> &out)
@@ -243,8 +365,8 @@ QSqlError fetchTopTen(QSqlDatabase &db, QList<TopEntry> &out)
     query.setForwardOnly(true);
     if (QSqlError e = exec(query, QStringLiteral(
             "SELECT s.game_id, s.seat, s.name, s.kind, s.grand_total, g.ended_at"
-            " FROM seats s JOIN games g ON g.id = s.game_id"
-            " ORDER BY s.grand_total DESC, s.game_id, s.seat LIMIT 10"));
+            " FROM seats s JOIN games g ON g.id = s.game_id WHERE %1"
+            " ORDER BY s.grand_total DESC, s.game_id, s.seat LIMIT 10").arg(kSound));
         failed(e))
         return e;
     while (query.next()) {
@@ -253,7 +375,7 @@ QSqlError fetchTopTen(QSqlDatabase &db, QList<TopEntry> &out)
         entry.seat = query.value(1).toInt();
         entry.name = query.value(2).toString();
         entry.kind = query.value(3).toString();
-        entry.score = query.value(4).toInt();
+        entry.score = query.value(4).toLongLong();
         entry.endedAt = QDateTime::fromMSecsSinceEpoch(query.value(5).toLongLong());
         const bool tied = !out.isEmpty() && out.last().score == entry.score;
         entry.rank = tied ? out.last().rank : int(out.size()) + 1;
@@ -262,18 +384,21 @@ QSqlError fetchTopTen(QSqlDatabase &db, QList<TopEntry> &out)
     return query.lastError();
 }
 
+QSqlError nothing(QSqlDatabase &)
+{
+    return {};
+}
+
 }  // namespace
 
-RecordStore::RecordStore(const QString &path) : m_path(path)
+struct RecordStore::Attempt
 {
-    static std::atomic<int> counter{0};
-    m_connection = QStringLiteral("kelbrune-records-%1").arg(++counter);
-}
+    // Older: a reader found an older layout, which only a writer may upgrade.
+    enum Result { Done, Damaged, Newer, Older, Failed } result = Done;
+    QSqlError error;
+};
 
-RecordStore::~RecordStore()
-{
-    close();
-}
+RecordStore::RecordStore(const QString &path, int waitMs) : m_path(path), m_waitMs(waitMs) {}
 
 QString RecordStore::defaultPath()
 {
@@ -281,66 +406,148 @@ QString RecordStore::defaultPath()
            + QStringLiteral("/records.sqlite");
 }
 
-void RecordStore::close()
+template <typename Work>
+RecordStore::Attempt RecordStore::attempt(Access access, int waitMs, Work &&work)
 {
-    if (QSqlDatabase::contains(m_connection)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_connection);
-    }
-    m_open = false;
-}
-
-Status RecordStore::open(const QString &keptAs)
-{
-    if (m_open)
-        return {};
-    auto fail = [&](const QString &reason) {
-        close();
-        return Status{false,
-                      keptAs.isEmpty() ? cannotUse(m_path, reason)
-                                       : cannotStartAnew(m_path, keptAs, reason),
-                      {}};
-    };
-    if (!QSqlDatabase::isDriverAvailable(kDriver))
-        return fail(QStringLiteral("Qt's SQLite driver is not installed (Debian package "
-                                   "libqt6sql6-sqlite)"));
     const QFileInfo file(m_path);
-    if (file.isDir())
-        return fail(QStringLiteral("a folder of that name is in the way"));
-    if (!QDir().mkpath(file.absolutePath()))
-        return fail(QStringLiteral("its folder %1 cannot be created").arg(
-            quoted(file.absolutePath())));
-
-    QSqlError error;
-    FileState state = FileState::Ready;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, m_connection);
-        db.setDatabaseName(m_path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-        if (!db.open())
-            error = db.lastError();
-        else
-            error = prepareFile(db, &state);
-        if (isDamage(error))
-            state = FileState::Damaged;
+    // A reader has nothing to read in a file that is not there, and leaves it so.
+    if (access != Access::Write && !file.exists())
+        return {};
+    const bool empty = file.size() == 0;
+    Connection connection(m_path, waitMs);
+    if (failed(connection.error()))
+        return {isDamage(connection.error()) ? Attempt::Damaged : Attempt::Failed,
+                connection.error()};
+    QSqlDatabase &db = connection.db();
+    QSqlQuery query(db);
+    if (access == Access::Write && empty) {
+        // A write-ahead log commits with one sync instead of several, lets readers read while a
+        // game is written, and a crash still leaves the file at its last commit. The mode stays
+        // with the file, so it is set before anything is in it: a file that cannot be written
+        // that way is found out by the transaction that creates it. An empty file is nobody's
+        // database, and another copy creating it at once wants the same mode.
+        query.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
     }
-    if (state == FileState::Newer)
-        return fail(QStringLiteral("it was written by a newer version of Kelbrune! and is left "
-                                   "as it is"));
-    if (state == FileState::Damaged)
-        return keptAs.isEmpty() ? setAside() : fail(QStringLiteral("it is damaged"));
-    if (failed(error))
-        return fail(reasonFor(error));
-    m_open = true;
+    auto stop = [&](Attempt::Result result, const QSqlError &error) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return Attempt{isDamage(error) ? Attempt::Damaged : result, error};
+    };
+    // A writer takes the write lock before it reads anything, so what it judges and creates
+    // cannot change under it; two copies creating one file take turns.
+    if (QSqlError e = exec(query, access == Access::Read ? QStringLiteral("BEGIN")
+                                                         : QStringLiteral("BEGIN IMMEDIATE"));
+        failed(e))
+        return stop(Attempt::Failed, e);
+    if (access == Access::Probe) {
+        // Writes page 1 as it is, and takes it back: the journal or log must be writable too.
+        if (QSqlError e = exec(query, QStringLiteral("PRAGMA user_version")); failed(e))
+            return stop(Attempt::Failed, e);
+        const int version = query.next() ? query.value(0).toInt() : 0;
+        if (QSqlError e = exec(query, QStringLiteral("PRAGMA user_version = %1").arg(version));
+            failed(e))
+            return stop(Attempt::Failed, e);
+        return stop(Attempt::Done, {});
+    }
+    Layout layout = Layout::Empty;
+    int version = 0;
+    if (QSqlError e = readLayout(db, &layout, &version); failed(e))
+        return stop(Attempt::Failed, e);
+    switch (layout) {
+    case Layout::Foreign:
+        return stop(Attempt::Damaged, {});
+    case Layout::Newer:
+        return stop(Attempt::Newer, {});
+    case Layout::Empty:
+        if (access == Access::Read)
+            return stop(Attempt::Done, {});
+        [[fallthrough]];
+    case Layout::Older:
+        if (access == Access::Read)
+            return stop(Attempt::Older, {});
+        if (QSqlError e = upgrade(db, version); failed(e))
+            return stop(Attempt::Failed, e);
+        break;
+    case Layout::Current:
+        break;
+    }
+    if (access == Access::Write)
+        if (QSqlError e = index(db); failed(e))
+            return stop(Attempt::Failed, e);
+    if (QSqlError e = work(db); failed(e))
+        return stop(Attempt::Failed, e);
+    // An SQL COMMIT, as its error carries SQLite's code (a full disk shows only here).
+    if (QSqlError e = exec(query, QStringLiteral("COMMIT")); failed(e))
+        return stop(Attempt::Failed, e);
     return {};
 }
 
-Status RecordStore::setAside()
+Status RecordStore::checkPlace(Access access) const
 {
-    close();
+    const QFileInfo file(m_path);
+    if (file.isDir())
+        return refusal(cannotUse(m_path, QStringLiteral("a folder of that name is in the way")));
+    if (access == Access::Write && !QDir().mkpath(file.absolutePath()))
+        return refusal(cannotUse(m_path, QStringLiteral("its folder %1 cannot be created")
+                                      .arg(quoted(file.absolutePath()))));
+    return {};
+}
+
+Status RecordStore::failure(const Attempt &attempt, const QString &keptAs) const
+{
+    QString reason;
+    if (attempt.result == Attempt::Newer)
+        reason = QStringLiteral("it was written by a newer version of Kelbrune! and is left as "
+                                "it is");
+    else if (attempt.result == Attempt::Damaged)
+        reason = QStringLiteral("it is damaged");
+    else
+        reason = reasonFor(attempt.error);
+    const bool busy = attempt.result == Attempt::Failed && isBusy(attempt.error);
+    if (keptAs.isEmpty())
+        return refusal(cannotUse(m_path, reason), busy);
+    return refusal(QStringLiteral("The records file %1 could not be read, so it has been kept as %2, "
+                           "but no new records file could be started: %3.")
+                .arg(quoted(m_path), quoted(keptAs), reason), busy);
+}
+
+template <typename Work>
+Status RecordStore::run(Access access, Work &&work)
+{
+    if (!QSqlDatabase::isDriverAvailable(kDriver))
+        return finish(refusal(cannotUse(m_path, QStringLiteral("Qt's SQLite driver is not installed "
+                                                        "(Debian package libqt6sql6-sqlite)"))));
+    if (Status misplaced = checkPlace(access); !misplaced.ok)
+        return finish(misplaced);
+    QString keptAs;
+    // At most: the file, then a file another copy started meanwhile, then one of our own.
+    for (int tries = 0; tries < 3; ++tries) {
+        Attempt a = attempt(access, m_waitMs, work);
+        if (a.result == Attempt::Older)  // upgraded in a writer's transaction, then read
+            a = attempt(Access::Write, m_waitMs, work);
+        if (a.result == Attempt::Done)
+            return finish({});
+        if (a.result != Attempt::Damaged || !keptAs.isEmpty())
+            return finish(failure(a, keptAs));
+        if (Status aside = setAside(&keptAs); !aside.ok)
+            return finish(aside);
+    }
+    return finish(failure({Attempt::Damaged, {}}, keptAs));
+}
+
+Status RecordStore::setAside(QString *keptAs)
+{
+    // Another copy may have found the same damage and be setting the file aside too. Under the
+    // lock each judges the file again: one sets it aside and starts a new one, and the others
+    // then find that new file sound and use it.
+    const RecordsLock lock(m_path);
+    if (!lock.held())
+        return refusal(cannotUse(m_path, QStringLiteral("another program is using it")), true);
+    const Attempt again = attempt(Access::Write, m_waitMs, nothing);
+    if (again.result == Attempt::Done)
+        return {};
+    if (again.result != Attempt::Damaged)
+        return failure(again, {});
+
     const QFileInfo file(m_path);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside;
@@ -353,58 +560,32 @@ Status RecordStore::setAside()
             break;
     }
     if (!QFile::rename(m_path, aside)) {
-        return {false,
-                QStringLiteral("The records file %1 could not be read, and it could not be kept "
-                               "aside as %2, so it is left as it is. The game goes on without "
-                               "records.")
-                    .arg(quoted(m_path), quoted(aside)),
-                {}};
+        return refusal(QStringLiteral("The records file %1 could not be read, and it could not be kept "
+                               "aside as %2, so it is left as it is.")
+                    .arg(quoted(m_path), quoted(aside)));
     }
     // A journal or log left beside the old file belongs to it: the new file must not pick it up.
     for (const char *suffix : {"-journal", "-wal"})
         if (QFileInfo::exists(m_path + QLatin1String(suffix)))
             QFile::rename(m_path + QLatin1String(suffix), aside + QLatin1String(suffix));
     QFile::remove(m_path + QStringLiteral("-shm"));
+    *keptAs = aside;
 
-    const Status opened = open(aside);
-    if (opened.ok)
-        m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as "
-                                  "%2 and a new, empty records file has been started.")
-                       .arg(quoted(m_path), quoted(aside));
-    return opened;
-}
-
-template <typename Work>
-Status RecordStore::run(Work &&work)
-{
-    Status status = open();
-    if (!status.ok)
-        return finish(status);
-    for (int attempt = 0;; ++attempt) {
-        QSqlError error;
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            error = work(db);
-        }
-        if (!failed(error))
-            return finish({});
-        if (isDamage(error) && attempt == 0) {
-            status = setAside();
-            if (status.ok)
-                continue;
-            return finish(status);
-        }
-        // Start afresh next time: the cause may be gone by then.
-        close();
-        return finish({false, cannotUse(m_path, reasonFor(error)), {}});
-    }
+    const Attempt fresh = attempt(Access::Write, m_waitMs, nothing);
+    if (fresh.result != Attempt::Done)
+        return failure(fresh, aside);
+    m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as %2 "
+                              "and a new, empty records file has been started.")
+                   .arg(quoted(m_path), quoted(aside));
+    return {};
 }
 
 Status RecordStore::finish(Status status)
 {
     QStringList say;
-    if (!m_notice.isEmpty())
-        say << std::exchange(m_notice, QString());
+    status.notice = std::exchange(m_notice, QString());
+    if (!status.notice.isEmpty())
+        say << status.notice;
     if (!status.ok && !m_told.contains(status.failure)) {
         m_told.insert(status.failure);
         say << status.failure;
@@ -413,16 +594,19 @@ Status RecordStore::finish(Status status)
     return status;
 }
 
-Fetched<Recorded> RecordStore::record(const GameRecord &game)
+Fetched<Recorded> RecordStore::record(const GameRecord &game, const std::vector<GameRecord> &kept)
 {
     Fetched<Recorded> result;
     result.status = checkSeatCount(game);
     if (!result.status.ok)
         return result;
-    result.status = run([&](QSqlDatabase &db) {
+    result.status = run(Access::Write, [&](QSqlDatabase &db) {
+        result.value = {};
+        int added = 0;
+        if (QSqlError e = insertKept(db, kept, &added); failed(e))
+            return e;
         qint64 id = 0;
-        QSqlError e = inTransaction(db, [&] { return insertGame(db, game, &id); });
-        if (failed(e))
+        if (QSqlError e = insertGame(db, game, &id); failed(e))
             return e;
         result.value.gameId = id;
         QList<TopEntry> top;
@@ -432,6 +616,19 @@ Fetched<Recorded> RecordStore::record(const GameRecord &game)
                 result.value.topTen = result.value.topTen || entry.gameId == id;
         return QSqlError();
     });
+    if (!result.status.ok)
+        result.value = {};
+    return result;
+}
+
+Fetched<int> RecordStore::recordKept(const std::vector<GameRecord> &kept)
+{
+    Fetched<int> result;
+    result.status = run(Access::Write, [&](QSqlDatabase &db) {
+        return insertKept(db, kept, &result.value);
+    });
+    if (!result.status.ok)
+        result.value = 0;
     return result;
 }
 
@@ -440,13 +637,11 @@ Status RecordStore::recordAll(const std::vector<GameRecord> &games)
     for (const GameRecord &game : games)
         if (Status refused = checkSeatCount(game); !refused.ok)
             return refused;
-    return run([&](QSqlDatabase &db) {
-        return inTransaction(db, [&] {
-            for (const GameRecord &game : games)
-                if (QSqlError e = insertGame(db, game, nullptr); failed(e))
-                    return e;
-            return QSqlError();
-        });
+    return run(Access::Write, [&](QSqlDatabase &db) {
+        for (const GameRecord &game : games)
+            if (QSqlError e = insertGame(db, game, nullptr); failed(e))
+                return e;
+        return QSqlError();
     });
 }
 
@@ -454,7 +649,7 @@ template <typename T, typename Fill>
 Fetched<T> RecordStore::fetch(Fill &&fill)
 {
     Fetched<T> result;
-    result.status = run([&](QSqlDatabase &db) {
+    result.status = run(Access::Read, [&](QSqlDatabase &db) {
         result.value.clear();  // a retry on a new file starts from nothing
         return fill(db, result.value);
     });
@@ -474,52 +669,72 @@ Fetched<QList<PlayerStats>> RecordStore::players()
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (QSqlError e = exec(query, QStringLiteral(
-                "SELECT name, count(*), sum(won), avg(grand_total), max(grand_total),"
+                "SELECT name, kind, count(*), sum(won), avg(grand_total), max(grand_total),"
                 " sum(bonus > 0), sum(kelbrune = %1)"
-                " FROM seats GROUP BY name ORDER BY name COLLATE NOCASE, name")
-                                                .arg(kKelbruneScore));
+                " FROM seats WHERE %2 GROUP BY name, kind"
+                " ORDER BY name COLLATE NOCASE, name, kind")
+                                                .arg(kKelbruneScore)
+                                                .arg(kSound));
             failed(e))
             return e;
         while (query.next()) {
             PlayerStats stats;
             stats.name = query.value(0).toString();
-            stats.games = query.value(1).toInt();
-            stats.wins = query.value(2).toInt();
-            stats.average = query.value(3).toDouble();
-            stats.best = query.value(4).toInt();
-            stats.bonuses = query.value(5).toInt();
-            stats.kelbrunes = query.value(6).toInt();
+            stats.kind = query.value(1).toString();
+            stats.games = query.value(2).toLongLong();
+            stats.wins = query.value(3).toLongLong();
+            stats.average = query.value(4).toDouble();
+            stats.best = query.value(5).toLongLong();
+            stats.bonuses = query.value(6).toLongLong();
+            stats.kelbrunes = query.value(7).toLongLong();
             out.append(stats);
         }
         return query.lastError();
     });
 }
 
-Fetched<QList<int>> RecordStore::scoresOf(const QString &name)
+Fetched<QList<qint64>> RecordStore::scoresOf(const QString &name, const QString &kind)
 {
-    return fetch<QList<int>>([&](QSqlDatabase &db, QList<int> &out) {
+    return fetch<QList<qint64>>([&](QSqlDatabase &db, QList<qint64> &out) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT grand_total FROM seats WHERE name = ?"
-                                     " ORDER BY grand_total"));
+        query.prepare(QStringLiteral("SELECT grand_total FROM seats WHERE name = ? AND kind = ?"
+                                     " AND %1 ORDER BY grand_total").arg(kSound));
         query.addBindValue(name);
+        query.addBindValue(kind);
         if (QSqlError e = exec(query); failed(e))
             return e;
         while (query.next())
-            out.append(query.value(0).toInt());
+            out.append(query.value(0).toLongLong());
         return query.lastError();
     });
 }
 
+Status RecordStore::checkWritable()
+{
+    if (Status misplaced = checkPlace(Access::Probe); !misplaced.ok)
+        return misplaced;
+    if (!QFileInfo::exists(m_path)) {
+        const QFileInfo folder(QFileInfo(m_path).absolutePath());
+        if (folder.exists() && !folder.isWritable())
+            return refusal(cannotUse(m_path, QStringLiteral("Kelbrune! is not allowed to write to it or "
+                                                     "to its folder")));
+        return {};
+    }
+    const Attempt probe = attempt(Access::Probe, 0, nothing);
+    if (probe.result == Attempt::Done || isBusy(probe.error))
+        return {};
+    return refusal(QStringLiteral("The records file %1 can be read but not written: %2.")
+                       .arg(quoted(m_path), reasonFor(probe.error)));
+}
+
 Status RecordStore::clear()
 {
-    return run([&](QSqlDatabase &db) {
-        return inTransaction(db, [&] {
-            QSqlQuery query(db);
-            if (QSqlError e = exec(query, QStringLiteral("DELETE FROM seats")); failed(e))
-                return e;
-            return exec(query, QStringLiteral("DELETE FROM games"));
-        });
+    return run(Access::Write, [&](QSqlDatabase &db) {
+        QSqlQuery query(db);
+        if (QSqlError e = exec(query, QStringLiteral("DELETE FROM seats")); failed(e))
+            return e;
+        return exec(query, QStringLiteral("DELETE FROM games"));
     });
 }
 

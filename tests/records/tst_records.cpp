@@ -1,5 +1,7 @@
 #include "Golden.h"
+#include "PendingGames.h"
 #include "RecordStore.h"
+#include "Recorder.h"
 #include "ScoreHistogram.h"
 #include "GameStates.h"
 #include "ScriptedPrompts.h"
@@ -7,29 +9,107 @@
 #include "frmRecords.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <memory>
 
 using namespace records;
 
 namespace {
-SeatRecord seat(const QString &name, int grand, int bonus = 0, int kelbrune = 0)
+SeatRecord seat(const QString &name, int grand, int bonus = 0, int kelbrune = 0,
+                const QString &kind = kHumanKind)
 {
-    SeatRecord s{name, QStringLiteral("Human"), grand - bonus, bonus, 0, grand, {}};
+    SeatRecord s{name, kind, grand - bonus, bonus, 0, grand, {}};
     s.entries[std::size_t(Category::Kelbrune)] = kelbrune;
     return s;
 }
-GameRecord game(std::vector<SeatRecord> seats)
+// Games end a minute apart, so each is a game of its own.
+GameRecord game(std::vector<SeatRecord> seats, int minute = 0)
 {
-    return {QDateTime(QDate(2026, 3, 1), QTime(20, 0)), seats};
+    return {QDateTime(QDate(2026, 3, 1), QTime(20, 0)).addSecs(60 * minute), seats};
 }
 QString quoted(const QString &path) { return QStringLiteral("\u201C%1\u201D").arg(path); }
+
+// The names of the top ten, as a store opened afresh reads them.
+QStringList namesIn(const QString &path)
+{
+    QStringList names;
+    for (const TopEntry &entry : RecordStore(path).topTen().value)
+        names << entry.name;
+    return names;
+}
+
+// Another program's connection to the records file: runs its statements (the first may begin a
+// transaction that holds a lock) and ends the transaction when released.
+class Other
+{
+public:
+    Other(const QString &path, const QStringList &statements)
+        : m_name(QStringLiteral("other-%1").arg(++s_count))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            QTest::qFail("another program cannot open the file", __FILE__, __LINE__);
+        for (const QString &sql : statements) {
+            QSqlQuery query(db);
+            if (!query.exec(sql))
+                QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
+        }
+    }
+    void release()
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isOpen()) {
+            QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+            db.close();
+        }
+    }
+    ~Other()
+    {
+        release();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+private:
+    static inline int s_count = 0;
+    QString m_name;
+};
+
+// What a recorder answers, by ticket.
+struct Answers
+{
+    explicit Answers(Recorder &recorder)
+    {
+        QObject::connect(&recorder, &Recorder::finished, &recorder,
+                         [this](quint64 ticket, const Outcome &outcome) { got[ticket] = outcome; });
+    }
+    Outcome await(quint64 ticket)
+    {
+        if (QTest::qWaitFor([&] { return got.contains(ticket); }, 20000))
+            return got.value(ticket);
+        return {Outcome::Kind::Refused, {}, QStringLiteral("no answer")};
+    }
+    QMap<quint64, Outcome> got;
+};
+
+const char *kindName(Outcome::Kind kind)
+{
+    return kind == Outcome::Kind::Recorded ? "Recorded"
+           : kind == Outcome::Kind::Pending ? "Pending"
+                                            : "Refused";
+}
 
 // One player's whole game, 375 points: every upper row five alike, then the best lower rows.
 void playPerfectCard(Table &t)
@@ -60,32 +140,45 @@ private slots:
     void playerStatistics()
     {
         RecordStore store(freshPath());
-        store.record(game({seat("Ann", 250, 35, 50), seat("Bob", 200)}));
-        store.record(game({seat("Ann", 180), seat("Bob", 180, 35)}));  // a tie: both win
-        store.record(game({seat("Ann", 300, 35, 50)}));                // alone: no win
-        store.record(game({seat("Bob", 150), seat("cy", 220), seat("Ann", 100)}));
+        store.record(game({seat("Ann", 250, 35, 50), seat("Bob", 200)}, 1));
+        store.record(game({seat("Ann", 180), seat("Bob", 180, 35)}, 2));  // a tie: both win
+        store.record(game({seat("Ann", 300, 35, 50)}, 3));                // alone: no win
+        store.record(game({seat("Bob", 150), seat("cy", 220), seat("Ann", 100)}, 4));
+        // One computer's name at two strengths: two players, each with its own figures.
+        store.record(game({seat("Computer 1", 180, 0, 0, "Casual"),
+                           seat("Computer 1", 230, 35, 0, "Strong")}, 5));
         QStringList rows;
         for (const PlayerStats &p : store.players().value)
-            rows << QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(p.name).arg(p.games).arg(p.wins)
-                        .arg(p.average, 0, 'f', 2).arg(p.best).arg(p.bonuses).arg(p.kelbrunes);
-        QCOMPARE(rows, QStringList({"Ann 4 2 207.50 300 2 2", "Bob 3 1 176.67 200 1 0",
-                                    "cy 1 1 220.00 220 0 0"}));
+            rows << QStringLiteral("%1/%2 %3 %4 %5 %6 %7 %8").arg(p.name, p.kind).arg(p.games)
+                        .arg(p.wins).arg(p.average, 0, 'f', 2).arg(p.best).arg(p.bonuses)
+                        .arg(p.kelbrunes);
+        QCOMPARE(rows, QStringList({"Ann/Human 4 2 207.50 300 2 2", "Bob/Human 3 1 176.67 200 1 0",
+                                    "Computer 1/Casual 1 0 180.00 180 0 0",
+                                    "Computer 1/Strong 1 1 230.00 230 1 0",
+                                    "cy/Human 1 1 220.00 220 0 0"}));
         ScriptedPrompts platform;
         frmRecords window(store, platform);
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QString("2 of 4 games (50%)"));
         QCOMPARE(window.players()->item(0)->data(Qt::AccessibleDescriptionRole).toString(),
                  QString("4 games, 2 wins, average 207.5, best 300, bonus in 2 games, 2 Kelbrunes"));
+        QCOMPARE(window.players()->item(2)->text(), QString("Computer 1 (Casual)"));
+        window.players()->setCurrentRow(3);
+        QCOMPARE(window.statistic(frmRecords::Average)->text(), QString("230.0"));
+        const auto *chart = window.findChild<ScoreHistogram *>();
+        QCOMPARE(chart->accessibleName(), QString("Final scores of Computer 1 (Strong)"));
+        QVERIFY(chart->accessibleDescription().startsWith("1 final score: 1 from 225 to 249."));
     }
 
     void topTenOrderAndMarking()
     {
         RecordStore store(freshPath());
+        int minute = 0;
         for (int score : {150, 300, 200, 300, 120, 250, 180, 260, 90, 210, 230})
-            store.record(game({seat(QStringLiteral("P%1").arg(score), score)}));
-        const Fetched<Recorded> mine = store.record(game({seat("Zed", 240), seat("Yan", 80)}));
+            store.record(game({seat(QStringLiteral("P%1").arg(score), score)}, ++minute));
+        const Fetched<Recorded> mine = store.record(game({seat("Zed", 240), seat("Yan", 80)}, ++minute));
         QVERIFY(mine.value.topTen);
         // Equal to the tenth: the earlier game keeps its place.
-        QVERIFY(!store.record(game({seat("Low", 150)})).value.topTen);
+        QVERIFY(!store.record(game({seat("Low", 150)}, ++minute)).value.topTen);
 
         ScriptedPrompts platform;
         frmRecords window(store, platform, mine.value.gameId);
@@ -102,6 +195,41 @@ private slots:
         QVERIFY(!window.topTen()->tabKeyNavigation());
     }
 
+    // Figures and texts edited by hand: a huge score is read whole, a score that is no number is
+    // left out, and long texts are cut so the table's columns stay in view.
+    void handEditedRows()
+    {
+        const QString path = freshPath();
+        RecordStore store(path);
+        store.record(game({seat("Ann", 200), seat("Bob", 150)}, 1));
+        store.record(game({seat("Cy", 100)}, 2));
+        const QString longName = QString(300, 'n');
+        {
+            Other editor(path, {"UPDATE seats SET grand_total = 1000000000000000 WHERE name = 'Ann'",
+                                "UPDATE seats SET grand_total = 'lots' WHERE name = 'Bob'",
+                                "UPDATE seats SET kind = '" + QString(1 << 20, 'k') + "', name = '"
+                                    + longName + "' WHERE name = 'Cy'"});
+        }
+        QStringList rows;
+        for (const TopEntry &e : store.topTen().value)
+            rows << QStringLiteral("%1 %2 %3").arg(e.rank).arg(e.name.left(2)).arg(e.score);
+        QCOMPARE(rows, QStringList({"1 An 1000000000000000", "2 nn 100"}));
+        QCOMPARE(store.players().value.size(), 2);  // Bob's only row is no number
+
+        ScriptedPrompts platform;
+        frmRecords window(store, platform);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTableWidget *table = window.topTen();
+        const QString cut40 = QString(39, 'k') + QChar(0x2026);
+        QCOMPARE(table->item(0, 3)->text(), QString("1000000000000000"));
+        QCOMPARE(table->item(1, 2)->text(), cut40);
+        QCOMPARE(table->item(1, 1)->text(), QString(39, 'n') + QChar(0x2026));
+        QCOMPARE(window.players()->item(1)->text(), QString(39, 'n') + QChar(0x2026) + " (" + cut40 + ")");
+        const QHeaderView *header = table->horizontalHeader();
+        QVERIFY(header->sectionViewportPosition(4) + header->sectionSize(4) <= table->viewport()->width());
+    }
+
     void damagedFileIsKeptAside_data()
     {
         QTest::addColumn<QString>("kind");
@@ -110,11 +238,12 @@ private slots:
                                 "empty records file has been started.";
         QTest::newRow("not a database") << "junk" << started;
         QTest::newRow("another program's database") << "foreign" << started;
+        QTest::newRow("our version and tables, other columns") << "columns" << started;
         QTest::newRow("no new file can start")
             << "blocked"
             << "The records file %1 could not be read, so it has been kept as %2, but no new "
                "records file could be started: Kelbrune! is not allowed to write to it or to "
-               "its folder. The game goes on without records.";
+               "its folder.";
     }
     void damagedFileIsKeptAside()
     {
@@ -123,15 +252,15 @@ private slots:
         const QStringList connections = QSqlDatabase::connectionNames();
         const QString path = freshPath();
         if (kind == "foreign") {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kind);
-            db.setDatabaseName(path);
-            QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE notes (text)")));
-            db.close();
+            Other(path, {"CREATE TABLE notes (text)"});
+        } else if (kind == "columns") {
+            Other(path, {"CREATE TABLE games (id INTEGER PRIMARY KEY, ended_at INTEGER)",
+                         "CREATE TABLE seats (game_id, seat, name, score)",
+                         "PRAGMA user_version = 1"});
         } else {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(3000, 'k')) == 3000);
         }
-        QSqlDatabase::removeDatabase(kind);
         const QByteArray before = readAll(path);
         // A folder where the new file's shared index belongs: SQLite then will not write to it.
         if (kind == "blocked")
@@ -147,17 +276,239 @@ private slots:
             QCOMPARE(first.message, told.arg(quoted(path), quoted(aside)));
             QCOMPARE(readAll(aside), before);
             if (first.ok)
-                QVERIFY(store.record(game({seat("Bob", 100)})).status.ok && store.topTen().value.size() == 2);
+                QVERIFY(store.record(game({seat("Bob", 100)}, 1)).status.ok && store.topTen().value.size() == 2);
         }
-        QCOMPARE(QSqlDatabase::connectionNames(), connections);  // a closed store closes its connection
+        QCOMPARE(QSqlDatabase::connectionNames(), connections);  // every call closes its connection
     }
 
-    // No keeps everything; Yes empties the store.
+    // Two copies of the game, started on a folder with no records file, finish their first games
+    // at the same moment: both games are recorded and nothing is set aside.
+    void twoCopiesFinishTogether()
+    {
+        for (int round = 0; round < 8; ++round) {
+            const QString path = freshPath();
+            const QString at = QString::number(QDateTime::currentMSecsSinceEpoch() + 300);
+            QProcess copies[2];
+            for (int i = 0; i < 2; ++i)
+                copies[i].start(QStringLiteral(RECORD_COPY), {path, QStringLiteral("Copy %1").arg(i + 1), at});
+            for (QProcess &copy : copies) {
+                QVERIFY(copy.waitForFinished(30000));
+                QCOMPARE(copy.readAllStandardOutput().trimmed(), QByteArray("Recorded"));
+            }
+            QStringList names = namesIn(path);
+            names.sort();
+            QCOMPARE(names, QStringList({"Copy 1", "Copy 2"}));
+            QCOMPARE(QFileInfo(path).dir().entryList({"*damaged*", "*.pending"}, QDir::Files), QStringList());
+        }
+    }
+
+    // Another program holds the write lock for longer than a moment: the game waits for it.
+    void gameWaitsForAHeldFile()
+    {
+        const QString path = freshPath();
+        RecordStore(path).record(game({seat("Ann", 200)}));
+        Other holder(path, {"BEGIN IMMEDIATE"});
+        Recorder recorder(path);
+        Answers answers(recorder);
+        QTimer::singleShot(1000, &recorder, [&] { holder.release(); });
+        const Outcome outcome = answers.await(recorder.record(game({seat("Bob", 150)}, 1)));
+        QCOMPARE(kindName(outcome.kind), "Recorded");
+        QCOMPARE(outcome.message, QString());
+        QCOMPARE(namesIn(path), QStringList({"Ann", "Bob"}));
+    }
+
+    // Held for longer than the recorder waits: each game is kept pending (told once) and written
+    // with the next game that can be; what waits at an exit is written at the next start.
+    void heldTooLongKeepsGamesPending()
+    {
+        const QString path = freshPath();
+        const QString pendingPath = PendingGames(path).path();
+        RecordStore(path).record(game({seat("Ann", 200)}));
+        const Recorder::Timing brief{20, 60};
+        auto holder = std::make_unique<Other>(path, QStringList{"BEGIN IMMEDIATE"});
+        {
+            Recorder recorder(path, brief);
+            Answers answers(recorder);
+            const Outcome first = answers.await(recorder.record(game({seat("Bob", 150)}, 1)));
+            const Outcome second = answers.await(recorder.record(game({seat("Cy", 120)}, 2)));
+            QCOMPARE(QStringList({kindName(first.kind), kindName(second.kind)}),
+                     QStringList({"Pending", "Pending"}));
+            QCOMPARE(first.message,
+                     QString("The records file %1 cannot be used: another program is using it. "
+                             "This game is kept in %2 and will be added to the records the next "
+                             "time they can be written.").arg(quoted(path), quoted(pendingPath)));
+            QCOMPARE(second.message, QString());
+            QCOMPARE(PendingGames(path).count(), 2);
+            holder->release();
+            const Outcome third = answers.await(recorder.record(game({seat("Dee", 110)}, 3)));
+            QCOMPARE(kindName(third.kind), "Recorded");
+            QCOMPARE(namesIn(path), QStringList({"Ann", "Bob", "Cy", "Dee"}));
+            QVERIFY(!QFile::exists(pendingPath));
+        }
+
+        // A game still in hand at an exit, waiting for a held file, is kept pending before the
+        // recorder is gone, as is one queued behind it.
+        holder = std::make_unique<Other>(path, QStringList{"BEGIN IMMEDIATE"});
+        {
+            Recorder recorder(path);
+            recorder.record(game({seat("Eve", 100)}, 4));
+            recorder.record(game({seat("Fay", 90)}, 5));
+        }
+        QCOMPARE(PendingGames(path).count(), 2);
+        holder.reset();
+        Recorder next(path);
+        QVERIFY(QTest::qWaitFor([&] { return namesIn(path).size() == 6; }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return !QFile::exists(pendingPath); }, 20000));
+    }
+
+    // A kept game that is in the file already (another copy wrote it and stopped before it could
+    // say so) is not written again; the one after it is.
+    void keptGamesAreWrittenOnce()
+    {
+        const QString path = freshPath();
+        RecordStore store(path);
+        const GameRecord ann = game({seat("Ann", 200)}, 1);
+        store.record(ann);
+        const Fetched<int> added = store.recordKept({ann, game({seat("Bob", 150)}, 2)});
+        QCOMPARE(added.value, 1);
+        QCOMPARE(namesIn(path), QStringList({"Ann", "Bob"}));
+    }
+
+    // The file deleted or replaced while the game runs: later games go to the file now there.
+    void fileDeletedOrReplacedMeanwhile()
+    {
+        const QString path = freshPath();
+        RecordStore store(path);
+        QVERIFY(store.record(game({seat("Ann", 200)})).status.ok);
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(path + suffix);
+        QVERIFY(store.record(game({seat("Bob", 150)}, 1)).status.ok);
+        QCOMPARE(namesIn(path), QStringList({"Bob"}));
+
+        const QString other = freshPath();
+        QVERIFY(RecordStore(other).record(game({seat("Cy", 120)}, 2)).status.ok);
+        QVERIFY(QFile::rename(path, path + ".old") && QFile::rename(other, path));
+        QVERIFY(store.record(game({seat("Dee", 110)}, 3)).status.ok);
+        QCOMPARE(namesIn(path), QStringList({"Cy", "Dee"}));
+    }
+
+    // A commit that fails says why with SQLite's own code: here another program reads a file
+    // kept in the older journal mode, so the commit cannot finish, and the game may try again.
+    void failedCommitSaysWhy()
+    {
+        const QString path = freshPath();
+        RecordStore(path).record(game({seat("Ann", 200)}));
+        Other(path, {"PRAGMA journal_mode = DELETE"});
+        {
+            Other reader(path, {"BEGIN", "SELECT count(*) FROM games"});
+            const Status status = RecordStore(path).record(game({seat("Bob", 150)}, 1)).status;
+            QVERIFY(status.busy);
+            QCOMPARE(status.failure, QString("The records file %1 cannot be used: another "
+                                             "program is using it.").arg(quoted(path)));
+        }
+    }
+
+    // A game is lost only when the disk refuses the pending file too, and then the player hears.
+    void lostGameIsTold()
+    {
+        const QString path = freshPath();
+        QVERIFY(QDir().mkpath(path));
+        QVERIFY(QFile::link("/dev/full", PendingGames(path).path()));
+        Recorder recorder(path);
+        Answers answers(recorder);
+        const Outcome lost = answers.await(recorder.record(game({seat("Cy", 120)})));
+        QCOMPARE(kindName(lost.kind), "Refused");
+        QCOMPARE(lost.message,
+                 QString("The records file %1 cannot be used: a folder of that name is in the "
+                         "way. This game could not be kept in %2 either, so it is lost: No space "
+                         "left on device.").arg(quoted(path), quoted(PendingGames(path).path())));
+    }
+
+    // Reads work but writes cannot: the window says so, and how many games wait.
+    void unwritableFileIsToldInTheWindow()
+    {
+        const QString path = freshPath();
+        RecordStore(path).record(game({seat("Ann", 200)}));
+        {
+            // A layout written for a later SQLite: it reads the file but will not write to it.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(18) && file.write("\x03", 1) == 1);
+        }
+        {
+            Recorder recorder(path, {20, 60});
+            Answers answers(recorder);
+            QCOMPARE(kindName(answers.await(recorder.record(game({seat("Bob", 150)}, 1))).kind), "Pending");
+        }
+        ScriptedPrompts platform;
+        RecordStore store(path);
+        frmRecords window(store, platform);
+        QCOMPARE(window.topTen()->rowCount(), 1);
+        QCOMPARE(window.problem()->text(),
+                 QString("The records file %1 can be read but not written: Kelbrune! is not "
+                         "allowed to write to it or to its folder.\n1 finished game is kept in %2 "
+                         "until the records can be written.")
+                     .arg(quoted(path), quoted(PendingGames(path).path())));
+        QVERIFY(!window.problem()->isHidden());
+    }
+
+    // A game per line; a line that is not a sound game is left out, and a line cut short does
+    // not swallow the game added after it.
+    void pendingFile_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("sound");
+        const QString entries = "[0,0,0,0,0,0,0,0,0,0,0,0,%1]";
+        const QString seatText = "{\"bonus\":0,\"entries\":%2,\"grand\":%1,\"kind\":\"Human\","
+                                 "\"lower\":%1,\"name\":\"Ann\",\"upper\":0}";
+        auto line = [&](const QString &seats) {
+            return "{\"ended\":1772391600000,\"seats\":[" + seats + "]}";
+        };
+        const QString one = seatText.arg("20", entries.arg(20));
+        QTest::newRow("sound") << line(one) << true;
+        QTest::newRow("six seats") << line(QStringList(6, one).join(',')) << true;
+        QTest::newRow("seven seats") << line(QStringList(7, one).join(',')) << false;
+        QTest::newRow("no seats") << line("") << false;
+        QTest::newRow("twelve entries") << line(seatText.arg("20", "[0,0,0,0,0,0,0,0,0,0,0,20]")) << false;
+        QTest::newRow("a fraction") << line(seatText.arg("20.5", entries.arg(20))) << false;
+        QTest::newRow("a text total") << line(seatText.arg("\"20\"", entries.arg(20))) << false;
+        QTest::newRow("a text entry") << line(seatText.arg("20", entries.arg("\"20\""))) << false;
+        QTest::newRow("no name") << line(QString(one).remove("\"name\":\"Ann\",")) << false;
+        QTest::newRow("cut short") << line(one).left(40) << false;
+    }
+    void pendingFile()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, sound);
+        const std::optional<GameRecord> read = PendingGames::gameOf(line);
+        QCOMPARE(read.has_value(), sound);
+        if (sound)
+            QCOMPARE(PendingGames::lineOf(*read), line);
+
+        const QString path = freshPath();
+        PendingGames pending(path);
+        QFile file(pending.path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(line.toUtf8()) == line.size());
+        file.close();
+        const GameRecord next = game({seat("Bob", 150)}, 1);
+        QVERIFY(!pending.add(next));
+        const PendingGames::Kept kept = pending.read();
+        QCOMPARE(int(kept.games.size()), sound ? 2 : 1);
+        QCOMPARE(kept.lines.last(), PendingGames::lineOf(next));
+        // Removing what was written keeps a game added meanwhile.
+        const GameRecord later = game({seat("Cy", 120)}, 2);
+        QVERIFY(!pending.add(later));
+        pending.remove(kept.lines);
+        QCOMPARE(pending.read().lines, QStringList{PendingGames::lineOf(later)});
+    }
+
+    // No keeps everything; Yes empties the store and the games waiting for it.
     void clearAsksFirst()
     {
         for (const bool yes : {false, true}) {
-            RecordStore store(freshPath());
+            const QString path = freshPath();
+            RecordStore store(path);
             store.record(game({seat("Ann", 200), seat("Bob", 150)}));
+            QVERIFY(!PendingGames(path).add(game({seat("Cy", 100)}, 1)));
             ScriptedPrompts platform;
             platform.yesNoAnswers << yes;
             frmRecords window(store, platform);
@@ -166,10 +517,13 @@ private slots:
             QCOMPARE(platform.prompts.first().text,
                      QString("Remove the records of every finished game? This cannot be undone."));
             QCOMPARE(store.topTen().value.size(), yes ? 0 : 2);
+            QCOMPARE(PendingGames(path).count(), yes ? 0 : 1);
             QCOMPARE(window.topTen()->rowCount() + window.players()->count(), yes ? 0 : 4);
         }
     }
 
+    // The records answer after the "Game Over!" box has closed, or while it is open: either
+    // way the top ten shows once both have happened.
     void finishedGamesOnlyAreRecorded()
     {
         Table t;
@@ -178,13 +532,22 @@ private slots:
         t.prompts.yesNoAnswers << true;
         t.newGame({"Ann"});  // the game of two is replaced, not finished
         playPerfectCard(t);
+        QVERIFY(!t.window.recordsWindow());  // the box has closed, the answer is yet to come
+        QTRY_VERIFY_WITH_TIMEOUT(t.window.recordsWindow() && t.window.recordsWindow()->isVisible(), 20000);
         QCOMPARE(t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok).size(), 1);  // Game Over only
         const QList<TopEntry> top = t.records.topTen().value;
         QCOMPARE(top.size(), 1);
         QCOMPARE(top[0].name + ' ' + top[0].kind + ' ' + QString::number(top[0].score),
                  QStringLiteral("Ann Human 375"));
         const PlayerStats ann = t.records.players().value.value(0);
-        QCOMPARE(QList<int>({ann.games, ann.bonuses, ann.kelbrunes}), QList<int>({1, 1, 1}));
+        QCOMPARE(QList<qint64>({ann.games, ann.bonuses, ann.kelbrunes}), QList<qint64>({1, 1, 1}));
+
+        t.window.recordsWindow()->close();
+        QTest::qWait(0);
+        QSignalSpy answered(&t.window.recorder(), &Recorder::finished);
+        t.prompts.duringPrompt("Game Over!", [&] { QVERIFY(answered.wait(20000)); });
+        t.newGame({"Bo"});
+        playPerfectCard(t);
         QVERIFY(t.window.recordsWindow() && t.window.recordsWindow()->isVisible());
 
         t.newGame({"Cy"});
@@ -192,28 +555,34 @@ private slots:
         t.load(gameOf({"Dee"}));
         t.prompts.yesNoAnswers << true;
         t.window.mnuExit()->trigger();
-        QCOMPARE(t.records.players().value.size(), 1);
+        QCOMPARE(t.records.players().value.size(), 2);
     }
 
     void unusableRecordsAreToldOnce()
     {
         Table t;
         QVERIFY(QDir().mkpath(t.records.path()));  // a folder where the file should be
+        QSignalSpy answered(&t.window.recorder(), &Recorder::finished);
         for (int game = 0; game < 2; ++game) {
             t.newGame({"Ann"});
             playPerfectCard(t);
+            QVERIFY(answered.wait(20000));
         }
         QStringList told;
         for (const ScriptedPrompts::Prompt &p : t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok))
             told << p.title;
         QCOMPARE(told, QStringList({"Game Over!", "Records", "Game Over!"}));
-        const QString expected = QString("The records file %1 cannot be used: a folder of that "
-                                         "name is in the way. The game goes on without records.")
-                                     .arg(quoted(t.records.path()));
-        QCOMPARE(t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok)[1].text, expected);
+        const QString problem = QString("The records file %1 cannot be used: a folder of that "
+                                        "name is in the way.").arg(quoted(t.records.path()));
+        const QString pendingPath = quoted(PendingGames(t.records.path()).path());
+        QCOMPARE(t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok)[1].text,
+                 problem + QString(" This game is kept in %1 and will be added to the records the "
+                                   "next time they can be written.").arg(pendingPath));
         QVERIFY(!t.window.recordsWindow());
         t.window.mnuRecords()->trigger();
-        QCOMPARE(t.window.recordsWindow()->problem()->text(), expected);
+        QCOMPARE(t.window.recordsWindow()->problem()->text(),
+                 problem + QString("\n2 finished games are kept in %1 until the records can be "
+                                   "written.").arg(pendingPath));
     }
 
     void histogramPaintsAndDescribes()

@@ -1,0 +1,41 @@
+// A copy of the game that finishes one game and records it, for the tests of copies that share a
+// records folder. Arguments: the records file, the player's name, and the moment (milliseconds
+// since 1970) at which to finish, so that copies started apart finish together. Prints how it
+// went ("Recorded", "Pending" or "Refused", then any message) and exits with 0 once recorded.
+
+#include "Recorder.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QThread>
+#include <cstdio>
+
+using namespace records;
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 4)
+        return 2;
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    SeatRecord seat;
+    seat.name = QString::fromLocal8Bit(argv[2]);
+    seat.grandTotal = 200;
+    GameRecord game;
+    game.seats.push_back(seat);
+
+    Recorder recorder(path);
+    const qint64 at = QByteArray(argv[3]).toLongLong();
+    while (QDateTime::currentMSecsSinceEpoch() < at)
+        QThread::usleep(200);
+    int exitCode = 1;
+    QObject::connect(&recorder, &Recorder::finished, &app, [&](quint64, const Outcome &outcome) {
+        static const char *const kinds[] = {"Recorded", "Pending", "Refused"};
+        std::printf("%s %s\n", kinds[int(outcome.kind)], qPrintable(outcome.message));
+        exitCode = outcome.kind == Outcome::Kind::Recorded ? 0 : 1;
+        app.quit();
+    });
+    recorder.record(game);
+    app.exec();
+    return exitCode;
+}
