@@ -67,7 +67,11 @@ void GameCommands::gameOver()
     m_lastReview = Reviewed{state, reviewGame(m_log->decisions(), int(state.players.size()),
                                               m_log->partWay(), m_advisor)};
     emit reviewed();
-    m_recordTicket = m_recorder.record(records::recordOf(state));
+    records::GameRecord record = records::recordOf(state);
+    if (!m_lastReview->review.partWay)
+        for (std::size_t seat = 0; seat < record.seats.size(); ++seat)
+            record.seats[seat].pointsLost = m_lastReview->review.lostBySeat[seat];
+    m_recordTicket = m_recorder.record(record);
     m_recordOutcome.reset();
     m_gameOverClosed = false;
     m_prompts.playCue(Prompts::Cue::GameOver);

@@ -532,5 +532,7 @@ void frmMain::showRecords(std::optional<qint64> markGame)
         m_recordsWindow->close();
     m_recordsWindow = new frmRecords(m_records, m_prompts, markGame, this);
     m_recordsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_recordsWindow->offerReview(m_commands->lastReview().has_value());
+    connect(m_recordsWindow, &frmRecords::reviewRequested, this, &frmMain::showReview);
     m_recordsWindow->show();
 }

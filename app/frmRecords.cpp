@@ -24,7 +24,7 @@ namespace {
 enum Column { RankCol, NameCol, KindCol, ScoreCol, DateCol, ColumnCount };
 
 const std::array<const char *, frmRecords::StatisticCount> kStatisticNames = {
-    "Games", "Wins", "Average", "Best", "Bonus earned", "Kelbrunes"};
+    "Games", "Wins", "Average", "Best", "Bonus earned", "Kelbrunes", "Points given away"};
 
 const QColor kMarkedBack(255, 236, 150);
 const QColor kMarkedText(0, 0, 0);
@@ -53,6 +53,10 @@ QString statisticText(frmRecords::Statistic which, const PlayerStats &p)
             .arg(percentOf(p.bonuses, p.games));
     case frmRecords::Kelbrunes:
         return QString::number(p.kelbrunes);
+    case frmRecords::PointsLost:
+        // An average a game; games recorded before it was kept, or loaded part-way, know none.
+        return p.pointsLost ? frmRecords::tr("%1 a game").arg(p.pointsLost.value(), 0, 'f', 1)
+                            : frmRecords::tr("not known");
     case frmRecords::StatisticCount:
         break;
     }
@@ -105,8 +109,14 @@ frmRecords::frmRecords(RecordStore &store, Prompts &prompts, std::optional<qint6
     closeButton->setDefault(true);
     connect(m_cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    // Shown only while this session has a finished game to review.
+    m_cmdReview = new QPushButton(tr("Re&view Last Game\u2026"), this);
+    m_cmdReview->setAutoDefault(false);
+    m_cmdReview->hide();
+    connect(m_cmdReview, &QPushButton::clicked, this, &frmRecords::reviewRequested);
 
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_cmdReview);
     buttons->addStretch();
     buttons->addWidget(m_cmdClear);
     buttons->addWidget(closeButton);
@@ -118,11 +128,17 @@ frmRecords::frmRecords(RecordStore &store, Prompts &prompts, std::optional<qint6
     setTabOrder(tabs, m_topTen);
     setTabOrder(m_topTen, m_players);
     setTabOrder(m_players, m_histogram);
-    setTabOrder(m_histogram, m_cmdClear);
+    setTabOrder(m_histogram, m_cmdReview);
+    setTabOrder(m_cmdReview, m_cmdClear);
     setTabOrder(m_cmdClear, closeButton);
 
     reload();
     resize(620, 460);
+}
+
+void frmRecords::offerReview(bool offered)
+{
+    m_cmdReview->setVisible(offered);
 }
 
 QWidget *frmRecords::buildTopTenPage()

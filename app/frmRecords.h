@@ -25,7 +25,7 @@ class frmRecords : public QDialog
 
 public:
     // The statistics shown for the chosen player, in their order on the page.
-    enum Statistic { Games, Wins, Average, Best, Bonus, Kelbrunes, StatisticCount };
+    enum Statistic { Games, Wins, Average, Best, Bonus, Kelbrunes, PointsLost, StatisticCount };
 
     // markGame: the id of a game whose top-ten entries are highlighted (the game just finished).
     frmRecords(records::RecordStore &store, Prompts &prompts,
@@ -41,6 +41,12 @@ public:
     QLabel *statistic(Statistic which) const { return m_values.at(std::size_t(which)); }
     QLabel *problem() const { return m_problem; }
     QPushButton *cmdClear() const { return m_cmdClear; }
+    // "Review Last Game…", for the most recent game this session finished: shown when there is one.
+    QPushButton *cmdReview() const { return m_cmdReview; }
+    void offerReview(bool offered);
+
+signals:
+    void reviewRequested();
 
 private:
     QWidget *buildTopTenPage();
@@ -64,4 +70,5 @@ private:
     ScoreHistogram *m_histogram = nullptr;
     QLabel *m_problem = nullptr;
     QPushButton *m_cmdClear = nullptr;
+    QPushButton *m_cmdReview = nullptr;
 };

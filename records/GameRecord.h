@@ -6,12 +6,13 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace records {
 
 // The kind of a seat that a person plays.
-inline const QString kHumanKind = QStringLiteral("Human");
+inline const QString kHumanKind = seatKindName(SeatKind::Human);
 
 // One seat of a finished game, as its column of the score card ended.
 struct SeatRecord
@@ -24,10 +25,12 @@ struct SeatRecord
     int lowerTotal = 0;
     int grandTotal = 0;
     std::array<int, kCategoryCount> entries{};  // in the order of Category
+    // The expected points the seat's decisions gave away, by the advisor's table; none when not
+    // every decision was seen (a game loaded part-way) or for games recorded before it was kept.
+    std::optional<double> pointsLost;
 };
 
-// The most seats a game has.
-constexpr std::size_t kMaxSeats = 6;
+constexpr std::size_t kMaxSeats = std::size_t(kMaxPlayers);
 
 // One finished game: when it ended and its seats in seat order (1 to kMaxSeats of them).
 struct GameRecord
@@ -39,7 +42,7 @@ struct GameRecord
 };
 
 // A finished game on the table as its record: each seat's name, kind, totals, bonus and the
-// thirteen entries. The time is left for the store to stamp.
+// thirteen entries. The time and the points given away are left for the caller.
 GameRecord recordOf(const GameState &state);
 
 }  // namespace records

@@ -44,13 +44,16 @@ QString PendingGames::lineOf(const GameRecord &game)
         QJsonArray entries;
         for (int entry : s.entries)
             entries.append(entry);
-        seats.append(QJsonObject{{"name", s.name},
-                                 {"kind", s.kind},
-                                 {"upper", s.upperTotal},
-                                 {"bonus", s.bonus},
-                                 {"lower", s.lowerTotal},
-                                 {"grand", s.grandTotal},
-                                 {"entries", entries}});
+        QJsonObject seat{{"name", s.name},
+                         {"kind", s.kind},
+                         {"upper", s.upperTotal},
+                         {"bonus", s.bonus},
+                         {"lower", s.lowerTotal},
+                         {"grand", s.grandTotal},
+                         {"entries", entries}};
+        if (s.pointsLost)
+            seat.insert(QStringLiteral("lost"), *s.pointsLost);
+        seats.append(seat);
     }
     const QJsonObject object{{"ended", double(game.endedAt.toMSecsSinceEpoch())},
                              {"seats", seats}};
@@ -91,6 +94,9 @@ std::optional<GameRecord> PendingGames::gameOf(const QString &line)
                 return std::nullopt;
             s.entries[std::size_t(c)] = *number;
         }
+        const QJsonValue lost = seat.value(QStringLiteral("lost"));
+        if (lost.isDouble() && lost.toDouble() >= 0)
+            s.pointsLost = lost.toDouble();
         game.seats.push_back(s);
     }
     return game;

@@ -156,6 +156,11 @@ const std::array<Columns, RecordStore::kSchemaVersion> kColumns = {{
      {"game_id", "seat", "name", "kind", "upper_total", "bonus", "lower_total", "grand_total",
       "aces", "twos", "threes", "fours", "fives", "sixes", "three_of_a_kind", "four_of_a_kind",
       "full_house", "small_straight", "large_straight", "kelbrune", "chance", "won"}},
+    {{"id", "ended_at"},
+     {"game_id", "seat", "name", "kind", "upper_total", "bonus", "lower_total", "grand_total",
+      "aces", "twos", "threes", "fours", "fives", "sixes", "three_of_a_kind", "four_of_a_kind",
+      "full_house", "small_straight", "large_straight", "kelbrune", "chance", "won",
+      "points_lost"}},
 }};
 
 // The current layout, for a new file.
@@ -179,6 +184,8 @@ const char *const kCreate[] = {
     " large_straight INTEGER NOT NULL, kelbrune INTEGER NOT NULL, chance INTEGER NOT NULL,"
     // 1 when the seat had the highest total, shared or not, with another seat at the table.
     " won INTEGER NOT NULL,"
+    // The expected points the seat's decisions gave away; NULL when not known.
+    " points_lost REAL,"
     " PRIMARY KEY (game_id, seat))",
 };
 
@@ -202,6 +209,12 @@ QSqlError upgrade(QSqlDatabase &db, int from)
         for (const char *sql : kCreate)
             if (QSqlError e = exec(query, QString::fromLatin1(sql)); failed(e))
                 return e;
+    }
+    // Version 2 keeps the points each seat gave away; the games recorded before have none.
+    if (from == 1) {
+        if (QSqlError e = exec(query, QStringLiteral("ALTER TABLE seats ADD COLUMN points_lost REAL"));
+            failed(e))
+            return e;
     }
     return exec(query, QStringLiteral("PRAGMA user_version = %1").arg(RecordStore::kSchemaVersion));
 }
@@ -270,8 +283,8 @@ const QString kSound = QStringLiteral(
 const QString kInsertSeat = QStringLiteral(
     "INSERT INTO seats (game_id, seat, name, kind, upper_total, bonus, lower_total, grand_total,"
     " aces, twos, threes, fours, fives, sixes, three_of_a_kind, four_of_a_kind, full_house,"
-    " small_straight, large_straight, kelbrune, chance, won)"
-    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    " small_straight, large_straight, kelbrune, chance, won, points_lost)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 QDateTime endOf(const GameRecord &game)
 {
@@ -305,6 +318,7 @@ QSqlError insertGame(QSqlDatabase &db, const GameRecord &game, qint64 *id)
         for (int entry : s.entries)
             query.addBindValue(entry);
         query.addBindValue(contest && s.grandTotal == top ? 1 : 0);
+        query.addBindValue(s.pointsLost ? QVariant(*s.pointsLost) : QVariant(QMetaType::fromType<double>()));
         if (QSqlError e = exec(query); failed(e))
             return e;
     }
@@ -434,8 +448,8 @@ RecordStore::Attempt RecordStore::attempt(Access access, int waitMs, Work &&work
     };
     // A writer takes the write lock before it reads anything, so what it judges and creates
     // cannot change under it; two copies creating one file take turns.
-    if (QSqlError e = exec(query, access == Access::Read ? QStringLiteral("BEGIN")
-                                                         : QStringLiteral("BEGIN IMMEDIATE"));
+    const bool reads = access == Access::Read || access == Access::ReadAsIs;
+    if (QSqlError e = exec(query, reads ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
         failed(e))
         return stop(Attempt::Failed, e);
     if (access == Access::Probe) {
@@ -464,6 +478,8 @@ RecordStore::Attempt RecordStore::attempt(Access access, int waitMs, Work &&work
     case Layout::Older:
         if (access == Access::Read)
             return stop(Attempt::Older, {});
+        if (access == Access::ReadAsIs)
+            break;
         if (QSqlError e = upgrade(db, version); failed(e))
             return stop(Attempt::Failed, e);
         break;
@@ -522,8 +538,13 @@ Status RecordStore::run(Access access, Work &&work)
     // At most: the file, then a file another copy started meanwhile, then one of our own.
     for (int tries = 0; tries < 3; ++tries) {
         Attempt a = attempt(access, m_waitMs, work);
-        if (a.result == Attempt::Older)  // upgraded in a writer's transaction, then read
+        if (a.result == Attempt::Older) {
+            // Upgraded in a writer's transaction, then read; a file that cannot be written is
+            // read as it is.
             a = attempt(Access::Write, m_waitMs, work);
+            if (a.result == Attempt::Failed)
+                a = attempt(Access::ReadAsIs, m_waitMs, work);
+        }
         if (a.result == Attempt::Done)
             return finish({});
         if (a.result != Attempt::Damaged || !keptAs.isEmpty())
@@ -668,13 +689,23 @@ Fetched<QList<PlayerStats>> RecordStore::players()
     return fetch<QList<PlayerStats>>([](QSqlDatabase &db, QList<PlayerStats> &out) {
         QSqlQuery query(db);
         query.setForwardOnly(true);
+        // A first-version file read as it is knows no points given away.
+        if (QSqlError e = exec(query, QStringLiteral("SELECT count(*) FROM pragma_table_info('seats')"
+                                                     " WHERE name = 'points_lost'"));
+            failed(e))
+            return e;
+        const bool lostKept = query.next() && query.value(0).toInt() > 0;
         if (QSqlError e = exec(query, QStringLiteral(
                 "SELECT name, kind, count(*), sum(won), avg(grand_total), max(grand_total),"
-                " sum(bonus > 0), sum(kelbrune = %1)"
+                " sum(bonus > 0), sum(kelbrune = %1), %3"
                 " FROM seats WHERE %2 GROUP BY name, kind"
                 " ORDER BY name COLLATE NOCASE, name, kind")
                                                 .arg(kKelbruneScore)
-                                                .arg(kSound));
+                                                .arg(kSound)
+                                                .arg(lostKept ? QStringLiteral(
+                                                         "avg(CASE WHEN typeof(points_lost) IN"
+                                                         " ('real', 'integer') THEN points_lost END)")
+                                                              : QStringLiteral("NULL")));
             failed(e))
             return e;
         while (query.next()) {
@@ -687,6 +718,8 @@ Fetched<QList<PlayerStats>> RecordStore::players()
             stats.best = query.value(5).toLongLong();
             stats.bonuses = query.value(6).toLongLong();
             stats.kelbrunes = query.value(7).toLongLong();
+            if (!query.value(8).isNull())
+                stats.pointsLost = query.value(8).toDouble();
             out.append(stats);
         }
         return query.lastError();

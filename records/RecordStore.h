@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace records {
@@ -63,6 +64,8 @@ struct PlayerStats
     qint64 best = 0;
     qint64 bonuses = 0;    // games in which the upper bonus was earned
     qint64 kelbrunes = 0;  // Kelbrune entries of 50
+    // The average of the expected points given away a game, over the games that know it.
+    std::optional<double> pointsLost;
 };
 
 struct Recorded
@@ -83,7 +86,7 @@ class RecordStore
 {
 public:
     // The version of the file's layout that this build writes (SQLite's user_version).
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // How long a call waits by default for a file that another program is writing. Short, as the
     // records window reads on the window's thread: readers of the file's write-ahead log are not
     // held up by a writer, so only a file left in another journal mode or a log being recovered
@@ -124,7 +127,8 @@ public:
     Status clear();
 
 private:
-    enum class Access { Read, Write, Probe };
+    // ReadAsIs: a reader of an older layout that could not be upgraded.
+    enum class Access { Read, ReadAsIs, Write, Probe };
     struct Attempt;
 
     // One transaction on the file, work (QSqlError(QSqlDatabase &)) inside it.

@@ -3,20 +3,25 @@
 #include <array>
 
 namespace {
-const std::array<QString, 5> kNames{QStringLiteral("Human"), QStringLiteral("Beginner"),
-                                    QStringLiteral("Casual"), QStringLiteral("Strong"),
-                                    QStringLiteral("Perfect")};
+// Made at first use: other libraries' constants are made from these before main() begins.
+const std::array<QString, 5> &names()
+{
+    static const std::array<QString, 5> words{QStringLiteral("Human"), QStringLiteral("Beginner"),
+                                              QStringLiteral("Casual"), QStringLiteral("Strong"),
+                                              QStringLiteral("Perfect")};
+    return words;
 }
+}  // namespace
 
 QString seatKindName(SeatKind kind)
 {
-    return kNames[std::size_t(kind)];
+    return names()[std::size_t(kind)];
 }
 
 std::optional<SeatKind> seatKindFromName(QStringView name)
 {
-    for (std::size_t k = 0; k < kNames.size(); ++k)
-        if (name == kNames[k])
+    for (std::size_t k = 0; k < names().size(); ++k)
+        if (name == names()[k])
             return SeatKind(k);
     return std::nullopt;
 }

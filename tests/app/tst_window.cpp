@@ -7,6 +7,7 @@
 #include "ScoreGridView.h"
 #include "Table.h"
 #include "frmAbout.h"
+#include "frmRecords.h"
 #include "frmReview.h"
 
 #include <QGroupBox>
@@ -270,6 +271,8 @@ private slots:
     {
         Table t;
         QVERIFY(!t.window.mnuReview()->isEnabled());
+        t.window.mnuRecords()->trigger();
+        QVERIFY(t.window.recordsWindow()->cmdReview()->isHidden());
         GameState last = gameOf({"Ann"});
         enter(last, 0, {"Aces 3", "Twos 6", "Threes 9", "Fours 12", "Fives 15", "Sixes 18", "3K 20",
                         "4K 20", "FullHouse 25", "SmStraight 30", "Kelbrune 50"});
@@ -278,7 +281,9 @@ private slots:
         t.turn("2 3 4 5 6", Category::Chance);  // a large straight thrown away
         t.turn("2 3 4 5 6", Category::LargeStraight);
         QVERIFY(t.window.mnuReview()->isEnabled());
-        t.window.mnuReview()->trigger();
+        t.window.mnuRecords()->trigger();
+        QVERIFY(!t.window.recordsWindow()->cmdReview()->isHidden());
+        t.window.recordsWindow()->cmdReview()->click();
         auto *review = qobject_cast<frmReview *>(t.window.reviewWindow());
         QVERIFY(review && review->isVisible());
         const QStringList lines = review->summary()->text().split(QLatin1Char('\n'));

@@ -30,7 +30,7 @@ namespace {
 SeatRecord seat(const QString &name, int grand, int bonus = 0, int kelbrune = 0,
                 const QString &kind = kHumanKind)
 {
-    SeatRecord s{name, kind, grand - bonus, bonus, 0, grand, {}};
+    SeatRecord s{name, kind, grand - bonus, bonus, 0, grand, {}, {}};
     s.entries[std::size_t(Category::Kelbrune)] = kelbrune;
     return s;
 }
@@ -422,6 +422,52 @@ private slots:
                  QString("The records file %1 cannot be used: a folder of that name is in the "
                          "way. This game could not be kept in %2 either, so it is lost: No space "
                          "left on device.").arg(quoted(path), quoted(PendingGames(path).path())));
+    }
+
+    // A file of the first version takes the points given away without losing a game: the older
+    // games know none. One that cannot be written stays exactly as it was, and reads as before.
+    void versionOneFileIsUpgraded()
+    {
+        const QStringList versionOne{
+            "CREATE TABLE games (id INTEGER PRIMARY KEY, ended_at INTEGER NOT NULL)",
+            "CREATE TABLE seats (game_id INTEGER NOT NULL REFERENCES games (id) ON DELETE CASCADE,"
+            " seat INTEGER NOT NULL, name TEXT NOT NULL, kind TEXT NOT NULL,"
+            " upper_total INTEGER NOT NULL, bonus INTEGER NOT NULL, lower_total INTEGER NOT NULL,"
+            " grand_total INTEGER NOT NULL, aces INTEGER NOT NULL, twos INTEGER NOT NULL,"
+            " threes INTEGER NOT NULL, fours INTEGER NOT NULL, fives INTEGER NOT NULL,"
+            " sixes INTEGER NOT NULL, three_of_a_kind INTEGER NOT NULL,"
+            " four_of_a_kind INTEGER NOT NULL, full_house INTEGER NOT NULL,"
+            " small_straight INTEGER NOT NULL, large_straight INTEGER NOT NULL,"
+            " kelbrune INTEGER NOT NULL, chance INTEGER NOT NULL, won INTEGER NOT NULL,"
+            " PRIMARY KEY (game_id, seat))",
+            "INSERT INTO games VALUES (1, 1772391600000), (2, 1772395200000)",
+            "INSERT INTO seats VALUES (1, 1, 'Ann', 'Human', 0, 0, 200, 200, 0,0,0,0,0,0,0,0,0,0,0,0,0, 0),"
+            " (2, 1, 'Ann', 'Human', 0, 0, 100, 100, 0,0,0,0,0,0,0,0,0,0,0,0,0, 0)",
+            "PRAGMA user_version = 1"};
+        for (const bool writable : {true, false}) {
+            const QString path = freshPath();
+            Other(path, versionOne);
+            if (!writable) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(18) && file.write("\x03", 1) == 1);
+            }
+            const QByteArray before = readAll(path);
+            RecordStore store(path);
+            SeatRecord ann = seat("Ann", 300);
+            ann.pointsLost = 4.0;
+            QCOMPARE(store.record(game({ann}, 3)).status.ok, writable);
+            const QList<PlayerStats> players = store.players().value;
+            QCOMPARE(players.size(), 1);
+            QCOMPARE(players[0].games, writable ? 3 : 2);
+            QCOMPARE(players[0].pointsLost, writable ? std::optional(4.0) : std::nullopt);
+            if (writable) {
+                QFile file(path);  // the version in the file's header
+                QVERIFY(file.open(QIODevice::ReadOnly) && file.seek(60));
+                QCOMPARE(file.read(4), QByteArray("\0\0\0\x02", 4));
+            } else {
+                QCOMPARE(readAll(path), before);
+            }
+        }
     }
 
     // Reads work but writes cannot: the window says so, and how many games wait.
