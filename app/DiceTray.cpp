@@ -9,10 +9,11 @@ DiceTray::DiceTray(QWidget *client) : QObject(client)
 {
     for (int k = 0; k < kFaces; ++k)
         m_pictures[std::size_t(k)] = QPixmap(QStringLiteral(":/dice/die%1.bmp").arg(k + 1));
-    const std::array<const char *, 2> captions{"Saved Dice", "Rolled Dice"};
+    //: Captions of the two rows of dice, 337 pixels wide: the dice set aside, and those rolled.
+    const std::array<QString, 2> captions{tr("Saved Dice"), tr("Rolled Dice")};
     const std::array<int, 2> frameTops{240, 1800};
     for (std::size_t f = 0; f < 2; ++f) {
-        auto *frame = new FramedGroup(QString::fromLatin1(captions[f]), client);
+        auto *frame = new FramedGroup(captions[f], client);
         frame->setGeometry(twips::rect(7560, frameTops[f], 5055, 1335));
         m_frames[f] = frame;
         auto &row = f == 0 ? m_saved : m_table;
@@ -40,20 +41,27 @@ void DiceTray::show(const Turn &turn, const std::optional<Dice> &thrown, bool pr
         m_table[i]->setFace(onTable, picture(onTable));
         m_saved[i]->setFace(saved, picture(saved));
 
-        const QString die = QStringLiteral("Die %1: ").arg(i + 1);
-        const QString key = QString::number(i + 1);
-        auto describe = [&](DieBox *box, const QString &place, const QString &press) {
+        const QString number = QString::number(i + 1);
+        // What a screen reader says of a box: its die, its face and where the die is, and how
+        // to move it.
+        auto describe = [&](DieBox *box, bool held) {
             if (box->isEnabled() != pressable)
                 box->setEnabled(pressable);
             const int face = box->face();
-            const QString spoken = face > 0 ? die + faceWord(face) + place : die + "empty";
+            //: A die's box as a screen reader names it: %1 the die's number, %2 its face in words.
+            const QString spoken = face == 0 ? tr("Die %1: empty").arg(number)
+                                   : held    ? tr("Die %1: %2, held").arg(number, faceWord(face))
+                                             : tr("Die %1: %2, on the table").arg(number, faceWord(face));
             if (box->accessibleName() != spoken)
                 box->setAccessibleName(spoken);
-            const QString how = face > 0 && pressable ? QStringLiteral("Press ") + key + press : QString();
+            //: How to move a die, told to a screen reader; %1 is the key, the die's number.
+            const QString how = face == 0 || !pressable ? QString()
+                                : held ? tr("Press %1 to put it back.").arg(number)
+                                       : tr("Press %1 to set it aside.").arg(number);
             if (box->accessibleDescription() != how)
                 box->setAccessibleDescription(how);
         };
-        describe(m_table[i], QStringLiteral(", on the table"), QStringLiteral(" to set it aside."));
-        describe(m_saved[i], QStringLiteral(", held"), QStringLiteral(" to put it back."));
+        describe(m_table[i], false);
+        describe(m_saved[i], true);
     }
 }

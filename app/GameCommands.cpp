@@ -16,10 +16,6 @@
 #include <QFileInfo>
 #include <QStringList>
 
-namespace {
-const QString kSaveFilter = QStringLiteral("Saved Games (*.sav)");
-}
-
 GameCommands::GameCommands(Game &game, Prompts &prompts, SettingsStore &settings,
                            records::RecordStore &records, OptimalPlay &advisor, QObject *parent)
     : QObject(parent), m_game(game), m_prompts(prompts), m_settings(settings),
@@ -42,6 +38,12 @@ QString GameCommands::input(const QString &prompt, const QString &title,
     return fittedName(m_prompts.inputBox(prompt, title, defaultText));
 }
 
+QString GameCommands::saveFilter()
+{
+    //: The kind of file the Save and Load dialogs offer; keep "(*.sav)" as it is.
+    return tr("Saved Games (*.sav)");
+}
+
 bool GameCommands::replaced(quint64 generation) const
 {
     return generation != m_game.generation();
@@ -53,8 +55,7 @@ void GameCommands::score(Category category)
         return;
     const quint64 generation = m_game.generation();
     if (categoryScore(category, m_game.state().turn.faces) == 0
-        && (!ask(QStringLiteral("Zero Score?"),
-                 QStringLiteral("Do you want to enter a zero in the selected row?"))
+        && (!ask(tr("Zero Score?"), tr("Do you want to enter a zero in the selected row?"))
             || replaced(generation)))
         return;
     m_game.score(category);
@@ -75,13 +76,20 @@ void GameCommands::gameOver()
     m_recordOutcome.reset();
     m_gameOverClosed = false;
     m_prompts.playCue(Prompts::Cue::GameOver);
-    QStringList winners;
-    for (int player : state.winners())
-        winners << shownName(state.players[std::size_t(player)].seat.name);
+    // The winners named in turn: "Ann", "Ann and Bob", "Ann and Bob and Cy".
+    QString winners;
+    const std::vector<int> won = state.winners();
+    for (int player : won) {
+        const QString name = shownName(state.players[std::size_t(player)].seat.name);
+        //: Joins the names of the winners of a tied game: "Ann and Bob", "Ann and Bob and Cy".
+        winners = winners.isEmpty() ? name : tr("%1 and %2").arg(winners, name);
+    }
     const quint64 generation = m_game.generation();
-    m_prompts.tell(QStringLiteral("Game Over!"),
-                   QStringLiteral("The game is over!\nCongratulations to ")
-                       + winners.join(QStringLiteral(" and ")) + QStringLiteral(" who won the game!"));
+    //: %1 names the winners; the number of them chooses the form.
+    m_prompts.tell(tr("Game Over!"),
+                   tr("The game is over!\nCongratulations to %1 who won the game!", nullptr,
+                      int(won.size()))
+                       .arg(winners));
     if (replaced(generation))
         return;
     m_gameOverClosed = true;
@@ -106,7 +114,8 @@ void GameCommands::tellRecorded()
     m_gameOverClosed = false;
     const QStringList news = std::exchange(m_recordsNews, {});
     if (!news.isEmpty())
-        m_prompts.tell(QStringLiteral("Records"), news.join(QStringLiteral("\n\n")));
+        //: The title of a message about the records of finished games.
+        m_prompts.tell(tr("Records"), news.join(QStringLiteral("\n\n")));
     else if (outcome.kind == records::Outcome::Kind::Recorded && outcome.recorded.topTen)
         emit topTen(outcome.recorded.gameId);
 }
@@ -115,8 +124,8 @@ bool GameCommands::newGameConfirmed()
 {
     const quint64 generation = m_game.generation();
     return !m_game.state().inProgress()
-           || (ask(QStringLiteral("Game In Progress"),
-                   QStringLiteral("There is a game in progress.\nDo you still want a new game?"))
+           || (ask(tr("Game In Progress"),
+                   tr("There is a game in progress.\nDo you still want a new game?"))
                && !replaced(generation));
 }
 
@@ -132,8 +141,8 @@ void GameCommands::newGame()
     // From here the old game is gone, whatever the answers.
     m_game.clear();
     const quint64 generation = m_game.generation();
-    const QString count = input(QStringLiteral("How Many Players? (1-6)"),
-                                QStringLiteral("Kelbrune!"), QString::number(offered));
+    const QString count = input(tr("How Many Players? (1-6)"), QStringLiteral("Kelbrune!"),
+                                QString::number(offered));
     if (replaced(generation))
         return;
     const int players = numericValue(count);
@@ -144,8 +153,8 @@ void GameCommands::newGame()
     std::vector<Seat> seats;
     for (int n = 1; n <= players; ++n) {
         const QString key = settingkeys::defPlayer(n);
-        const QString name = input(QStringLiteral("Please enter a name for Player #%1:").arg(n),
-                                   QStringLiteral("Player Name"), m_settings.value(key));
+        const QString name = input(tr("Please enter a name for Player #%1:").arg(n),
+                                   tr("Player Name"), m_settings.value(key));
         if (replaced(generation))
             return;
         seats.push_back({name, SeatKind::Human});
@@ -175,36 +184,38 @@ void GameCommands::save()
     const quint64 generation = m_game.generation();
     QString path;
     for (;;) {
-        path = m_prompts.saveFileName(kSaveFilter);
+        path = m_prompts.saveFileName(saveFilter());
         if (path.isEmpty() || replaced(generation))
             return;
         if (!QFileInfo(path).isFile())
             break;
-        const bool overwrite = ask(QStringLiteral("File Exists."),
-                                   path + QStringLiteral(" already exists.\nOverwrite?"));
+        const bool overwrite = ask(tr("File Exists."), tr("%1 already exists.\nOverwrite?").arg(path));
         if (replaced(generation))
             return;
         if (overwrite)
             break;
     }
     if (const auto failure = writeSavedGame(path, toSavedGame(m_game.state())))
-        m_prompts.tell(QStringLiteral("Save Failed"), QStringLiteral("The game could not be saved to ")
-                                                          + path + QStringLiteral(".\n") + *failure);
+        //: %1 is the file's path, %2 the reason in a sentence.
+        m_prompts.tell(tr("Save Failed"),
+                       tr("The game could not be saved to %1.\n%2").arg(path, *failure));
 }
 
 void GameCommands::load()
 {
-    const QString path = m_prompts.openFileName(kSaveFilter);
+    const QString path = m_prompts.openFileName(saveFilter());
     if (path.isEmpty())
         return;
     const DecodeResult result = readSavedGame(path);
     if (!result.game) {
-        const QString where = result.error.line > 0
-                                  ? QStringLiteral("Line %1: ").arg(result.error.line)
-                                  : QString();
-        m_prompts.tell(QStringLiteral("Load Failed"),
-                       QStringLiteral("The game in ") + path
-                           + QStringLiteral(" could not be loaded.\n") + where + result.error.reason);
+        //: %1 is the file's path, %2 the line of the file at fault, %3 the reason in a sentence.
+        const QString text =
+            result.error.line > 0
+                ? tr("The game in %1 could not be loaded.\nLine %2: %3")
+                      .arg(path, QString::number(result.error.line), result.error.reason)
+                //: %1 is the file's path, %2 the reason in a sentence.
+                : tr("The game in %1 could not be loaded.\n%2").arg(path, result.error.reason);
+        m_prompts.tell(tr("Load Failed"), text);
         return;
     }
     m_game.load(fromSavedGame(*result.game));
@@ -214,8 +225,7 @@ bool GameCommands::confirmClose()
 {
     const quint64 generation = m_game.generation();
     if (m_game.state().inProgress()
-        && (!ask(QStringLiteral("Game in progress"),
-                 QStringLiteral("A game is in progress.\nDo you still want to quit?"))
+        && (!ask(tr("Game in progress"), tr("A game is in progress.\nDo you still want to quit?"))
             || replaced(generation)))
         return false;
     m_quitting = true;

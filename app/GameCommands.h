@@ -75,6 +75,7 @@ private:
     bool ask(const QString &title, const QString &text);
     QString input(const QString &prompt, const QString &title, const QString &defaultText);
     bool replaced(quint64 generation) const;
+    static QString saveFilter();
     bool newGameConfirmed();
 
     Game &m_game;

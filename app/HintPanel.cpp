@@ -7,7 +7,8 @@
 #include <QLabel>
 
 HintPanel::HintPanel(QWidget *parent)
-    : FramedGroup(QStringLiteral("Hints"), parent), m_text(new QLabel(this))
+    //: The caption of the frame of advice under the status line.
+    : FramedGroup(tr("Hints"), parent), m_text(new QLabel(this))
 {
     // Unnamed, so a screen reader reads the hint itself and hears each new one.
     m_text->setGeometry(twips::rect(240, 360, 4575, 3630));

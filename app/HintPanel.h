@@ -3,6 +3,8 @@
 #include "FramedGroup.h"
 #include "GameState.h"
 
+#include <QCoreApplication>
+
 class OptimalPlay;
 class QLabel;
 
@@ -11,6 +13,8 @@ class QLabel;
 // shown, and holds still while the dice roll, so the advice never flickers through a roll.
 class HintPanel : public FramedGroup
 {
+    Q_DECLARE_TR_FUNCTIONS(HintPanel)
+
 public:
     explicit HintPanel(QWidget *parent);
 

@@ -4,14 +4,11 @@
 #include "OptimalPlay.h"
 #include "ShownName.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
-QString points(int n)
-{
-    return QString::number(n) + (n == 1 ? QStringLiteral(" point") : QStringLiteral(" points"));
-}
-
 QString faces(const std::vector<int> &kept)
 {
     QStringList words;
@@ -23,8 +20,16 @@ QString faces(const std::vector<int> &kept)
 
 QString faceWord(int face)
 {
-    static const char *const words[] = {"", "one", "two", "three", "four", "five", "six"};
-    return QString::fromLatin1(face >= 1 && face <= kFaces ? words[face] : "");
+    //: A die's face as a word, as a screen reader says it.
+    static const char *const words[] = {"", QT_TRANSLATE_NOOP("MoveWords", "one"),
+                                        QT_TRANSLATE_NOOP("MoveWords", "two"),
+                                        QT_TRANSLATE_NOOP("MoveWords", "three"),
+                                        QT_TRANSLATE_NOOP("MoveWords", "four"),
+                                        QT_TRANSLATE_NOOP("MoveWords", "five"),
+                                        QT_TRANSLATE_NOOP("MoveWords", "six")};
+    if (face < 1 || face > kFaces)
+        return {};
+    return QCoreApplication::translate("MoveWords", words[face]);
 }
 
 QString hintText(const GameState &state, const OptimalPlay &advisor)
@@ -32,7 +37,7 @@ QString hintText(const GameState &state, const OptimalPlay &advisor)
     if (!state.inProgress())
         return {};
     if (!advisor.ready())
-        return QStringLiteral("Working out the best moves…");
+        return QCoreApplication::translate("MoveWords", "Working out the best moves…");
     const std::optional<Advice> advice =
         advisor.advise(positionOf(state.playerToMove().sheet, state.turn));
     if (!advice)
@@ -41,40 +46,55 @@ QString hintText(const GameState &state, const OptimalPlay &advisor)
     QString move;
     switch (advice->kind) {
     case Move::Kind::Roll:
-        move = QStringLiteral("Roll the dice.");
+        //: Advice to the player to move.
+        move = QCoreApplication::translate("MoveWords", "Roll the dice.");
         break;
     case Move::Kind::Keep:
+        //: Advice to the player to move.
         move = advice->keepFaces.empty()
-                   ? QStringLiteral("Roll all five again.")
-                   : QStringLiteral("Keep ") + faces(advice->keepFaces)
-                         + QStringLiteral(", roll again.");
+                   ? QCoreApplication::translate("MoveWords", "Roll all five again.")
+                   //: Advice to the player to move; %1 the faces to keep, as in "6 6 3".
+                   : QCoreApplication::translate("MoveWords", "Keep %1, roll again.")
+                         .arg(faces(advice->keepFaces));
         break;
     case Move::Kind::Score:
-        move = QStringLiteral("Score ") + card::categoryLabel(advice->category)
-               + (state.turn.rollsMade < kRollsPerTurn ? QStringLiteral(" now") : QString())
-               + QStringLiteral(" for ") + points(advice->points) + QLatin1Char('.');
+        //: Advice to the player to move, who may still roll; %1 is a row of the card.
+        move = state.turn.rollsMade < kRollsPerTurn
+                   ? QCoreApplication::translate("MoveWords", "Score %1 now for %n point(s).",
+                                                 nullptr, advice->points)
+                         .arg(card::categoryLabel(advice->category))
+                   //: Advice to the player to move, who has no roll left; %1 is a row of the card.
+                   : QCoreApplication::translate("MoveWords", "Score %1 for %n point(s).", nullptr,
+                                                 advice->points)
+                         .arg(card::categoryLabel(advice->category));
         break;
     }
     const QString &name = state.playerToMove().seat.name;
     if (!name.isEmpty())
-        move = shownName(name) + QStringLiteral(": ") + move;
-    return move + QStringLiteral("\nExpected final score with best play: ")
-           + QString::number(advice->expectedFinal, 'f', 1);
+        //: Advice addressed to a player by name: %1 the name, %2 the advice.
+        move = QCoreApplication::translate("MoveWords", "%1: %2").arg(shownName(name), move);
+    return move + QLatin1Char('\n')
+           + QCoreApplication::translate("MoveWords", "Expected final score with best play: %1")
+                 .arg(QLocale().toString(advice->expectedFinal, 'f', 1));
 }
 
 QString narrationText(const QString &name, const Move &move, int points)
 {
     switch (move.kind) {
     case Move::Kind::Roll:
-        return name + QStringLiteral(" rolls the dice.");
+        //: What a computer player did; %1 is its name.
+        return QCoreApplication::translate("MoveWords", "%1 rolls the dice.").arg(name);
     case Move::Kind::Keep:
+        //: What a computer player did; %1 is its name.
         return move.keepFaces.empty()
-                   ? name + QStringLiteral(" rolls all five again.")
-                   : name + QStringLiteral(" keeps ") + faces(move.keepFaces)
-                         + QStringLiteral(" and rolls again.");
+                   ? QCoreApplication::translate("MoveWords", "%1 rolls all five again.").arg(name)
+                   //: What a computer player did; %1 is its name, %2 the faces kept, as in "6 6 3".
+                   : QCoreApplication::translate("MoveWords", "%1 keeps %2 and rolls again.")
+                         .arg(name, faces(move.keepFaces));
     case Move::Kind::Score:
-        return name + QStringLiteral(" scores ") + card::categoryLabel(move.category)
-               + QStringLiteral(" for ") + QString::number(points) + QLatin1Char('.');
+        //: What a computer player did; %1 is its name, %2 a row of the card, %n the points.
+        return QCoreApplication::translate("MoveWords", "%1 scores %2 for %n.", nullptr, points)
+            .arg(name, card::categoryLabel(move.category));
     }
     return {};
 }

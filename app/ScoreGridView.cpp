@@ -137,7 +137,8 @@ QString ScoreCardModel::playerName(int col) const
     if (col < 1 || col > int(m_state.players.size()))
         return {};
     const QString &name = m_state.players[std::size_t(col - 1)].seat.name;
-    return name.isEmpty() ? QStringLiteral("Player %1").arg(col) : shownName(name);
+    //: A player who gave no name, by seat number.
+    return name.isEmpty() ? tr("Player %1").arg(col) : shownName(name);
 }
 
 ScoreCardModel::Look ScoreCardModel::look(int row, int col) const
@@ -147,7 +148,7 @@ ScoreCardModel::Look ScoreCardModel::look(int row, int col) const
     const bool heading = line.line == card::Line::Heading;
     if (col == 0) {
         // The labels: headings and totals in bold, the grand total also slanted.
-        return {QString::fromLatin1(line.label), kButtonFace, kButtonText, line.line != card::Line::Entry,
+        return {card::label(line), kButtonFace, kButtonText, line.line != card::Line::Entry,
                 line.line == card::Line::GrandTotal};
     }
     const bool played = col <= int(m_state.players.size());
@@ -195,7 +196,8 @@ QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
             || !look(index.row(), index.column()).text.isEmpty())
             return {};
         const QString points = QString::number(it->second);
-        return role == kPossibleRole ? points : QStringLiteral("would score ") + points;
+        //: Told to a screen reader of a free cell: what the dice would score there.
+        return role == kPossibleRole ? points : tr("would score %1").arg(points);
     }
     default:
         return {};
@@ -204,19 +206,25 @@ QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
 
 QString ScoreCardModel::accessibleText(int row, int col) const
 {
-    const QString label = QString::fromLatin1(m_rows[std::size_t(row)].label).simplified();
+    const QString label = card::label(m_rows[std::size_t(row)]).simplified();
     if (col == 0)
         return label;
     const QString player = playerName(col);
+    //: A cell of a column nobody plays, as a screen reader names it; %1 is the row.
     if (player.isEmpty())
-        return QStringLiteral("No player, ") + label;
+        return tr("No player, %1").arg(label);
     // A heading row: the player's name above the upper section, the section's name below.
     if (row == 0)
         return m_section == card::Section::Upper ? player : label;
     const QString text = look(row, col).text;
     const bool category = m_rows[std::size_t(row)].line == card::Line::Entry;
-    return player + QStringLiteral(", ") + label + QStringLiteral(", ")
-           + (!text.isEmpty() ? text : category ? QStringLiteral("free") : QStringLiteral("none"));
+    //: The value of a free category's cell, as a screen reader says it.
+    const QString free = tr("free");
+    //: The value of a total's cell that shows nothing yet, as a screen reader says it.
+    const QString none = tr("none");
+    //: A cell as a screen reader names it: %1 the player, %2 the row, %3 the value ("Ann, Full
+    //: House, 25"; "Bob, Sixes, free").
+    return tr("%1, %2, %3").arg(player, label, !text.isEmpty() ? text : category ? free : none);
 }
 
 QVariant ScoreCardModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -225,12 +233,14 @@ QVariant ScoreCardModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section >= 0 && section < rowCount()
-                   ? QString::fromLatin1(m_rows[std::size_t(section)].label).simplified()
+                   ? card::label(m_rows[std::size_t(section)]).simplified()
                    : QString();
+    //: The heading of the card's column of row labels, for a screen reader.
     if (section == 0)
-        return QStringLiteral("Category");
+        return tr("Category");
     const QString player = playerName(section);
-    return player.isEmpty() ? QStringLiteral("No player") : player;
+    //: The heading of a column nobody plays, for a screen reader.
+    return player.isEmpty() ? tr("No player") : player;
 }
 
 void ScoreCardModel::setPossible(int col, const std::map<int, int> &points)

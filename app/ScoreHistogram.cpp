@@ -1,5 +1,6 @@
 #include "ScoreHistogram.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -23,8 +24,8 @@ void ScoreHistogram::setScores(const QString &name, const QList<qint64> &scores)
         if (score > kYardstick)
             ++m_above;
     }
-    setAccessibleName(name.isEmpty() ? QStringLiteral("Final scores")
-                                     : QStringLiteral("Final scores of %1").arg(name));
+    //: The chart of a player's final scores, as a screen reader names it; %1 is the player.
+    setAccessibleName(name.isEmpty() ? tr("Final scores") : tr("Final scores of %1").arg(name));
     setAccessibleDescription(describe());
     setToolTip(accessibleDescription());
     update();
@@ -32,23 +33,29 @@ void ScoreHistogram::setScores(const QString &name, const QList<qint64> &scores)
 
 QString ScoreHistogram::describe() const
 {
-    const QString yardstick =
-        QStringLiteral("The line marks the Perfect computer's average, %1.").arg(kYardstick, 0, 'f', 2);
+    const QLocale locale;
+    //: The chart described to a screen reader. "Perfect" is the computer's best strength; %1
+    //: its average final score.
+    const QString yardstick = tr("The line marks the Perfect computer's average, %1.")
+                                  .arg(locale.toString(kYardstick, 'f', 2));
     if (m_count == 0)
-        return QStringLiteral("No games recorded. ") + yardstick;
+        //: %1 is the sentence on the Perfect computer's average.
+        return tr("No games recorded. %1").arg(yardstick);
     QStringList parts;
     for (int b = 0; b < kBins; ++b) {
         const int n = m_bins[std::size_t(b)];
         if (n == 0)
             continue;
         const int high = b == kBins - 1 ? kTop : (b + 1) * kBinWidth - 1;
-        parts << QStringLiteral("%1 from %2 to %3").arg(n).arg(b * kBinWidth).arg(high);
+        //: How many final scores fall in a bar of the chart, told to a screen reader: "3 from 200
+        //: to 224".
+        parts << tr("%n from %1 to %2", nullptr, n)
+                     .arg(locale.toString(b * kBinWidth), locale.toString(high));
     }
-    return QStringLiteral("%1 final %2: %3. %4 %5 of them above it.")
-        .arg(m_count)
-        .arg(m_count == 1 ? QStringLiteral("score") : QStringLiteral("scores"), parts.join(", "),
-             yardstick)
-        .arg(m_above);
+    //: The chart described to a screen reader: %1 the bars, as in "3 from 200 to 224, 1 from 250
+    //: to 274"; %2 the sentence on the Perfect computer's average; %3 how many scores are above it.
+    return tr("%n final score(s): %1. %2 %3 of them above it.", nullptr, m_count)
+        .arg(parts.join(QStringLiteral(", ")), yardstick, locale.toString(m_above));
 }
 
 QRect ScoreHistogram::plotArea() const
@@ -92,7 +99,7 @@ void ScoreHistogram::paintEvent(QPaintEvent *)
     for (int score = 0; score <= kTop; score += 100) {
         const int x = xOf(score);
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
-        const QString label = QString::number(score);
+        const QString label = QLocale().toString(score);
         const int w = metrics.horizontalAdvance(label);
         painter.drawText(std::clamp(x - w / 2, 0, width() - w),
                          plot.bottom() + 4 + metrics.ascent(), label);
@@ -100,8 +107,8 @@ void ScoreHistogram::paintEvent(QPaintEvent *)
     // The tallest bar's count at the top of the axis, so a height reads as a number of games.
     if (m_count > 0) {
         painter.drawLine(plot.left() - 3, plot.top(), plot.left(), plot.top());
-        const QString games = most == 1 ? QStringLiteral("1 game")
-                                        : QStringLiteral("%1 games").arg(most);
+        //: The count of games of the chart's tallest bar, at the top of its axis.
+        const QString games = tr("%n game(s)", nullptr, most);
         painter.drawText(plot.left() + 4, metrics.ascent() + 2, games);
     }
 
@@ -110,7 +117,8 @@ void ScoreHistogram::paintEvent(QPaintEvent *)
     painter.setPen(dashed);
     painter.drawLine(x, plot.top() - 2, x, plot.bottom());
     painter.setPen(kYardstickColour);
-    const QString caption = QStringLiteral("Perfect %1").arg(kYardstick, 0, 'f', 2);
+    //: The caption of the line of the Perfect computer's average; %1 is that average.
+    const QString caption = tr("Perfect %1").arg(QLocale().toString(kYardstick, 'f', 2));
     const int w = metrics.horizontalAdvance(caption);
     painter.drawText(std::clamp(x - w / 2, 0, width() - w), metrics.ascent() + 2, caption);
 

@@ -31,32 +31,40 @@ bool StatusLine::follow(const GameState &state, quint64 game, bool rolling, cons
         m_turn = seen;
         m_rollsTold = turn.rollsMade;
         if (state.inProgress())
-            announce(mover + QStringLiteral("'s turn."));
+            //: Told to a screen reader as a turn begins; %1 is the player's name.
+            announce(tr("%1's turn.").arg(mover));
     } else if (!rolling && turn.rollsMade != m_rollsTold) {
         m_rollsTold = turn.rollsMade;
         QStringList faces;
         for (int face : turn.faces)
             faces << faceWord(face);
         if (state.inProgress() && turn.rollsMade > 0)
-            announce(mover + QStringLiteral(" rolled ") + faces.join(QStringLiteral(", "))
-                     + QLatin1Char('.'));
+            //: Told to a screen reader; %1 is the player's name, %2 the faces in words, as in
+            //: "one, four, four, five, six".
+            announce(tr("%1 rolled %2.").arg(mover, faces.join(QStringLiteral(", "))));
     }
 
     QString why;
     QString status;
     if (!state.inProgress()) {
-        why = state.over() ? QStringLiteral("The game is over.")
-                           : QStringLiteral("No game in progress.");
+        why = state.over() ? tr("The game is over.") : tr("No game in progress.");
     } else if (rolling) {
-        why = QStringLiteral("The dice are rolling.");
-        status = mover + QStringLiteral(" — rolling");
+        why = tr("The dice are rolling.");
+        //: The status line under Roll, 337 pixels wide; %1 is the player's name.
+        status = tr("%1 — rolling").arg(mover);
     } else if (turn.rollsMade >= kRollsPerTurn) {
-        why = QStringLiteral("No rolls left: choose a category.");
-        status = mover + QStringLiteral(" — choose a category");
+        why = tr("No rolls left: choose a category.");
+        //: The status line under Roll, 337 pixels wide; %1 is the player's name.
+        status = tr("%1 — choose a category").arg(mover);
     } else {
-        why = state.computerToMove() ? mover + QStringLiteral(" is playing.")
-                                     : QStringLiteral("Roll %1 of %2").arg(turn.rollsMade + 1).arg(kRollsPerTurn);
-        status = mover + QStringLiteral(" — roll %1 of %2").arg(turn.rollsMade + 1).arg(kRollsPerTurn);
+        const QString next = QString::number(turn.rollsMade + 1);
+        const QString rolls = QString::number(kRollsPerTurn);
+        //: What Roll does now, told to a screen reader; %1 is the player's name.
+        why = state.computerToMove() ? tr("%1 is playing.").arg(mover)
+                                     //: What Roll does now, told to a screen reader.
+                                     : tr("Roll %1 of %2").arg(next, rolls);
+        //: The status line under Roll, 337 pixels wide; %1 is the player's name.
+        status = tr("%1 — roll %2 of %3").arg(mover, next, rolls);
     }
     if (roll->accessibleDescription() != why)
         roll->setAccessibleDescription(why);

@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 class QWidget;
@@ -11,6 +12,8 @@ class QWidget;
 // roll once they have landed, and, as Roll's description, what Roll does now.
 class StatusLine : public QLabel
 {
+    Q_DECLARE_TR_FUNCTIONS(StatusLine)
+
 public:
     explicit StatusLine(QWidget *parent);
 

@@ -17,10 +17,14 @@ struct LabelDesign
     qreal points;
 };
 
+// The game's name is the same in every language; the other two lines are translated, and each
+// must fit the label's 641 pixels in its face.
 constexpr LabelDesign kLabels[3] = {
     {"Kelbrune!", 480, 1695, 72},
-    {"by", 2280, 855, 26.25},
-    {"The Kelbrune! Crew", 3120, 1575, 48},
+    //: The About window: "Kelbrune! by The Kelbrune! Crew".
+    {QT_TRANSLATE_NOOP("frmAbout", "by"), 2280, 855, 26.25},
+    //: The makers of the game, in a 48-point face on one line of 641 pixels.
+    {QT_TRANSLATE_NOOP("frmAbout", "The Kelbrune! Crew"), 3120, 1575, 48},
 };
 constexpr int kLabelLeft = 480;
 constexpr int kLabelWidth = 9615;
@@ -30,7 +34,8 @@ frmAbout::frmAbout(QWidget *owner)
     : QDialog(owner, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("About"));
+    //: The title of the About window.
+    setWindowTitle(tr("About"));
     setModal(true);
     setFixedSize(twips::px(11100), twips::px(5370));
     QPalette back = palette();
@@ -40,7 +45,7 @@ frmAbout::frmAbout(QWidget *owner)
 
     for (int i = 0; i < 3; ++i) {
         const LabelDesign &design = kLabels[i];
-        auto *label = new QLabel(QString::fromUtf8(design.text), this);
+        auto *label = new QLabel(i == 0 ? QString::fromUtf8(design.text) : tr(design.text), this);
         label->setGeometry(twips::rect(kLabelLeft, design.top, kLabelWidth, design.height));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(fonts::comicBold(design.points));

@@ -7,47 +7,56 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const char *const kText = R"(<h3>How to play</h3>
-<p>On your turn, roll the five dice up to three times. Between rolls, set aside the dice you
-want to keep (<b>Saved Dice</b>) and roll the rest again. Then enter the dice in one free row of
-your column of the score card; that ends your turn. A row that would score nothing asks first.
-After thirteen rounds the highest grand total wins.</p>
-<p><b>Upper section</b>: the sum of the dice showing that face. An upper sum of %1 or more earns a
-bonus of %2.<br>
-<b>Lower section</b>: three or four of a kind (the sum of all dice), full house (%3), small
-straight of four (%4), large straight of five (%5), Kelbrune &mdash; five of a kind (%6) &mdash;
-and chance (the sum of all dice).</p>
-<h3>Keys</h3>
-<table cellspacing="4">
-<tr><td><b>Space</b> or <b>R</b></td><td>roll</td></tr>
-<tr><td><b>1</b> to <b>5</b></td><td>set aside or put back that die</td></tr>
-<tr><td><b>Up</b>, <b>Down</b></td><td>move the cursor over your free rows</td></tr>
-<tr><td><b>Enter</b></td><td>score the row under the cursor</td></tr>
-<tr><td><b>Ctrl+Z</b></td><td>undo your last entry, before the next player rolls</td></tr>
-<tr><td><b>Ctrl+N</b>, <b>Ctrl+O</b>, <b>Ctrl+S</b></td><td>new game, load, save</td></tr>
-<tr><td><b>Ctrl+Q</b></td><td>exit</td></tr>
-<tr><td><b>F1</b></td><td>this window</td></tr>
-</table>)";
-}
-
 frmHowToPlay::frmHowToPlay(QWidget *owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("How to Play"));
+    setWindowTitle(tr("How to Play"));
     // The points as the rules score them.
     const Dice straight{2, 3, 4, 5, 6};
-    const QString rules = QString::fromUtf8(kText)
-                              .arg(kUpperBonusAt)
-                              .arg(kUpperBonus)
-                              .arg(categoryScore(Category::FullHouse, {2, 2, 3, 3, 3}))
-                              .arg(categoryScore(Category::SmallStraight, straight))
-                              .arg(categoryScore(Category::LargeStraight, straight))
-                              .arg(kKelbruneScore);
+    // Each paragraph and each key a message of its own; the markup is Qt's rich text.
+    auto row = [](const QString &keys, const QString &what) {
+        return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n").arg(keys, what);
+    };
+    const QString rules =
+        QStringLiteral("<h3>%1</h3>\n<p>%2</p>\n<p>%3</p>\n<h3>%4</h3>\n<table cellspacing=\"4\">\n")
+            .arg(tr("How to play"),
+                 //: "Saved Dice" is the caption of the row of dice set aside.
+                 tr("On your turn, roll the five dice up to three times. Between rolls, set aside "
+                    "the dice you want to keep (<b>Saved Dice</b>) and roll the rest again. Then "
+                    "enter the dice in one free row of your column of the score card; that ends "
+                    "your turn. A row that would score nothing asks first. After thirteen rounds "
+                    "the highest grand total wins."),
+                 //: %1 the upper sum that earns the bonus, %2 the bonus, %3 to %6 the points of a
+                 //: full house, a small and a large straight and a Kelbrune.
+                 tr("<b>Upper section</b>: the sum of the dice showing that face. An upper sum of "
+                    "%1 or more earns a bonus of %2.<br>\n<b>Lower section</b>: three or four of a "
+                    "kind (the sum of all dice), full house (%3), small straight of four (%4), "
+                    "large straight of five (%5), Kelbrune &mdash; five of a kind (%6) &mdash; and "
+                    "chance (the sum of all dice).")
+                    .arg(kUpperBonusAt)
+                    .arg(kUpperBonus)
+                    .arg(categoryScore(Category::FullHouse, {2, 2, 3, 3, 3}))
+                    .arg(categoryScore(Category::SmallStraight, straight))
+                    .arg(categoryScore(Category::LargeStraight, straight))
+                    .arg(kKelbruneScore),
+                 //: The heading of the list of keys.
+                 tr("Keys"))
+        //: The keys that roll: the space bar, or the letter R.
+        + row(tr("<b>Space</b> or <b>R</b>"), tr("roll"))
+        + row(tr("<b>1</b> to <b>5</b>"), tr("set aside or put back that die"))
+        //: The arrow keys.
+        + row(tr("<b>Up</b>, <b>Down</b>"), tr("move the cursor over your free rows"))
+        + row(tr("<b>Enter</b>"), tr("score the row under the cursor"))
+        //: Ctrl is the Control key; name it as the keyboards of the language print it.
+        + row(tr("<b>Ctrl+Z</b>"), tr("undo your last entry, before the next player rolls"))
+        + row(tr("<b>Ctrl+N</b>, <b>Ctrl+O</b>, <b>Ctrl+S</b>"), tr("new game, load, save"))
+        + row(tr("<b>Ctrl+Q</b>"), tr("exit"))
+        + row(QStringLiteral("<b>F1</b>"), tr("this window"))
+        + QStringLiteral("</table>");
     auto *text = new QLabel(rules, this);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setFixedWidth(460);
-    text->setAccessibleName(QStringLiteral("How to play"));
+    text->setAccessibleName(tr("How to play"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);

@@ -92,7 +92,7 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
         renderHint();
     });
     connect(m_computer, &ComputerDriver::thinking, this, [this](int player) {
-        m_hints->tell(playerName(player) + QStringLiteral(" is thinking…"), m_game.generation());
+        m_hints->tell(tr("%1 is thinking…").arg(playerName(player)), m_game.generation());
         renderHint();
     });
 
@@ -125,40 +125,43 @@ frmMain::~frmMain()
 
 void frmMain::buildMenus()
 {
-    auto item = [this](QMenu *menu, const char *text, QKeySequence key, auto slot) {
-        QAction *action = menu->addAction(QString::fromUtf8(text));
+    auto item = [this](QMenu *menu, const QString &text, QKeySequence key, auto slot) {
+        QAction *action = menu->addAction(text);
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    auto check = [&](QMenu *menu, const char *text, auto slot) {
+    auto check = [&](QMenu *menu, const QString &text, auto slot) {
         QAction *action = item(menu, text, {}, slot);
         action->setCheckable(true);
         return action;
     };
     GameCommands *commands = m_commands;
-    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
-    m_mnuNewGame = item(game, "&New", Qt::CTRL | Qt::Key_N, [commands] { commands->newGame(); });
-    m_mnuNewAgainstComputer = item(game, "New Against &Computer…", {},
+    // The & marks each command's key in its menu: one letter a menu, none twice.
+    QMenu *game = menuBar()->addMenu(tr("&Game"));
+    m_mnuNewGame = item(game, tr("&New"), Qt::CTRL | Qt::Key_N, [commands] { commands->newGame(); });
+    m_mnuNewAgainstComputer = item(game, tr("New Against &Computer…"), {},
                                    [commands] { commands->newAgainstComputer(); });
-    m_mnuUndo = item(game, "&Undo", Qt::CTRL | Qt::Key_Z, [this] {
+    m_mnuUndo = item(game, tr("&Undo"), Qt::CTRL | Qt::Key_Z, [this] {
         if (!m_show->active())
             m_game.undo();
     });
-    m_mnuSaveGame = item(game, "&Save", Qt::CTRL | Qt::Key_S, [commands] { commands->save(); });
-    m_mnuLoadGame = item(game, "&Load", Qt::CTRL | Qt::Key_O, [commands] { commands->load(); });
-    m_mnuRecords = item(game, "&Records…", {}, [this] { showRecords(std::nullopt); });
-    m_mnuReview = item(game, "Re&view Last Game…", {}, [this] { showReview(); });
+    m_mnuSaveGame = item(game, tr("&Save"), Qt::CTRL | Qt::Key_S, [commands] { commands->save(); });
+    m_mnuLoadGame = item(game, tr("&Load"), Qt::CTRL | Qt::Key_O, [commands] { commands->load(); });
+    //: Opens the window of the best scores and each player's figures.
+    m_mnuRecords = item(game, tr("&Records…"), {}, [this] { showRecords(std::nullopt); });
+    m_mnuReview = item(game, tr("Re&view Last Game…"), {}, [this] { showReview(); });
     game->addSeparator();
-    m_mnuExit = item(game, "E&xit", Qt::CTRL | Qt::Key_Q, [commands] { commands->exit(); });
-    QMenu *settings = menuBar()->addMenu(QStringLiteral("&Settings"));
-    m_mnuAnimateDice = check(settings, "&Animate Die Rolls", [this] { toggleAnimation(); });
-    m_mnuShowHints = check(settings, "Show &Hints", [this] { toggleHints(); });
-    m_mnuShowPossibleScores = check(settings, "Show &Possible Scores",
+    m_mnuExit = item(game, tr("E&xit"), Qt::CTRL | Qt::Key_Q, [commands] { commands->exit(); });
+    QMenu *settings = menuBar()->addMenu(tr("&Settings"));
+    m_mnuAnimateDice = check(settings, tr("&Animate Die Rolls"), [this] { toggleAnimation(); });
+    m_mnuShowHints = check(settings, tr("Show &Hints"), [this] { toggleHints(); });
+    //: Shows, after each roll, what the dice would score in each free row.
+    m_mnuShowPossibleScores = check(settings, tr("Show &Possible Scores"),
                                     [this] { togglePossibleScores(); });
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_mnuHowToPlay = item(help, "&How to Play", Qt::Key_F1, [this] { showHowToPlay(); });
-    m_mnuAbout = item(help, "&About", {}, [this] { showAbout(); });
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    m_mnuHowToPlay = item(help, tr("&How to Play"), Qt::Key_F1, [this] { showHowToPlay(); });
+    m_mnuAbout = item(help, tr("&About"), {}, [this] { showAbout(); });
 
     // The keys of play, wherever the focus is in the window.
     auto key = [this](QKeySequence sequence, auto action) {
@@ -195,14 +198,15 @@ void frmMain::buildControls()
     connect(m_scoreCardTop, &ScoreGridView::rowHovered, this, [this](int row) { hoverRow(true, row); });
     connect(m_scoreCardBottom, &ScoreGridView::rowHovered, this,
             [this](int row) { hoverRow(false, row); });
-    m_scoreCardTop->setAccessibleName(QStringLiteral("Upper section of the score card"));
-    m_scoreCardBottom->setAccessibleName(QStringLiteral("Lower section of the score card"));
+    m_scoreCardTop->setAccessibleName(tr("Upper section of the score card"));
+    m_scoreCardBottom->setAccessibleName(tr("Lower section of the score card"));
 
     m_dice = new DiceTray(client);
     connect(m_dice, &DiceTray::holdClicked, this, &frmMain::imgDiceRolled_Click);
     connect(m_dice, &DiceTray::releaseClicked, this, &frmMain::imgDiceSaved_Click);
 
-    m_cmdRoll = new QPushButton(QStringLiteral("Roll!"), client);
+    //: The big button that throws the dice; it must fit its 337 pixels in an 18-point face.
+    m_cmdRoll = new QPushButton(tr("Roll!"), client);
     m_cmdRoll->setGeometry(twips::rect(7560, 3360, 5055, 855));
     m_cmdRoll->setFont(fonts::comicBold(18));
     m_cmdRoll->setAutoDefault(false);
@@ -233,7 +237,8 @@ QString frmMain::playerName(int player) const
     if (player < 0 || player >= int(s.players.size()))
         return {};
     const QString &name = s.players[std::size_t(player)].seat.name;
-    return name.isEmpty() ? QStringLiteral("Player %1").arg(player + 1) : shownName(name);
+    //: A player who gave no name, by seat number.
+    return name.isEmpty() ? tr("Player %1").arg(player + 1) : shownName(name);
 }
 
 bool frmMain::rolling() const { return m_show->active(); }

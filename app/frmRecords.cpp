@@ -23,39 +23,54 @@ using namespace records;
 namespace {
 enum Column { RankCol, NameCol, KindCol, ScoreCol, DateCol, ColumnCount };
 
+// The figures' names, each followed by a colon on the page.
 const std::array<const char *, frmRecords::StatisticCount> kStatisticNames = {
-    "Games", "Wins", "Average", "Best", "Bonus earned", "Kelbrunes", "Points given away"};
+    QT_TRANSLATE_NOOP("frmRecords", "Games"),
+    QT_TRANSLATE_NOOP("frmRecords", "Wins"),
+    //: The average final score.
+    QT_TRANSLATE_NOOP("frmRecords", "Average"),
+    //: The best final score.
+    QT_TRANSLATE_NOOP("frmRecords", "Best"),
+    //: In how many games the upper section's bonus was earned.
+    QT_TRANSLATE_NOOP("frmRecords", "Bonus earned"),
+    //: How many times five alike were entered as a Kelbrune.
+    QT_TRANSLATE_NOOP("frmRecords", "Kelbrunes"),
+    //: The expected points lost to decisions short of the best, by the advisor's reckoning.
+    QT_TRANSLATE_NOOP("frmRecords", "Points given away")};
 
 const QColor kMarkedBack(255, 236, 150);
 const QColor kMarkedText(0, 0, 0);
 
 QString percentOf(qint64 part, qint64 whole)
 {
-    return whole == 0 ? QStringLiteral("0%")
-                      : QStringLiteral("%1%").arg(qRound(100.0 * part / whole));
+    const int percent = whole == 0 ? 0 : qRound(100.0 * part / whole);
+    //: A share in per cent, written as the language writes it (a blank before the sign, say).
+    return frmRecords::tr("%1%").arg(QLocale().toString(percent));
 }
 
 QString statisticText(frmRecords::Statistic which, const PlayerStats &p)
 {
+    const QLocale locale;
     switch (which) {
     case frmRecords::Games:
-        return QString::number(p.games);
+        return locale.toString(p.games);
     case frmRecords::Wins:
-        return QString::number(p.wins);
+        return locale.toString(p.wins);
     case frmRecords::Average:
-        return QString::number(p.average, 'f', 1);
+        return locale.toString(p.average, 'f', 1);
     case frmRecords::Best:
-        return QString::number(p.best);
+        return locale.toString(p.best);
     case frmRecords::Bonus:
-        return QStringLiteral("%1 of %2 games (%3)")
-            .arg(p.bonuses)
-            .arg(p.games)
-            .arg(percentOf(p.bonuses, p.games));
+        //: In how many of a player's games the bonus was earned; %1 the games with the bonus,
+        //: %2 their share in per cent: "2 of 4 games (50%)".
+        return frmRecords::tr("%1 of %Ln games (%2)", nullptr, int(p.games))
+            .arg(locale.toString(p.bonuses), percentOf(p.bonuses, p.games));
     case frmRecords::Kelbrunes:
-        return QString::number(p.kelbrunes);
+        return locale.toString(p.kelbrunes);
     case frmRecords::PointsLost:
         // An average a game; games recorded before it was kept, or loaded part-way, know none.
-        return p.pointsLost ? frmRecords::tr("%1 a game").arg(p.pointsLost.value(), 0, 'f', 1)
+        //: The average of the points given away, a game.
+        return p.pointsLost ? frmRecords::tr("%1 a game").arg(locale.toString(p.pointsLost.value(), 'f', 1))
                             : frmRecords::tr("not known");
     case frmRecords::StatisticCount:
         break;
@@ -64,23 +79,38 @@ QString statisticText(frmRecords::Statistic which, const PlayerStats &p)
 }
 
 // A player as the Players tab lists them: a computer seat with its strength.
+// A seat's kind as the records keep it, in the player's language; a word no version of the game
+// writes (a hand-edited file) as it stands.
+QString kindLabel(const QString &kind)
+{
+    const std::optional<SeatKind> known = seatKindFromName(kind);
+    return known ? seatKindLabel(*known) : shownName(kind);
+}
+
 QString playerLabel(const QString &name, const QString &kind)
 {
     if (kind == kHumanKind)
         return shownName(name);
-    return QStringLiteral("%1 (%2)").arg(shownName(name), shownName(kind));
+    //: A computer seat in the records: %1 its name, %2 its strength, as in "Computer 1 (Strong)".
+    return frmRecords::tr("%1 (%2)").arg(shownName(name), kindLabel(kind));
 }
 
 // What a screen reader says for a player in the list, so arrowing through it reads the figures.
 QString spoken(const PlayerStats &p)
 {
-    return QStringLiteral("%1 games, %2 wins, average %3, best %4, bonus in %5 games, %6 Kelbrunes")
-        .arg(p.games)
-        .arg(p.wins)
-        .arg(QString::number(p.average, 'f', 1))
-        .arg(p.best)
-        .arg(p.bonuses)
-        .arg(p.kelbrunes);
+    const QLocale locale;
+    //: The figures of a player as a screen reader reads them, one after the other.
+    return QStringList{frmRecords::tr("%Ln games", nullptr, int(p.games)),
+                       frmRecords::tr("%Ln wins", nullptr, int(p.wins)),
+                       //: %1 is the average final score.
+                       frmRecords::tr("average %1").arg(locale.toString(p.average, 'f', 1)),
+                       //: %1 is the best final score.
+                       frmRecords::tr("best %1").arg(locale.toString(p.best)),
+                       //: In how many games the upper section's bonus was earned.
+                       frmRecords::tr("bonus in %Ln games", nullptr, int(p.bonuses)),
+                       //: How many times five alike were entered as a Kelbrune.
+                       frmRecords::tr("%Ln Kelbrunes", nullptr, int(p.kelbrunes))}
+        .join(QStringLiteral(", "));
 }
 }  // namespace
 
@@ -88,29 +118,30 @@ frmRecords::frmRecords(RecordStore &store, Prompts &prompts, std::optional<qint6
                        QWidget *owner)
     : QDialog(owner), m_store(store), m_prompts(prompts), m_markGame(markGame)
 {
-    setWindowTitle(QStringLiteral("Records"));
+    //: The window of the best scores and each player's figures.
+    setWindowTitle(tr("Records"));
 
     auto *tabs = new QTabWidget(this);
-    tabs->setAccessibleName(QStringLiteral("Records"));
-    tabs->addTab(buildTopTenPage(), QStringLiteral("&Top Ten"));
-    tabs->addTab(buildPlayersPage(), QStringLiteral("&Players"));
+    tabs->setAccessibleName(tr("Records"));
+    tabs->addTab(buildTopTenPage(), tr("&Top Ten"));
+    tabs->addTab(buildPlayersPage(), tr("&Players"));
 
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
-    m_problem->setAccessibleName(QStringLiteral("Records problem"));
+    m_problem->setAccessibleName(tr("Records problem"));
     m_problem->hide();
 
-    m_cmdClear = new QPushButton(QStringLiteral("Clea&r Records\u2026"), this);
-    m_cmdClear->setAccessibleName(QStringLiteral("Clear Records"));
+    m_cmdClear = new QPushButton(tr("Clea&r Records…"), this);
+    m_cmdClear->setAccessibleName(tr("Clear Records"));
     m_cmdClear->setAutoDefault(false);
-    auto *closeButton = new QPushButton(QStringLiteral("&Close"), this);
-    closeButton->setAccessibleName(QStringLiteral("Close"));
+    auto *closeButton = new QPushButton(tr("&Close"), this);
+    closeButton->setAccessibleName(tr("Close"));
     closeButton->setDefault(true);
     connect(m_cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     // Shown only while this session has a finished game to review.
-    m_cmdReview = new QPushButton(tr("Re&view Last Game\u2026"), this);
+    m_cmdReview = new QPushButton(tr("Re&view Last Game…"), this);
     m_cmdReview->setAutoDefault(false);
     m_cmdReview->hide();
     connect(m_cmdReview, &QPushButton::clicked, this, &frmRecords::reviewRequested);
@@ -148,10 +179,10 @@ QWidget *frmRecords::buildTopTenPage()
     m_topCaption->setWordWrap(true);
 
     m_topTen = new QTableWidget(0, ColumnCount, page);
-    m_topTen->setAccessibleName(QStringLiteral("Ten best grand totals"));
+    m_topTen->setAccessibleName(tr("Ten best grand totals"));
     m_topTen->setHorizontalHeaderLabels(
-        {QStringLiteral("Rank"), QStringLiteral("Name"), QStringLiteral("Kind"),
-         QStringLiteral("Score"), QStringLiteral("Date")});
+        //: "Kind" heads the column of who played the seat: a person, or the computer's strength.
+        {tr("Rank"), tr("Name"), tr("Kind"), tr("Score"), tr("Date")});
     m_topTen->verticalHeader()->hide();
     m_topTen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_topTen->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -174,18 +205,19 @@ QWidget *frmRecords::buildPlayersPage()
 {
     auto *page = new QWidget;
     m_players = new QListWidget(page);
-    m_players->setAccessibleName(QStringLiteral("Players"));
+    m_players->setAccessibleName(tr("Players"));
     m_players->setTabKeyNavigation(false);
     m_players->setMaximumWidth(190);
     connect(m_players, &QListWidget::currentRowChanged, this, &frmRecords::showPlayer);
 
     auto *figures = new QFormLayout;
     for (int i = 0; i < StatisticCount; ++i) {
-        const QString name = QString::fromLatin1(kStatisticNames[std::size_t(i)]);
+        const QString name = tr(kStatisticNames[std::size_t(i)]);
         auto *value = new QLabel(page);
         value->setAccessibleName(name);
         value->setTextFormat(Qt::PlainText);
-        figures->addRow(name + QLatin1Char(':'), value);
+        //: A figure's name on the Players page, followed by its value: "Games:".
+        figures->addRow(tr("%1:").arg(name), value);
         m_values[std::size_t(i)] = value;
     }
     m_histogram = new ScoreHistogram(page);
@@ -228,7 +260,7 @@ void frmRecords::reload()
         const TopEntry &e = top.value[row];
         const bool marked = m_markGame && *m_markGame == e.gameId;
         const std::array<QString, ColumnCount> texts = {
-            QString::number(e.rank), shownName(e.name), shownName(e.kind), QString::number(e.score),
+            locale.toString(e.rank), shownName(e.name), kindLabel(e.kind), locale.toString(e.score),
             locale.toString(e.endedAt.date(), QLocale::ShortFormat)};
         for (int col = 0; col < ColumnCount; ++col) {
             auto *item = new QTableWidgetItem(texts[std::size_t(col)]);
@@ -240,8 +272,7 @@ void frmRecords::reload()
                 item->setFont(bold);
                 item->setBackground(kMarkedBack);
                 item->setForeground(kMarkedText);
-                item->setData(Qt::AccessibleDescriptionRole,
-                              QStringLiteral("The game just finished"));
+                item->setData(Qt::AccessibleDescriptionRole, tr("The game just finished"));
             }
             m_topTen->setItem(row, col, item);
         }
@@ -252,11 +283,11 @@ void frmRecords::reload()
                                                         QItemSelectionModel::NoUpdate);
         }
     }
-    QString caption = !top.status.ok      ? QStringLiteral("The records cannot be shown.")
-                      : top.value.isEmpty() ? QStringLiteral("No games have been recorded yet.")
-                                            : QStringLiteral("The ten best grand totals ever.");
+    QString caption = !top.status.ok      ? tr("The records cannot be shown.")
+                      : top.value.isEmpty() ? tr("No games have been recorded yet.")
+                                            : tr("The ten best grand totals ever.");
     if (markedPlayer)
-        caption += QStringLiteral(" The game just finished is highlighted.");
+        caption += QLatin1Char(' ') + tr("The game just finished is highlighted.");
     m_topCaption->setText(caption);
 
     const Fetched<QList<PlayerStats>> players = m_store.players();
@@ -284,12 +315,13 @@ void frmRecords::reload()
     report(m_store.checkWritable());
     const int waiting = PendingGames(m_store.path()).count();
     if (waiting > 0) {
-        const QString where = QStringLiteral("\u201C%1\u201D").arg(
+        //: A file's path in the quotation marks of the language.
+        const QString where = tr("“%1”").arg(
             QDir::toNativeSeparators(PendingGames(m_store.path()).path()));
-        say(waiting == 1 ? QStringLiteral("1 finished game is kept in %1 until the records can "
-                                          "be written.").arg(where)
-                         : QStringLiteral("%1 finished games are kept in %2 until the records "
-                                          "can be written.").arg(QString::number(waiting), where));
+        //: %1 is a file's path in quotation marks.
+        say(tr("%Ln finished games are kept in %1 until the records can be written.", nullptr,
+               waiting)
+                .arg(where));
     }
 }
 
@@ -311,9 +343,9 @@ void frmRecords::showPlayer(int row)
 
 void frmRecords::cmdClear_Click()
 {
-    if (!m_prompts.askYesNo(QStringLiteral("Clear Records"),
-                             QStringLiteral("Remove the records of every finished game? This "
-                                            "cannot be undone.")))
+    if (!m_prompts.askYesNo(tr("Clear Records"),
+                            tr("Remove the records of every finished game? This cannot be "
+                               "undone.")))
         return;
     const Status cleared = m_store.clear();
     if (cleared.ok)

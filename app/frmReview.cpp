@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStringList>
 #include <QTabWidget>
@@ -39,7 +40,7 @@ QString nameOf(const GameState &game, int player)
 
 QString points(double lost)
 {
-    return QString::number(lost, 'f', 1);
+    return QLocale().toString(lost, 'f', 1);
 }
 }  // namespace
 
@@ -47,17 +48,19 @@ QString frmReview::choiceText(const Move &move, const Dice &dice)
 {
     switch (move.kind) {
     case Move::Kind::Roll:
+        //: A move in the review, as in "with 6 6 3 2 1 rolled".
         return tr("rolled");
     case Move::Kind::Keep:
         if (move.keepFaces.empty())
             return tr("rolled all five again");
         if (move.keepFaces.size() == dice.size())
             return tr("kept all five and rolled anyway");
+        //: A move in the review: %1 the faces kept, as in "6 6 3".
         return tr("kept %1").arg(facesText(move.keepFaces));
     case Move::Kind::Score:
+        //: A move in the review: %1 a row of the card, %2 the points.
         return tr("entered %1 for %2")
-            .arg(card::categoryLabel(move.category))
-            .arg(categoryScore(move.category, dice));
+            .arg(card::categoryLabel(move.category), QString::number(categoryScore(move.category, dice)));
     }
     return {};
 }
@@ -77,13 +80,15 @@ frmReview::frmReview(const GameState &game, const GameReview &review, QWidget *o
         lines << tr("The costliest decisions of the game:");
         for (std::size_t i = 0; i < review.costliest.size(); ++i) {
             const JudgedDecision &d = review.decisions[std::size_t(review.costliest[i])];
+            //: One of the costliest decisions: %1 its place, %2 the player, %3 the round, %4 the
+            //: roll, %5 the dice ("6 6 3 2 1"), %6 what the player did and %7 the best play (as in
+            //: "kept 6 6"), %8 the expected points lost.
             lines << tr("%1. %2, round %3, roll %4: with %5 %6; %7 was better (%8 points given "
                         "away).")
-                         .arg(i + 1)
-                         .arg(nameOf(game, d.decision.player))
-                         .arg(d.decision.round + 1)
-                         .arg(d.decision.turn.rollsMade)
-                         .arg(diceText(d.decision.turn.faces),
+                         .arg(QString::number(i + 1), nameOf(game, d.decision.player),
+                              QString::number(d.decision.round + 1),
+                              QString::number(d.decision.turn.rollsMade),
+                              diceText(d.decision.turn.faces),
                               choiceText(d.decision.choice, d.decision.turn.faces),
                               choiceText(*d.best, d.decision.turn.faces), points(d.lost));
         }
@@ -121,10 +126,12 @@ QWidget *frmReview::seatPage(const GameState &game, const GameReview &review, in
     if (decisions == 0)
         total = tr("No decision of %1's was seen.").arg(name);
     else if (lost == 0.0)
+        //: %1 is the player's name.
         total = tr("%1 played every one of %n decisions as well as it could be played.", nullptr,
                    decisions)
                     .arg(name);
     else
+        //: %1 is the player's name, %2 the expected points lost, as in "12.5".
         total = tr("%1 gave away %2 expected points in %n decisions.", nullptr, decisions)
                     .arg(name, points(lost));
     auto *heading = new QLabel(total, page);

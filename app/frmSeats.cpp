@@ -23,36 +23,41 @@ SeatKind kindOf(const QComboBox *box)
 
 QString computerSeatName(int number)
 {
-    return QStringLiteral("Computer %1").arg(number);
+    //: The name offered for a computer seat; %1 numbers the computers of the game.
+    return frmSeats::tr("Computer %1").arg(number);
 }
 
 frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("New Against Computer"));
+    setWindowTitle(tr("New Against Computer"));
     setModal(true);
 
     m_count = new QSpinBox(this);
     m_count->setRange(1, kMaxPlayers);
-    m_count->setAccessibleName(QStringLiteral("Number of players"));
-    auto *countLabel = new QLabel(QStringLiteral("&Players:"), this);
+    m_count->setAccessibleName(tr("Number of players"));
+    auto *countLabel = new QLabel(tr("&Players:"), this);
     countLabel->setBuddy(m_count);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Name"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Played by"), this), 0, 2);
+    //: The heading of the column of the seats' names.
+    grid->addWidget(new QLabel(tr("Name"), this), 0, 1);
+    //: The heading of the column of who plays each seat: a person or the computer.
+    grid->addWidget(new QLabel(tr("Played by"), this), 0, 2);
     for (int n = 1; n <= kMaxPlayers; ++n) {
-        auto *label = new QLabel(QStringLiteral("Seat &%1").arg(n), this);
+        //: The & before the number makes it the seat's key (Alt+1 to Alt+6).
+        auto *label = new QLabel(tr("Seat &%1").arg(n), this);
         auto *name = new QLineEdit(this);
         name->setMaxLength(kMaxNameLength);
-        name->setAccessibleName(QStringLiteral("Seat %1 name").arg(n));
+        name->setAccessibleName(tr("Seat %1 name").arg(n));
         label->setBuddy(name);
         auto *kind = new QComboBox(this);
         for (SeatKind k : {SeatKind::Human, SeatKind::Beginner, SeatKind::Casual, SeatKind::Strong,
                            SeatKind::Perfect})
-            kind->addItem(k == SeatKind::Human ? seatKindName(k)
-                                               : QStringLiteral("Computer: ") + seatKindName(k),
+            //: A computer seat's choice in the dialog; %1 is its strength, as in "Strong".
+            kind->addItem(k == SeatKind::Human ? seatKindLabel(k)
+                                               : tr("Computer: %1").arg(seatKindLabel(k)),
                           int(k));
-        kind->setAccessibleName(QStringLiteral("Seat %1 played by").arg(n));
+        kind->setAccessibleName(tr("Seat %1 played by").arg(n));
         grid->addWidget(label, n, 0);
         grid->addWidget(name, n, 1);
         grid->addWidget(kind, n, 2);

@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "QtPlatform.h"
 #include "QtSettingsStore.h"
 #include "OptimalPlay.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Kelbrune!"));
     // Ties the window to its menu entry and icon on desktops that ask.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelbrune.Kelbrune"));
+    language::install();
 
     QtSettingsStore settings;
     QtPlatform platform;

@@ -2,6 +2,7 @@
 
 #include "RecordsLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,12 +67,31 @@ Status refusal(const QString &failure, bool busy = false)
 
 QString quoted(const QString &path)
 {
-    return QStringLiteral("\u201C") + QDir::toNativeSeparators(path) + QStringLiteral("\u201D");
+    //: A file's path in the quotation marks of the language.
+    return QCoreApplication::translate("RecordStore", "“%1”")
+        .arg(QDir::toNativeSeparators(path));
 }
 
+// A reason is a clause that follows a colon: "another program is using it".
 QString cannotUse(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The records file %1 cannot be used: %2.").arg(quoted(path), reason);
+    //: %1 is the file's path in quotation marks; %2 a reason, such as "another program is using
+    //: it".
+    return QCoreApplication::translate("RecordStore", "The records file %1 cannot be used: %2.")
+        .arg(quoted(path), reason);
+}
+
+QString notAllowed()
+{
+    //: A reason, after a colon: "The records file … cannot be used: <reason>."
+    return QCoreApplication::translate("RecordStore",
+                                       "Kelbrune! is not allowed to write to it or to its folder");
+}
+
+QString heldByAnother()
+{
+    //: A reason, after a colon: "The records file … cannot be used: <reason>."
+    return QCoreApplication::translate("RecordStore", "another program is using it");
 }
 
 QString reasonFor(const QSqlError &error)
@@ -79,21 +99,26 @@ QString reasonFor(const QSqlError &error)
     switch (codeOf(error)) {
     case kBusy:
     case kLocked:
-        return QStringLiteral("another program is using it");
+        return heldByAnother();
     case kPerm:
     case kReadOnly:
     case kCantOpen:
-        return QStringLiteral("Kelbrune! is not allowed to write to it or to its folder");
+        return notAllowed();
     case kFull:
-        return QStringLiteral("the disk is full");
+        //: A reason, after a colon: "The records file … cannot be used: <reason>."
+        return QCoreApplication::translate("RecordStore", "the disk is full");
     case kIoErr:
-        return QStringLiteral("the disk reported an error while reading or writing it");
+        //: A reason, after a colon: "The records file … cannot be used: <reason>."
+        return QCoreApplication::translate("RecordStore",
+                                           "the disk reported an error while reading or writing it");
     default:
         break;
     }
     const QString detail = error.databaseText().isEmpty() ? error.driverText()
                                                           : error.databaseText();
-    return QStringLiteral("it could not be read or written (%1)").arg(detail);
+    //: A reason, after a colon; %1 is the database's own words, in English.
+    return QCoreApplication::translate("RecordStore", "it could not be read or written (%1)")
+        .arg(detail);
 }
 
 // Runs one statement; the error (a valid QSqlError) when it fails.
@@ -369,7 +394,9 @@ Status checkSeatCount(const GameRecord &game)
 {
     if (game.seatCountFits())
         return {};
-    return refusal(QStringLiteral("A game with %1 seats cannot be recorded.").arg(game.seats.size()));
+    //: Never said with one seat: only none or more than six are refused.
+    return refusal(QCoreApplication::translate("RecordStore", "A game with %1 seats cannot be recorded.")
+                       .arg(game.seats.size()));
 }
 
 QSqlError fetchTopTen(QSqlDatabase &db, QList<TopEntry> &out)
@@ -501,10 +528,14 @@ Status RecordStore::checkPlace(Access access) const
 {
     const QFileInfo file(m_path);
     if (file.isDir())
-        return refusal(cannotUse(m_path, QStringLiteral("a folder of that name is in the way")));
+        //: A reason, after a colon: "The records file … cannot be used: <reason>."
+        return refusal(cannotUse(m_path, QCoreApplication::translate(
+                                             "RecordStore", "a folder of that name is in the way")));
     if (access == Access::Write && !QDir().mkpath(file.absolutePath()))
-        return refusal(cannotUse(m_path, QStringLiteral("its folder %1 cannot be created")
-                                      .arg(quoted(file.absolutePath()))));
+        //: A reason, after a colon; %1 is the folder's path in quotation marks.
+        return refusal(cannotUse(m_path, QCoreApplication::translate(
+                                             "RecordStore", "its folder %1 cannot be created")
+                                             .arg(quoted(file.absolutePath()))));
     return {};
 }
 
@@ -512,26 +543,34 @@ Status RecordStore::failure(const Attempt &attempt, const QString &keptAs) const
 {
     QString reason;
     if (attempt.result == Attempt::Newer)
-        reason = QStringLiteral("it was written by a newer version of Kelbrune! and is left as "
-                                "it is");
+        //: A reason, after a colon: "The records file … cannot be used: <reason>."
+        reason = QCoreApplication::translate(
+            "RecordStore", "it was written by a newer version of Kelbrune! and is left as it is");
     else if (attempt.result == Attempt::Damaged)
-        reason = QStringLiteral("it is damaged");
+        //: A reason, after a colon: "The records file … cannot be used: <reason>."
+        reason = QCoreApplication::translate("RecordStore", "it is damaged");
     else
         reason = reasonFor(attempt.error);
     const bool busy = attempt.result == Attempt::Failed && isBusy(attempt.error);
     if (keptAs.isEmpty())
         return refusal(cannotUse(m_path, reason), busy);
-    return refusal(QStringLiteral("The records file %1 could not be read, so it has been kept as %2, "
-                           "but no new records file could be started: %3.")
-                .arg(quoted(m_path), quoted(keptAs), reason), busy);
+    //: %1 and %2 are paths in quotation marks; %3 a reason, such as "the disk is full".
+    return refusal(QCoreApplication::translate(
+                       "RecordStore", "The records file %1 could not be read, so it has been kept "
+                                      "as %2, but no new records file could be started: %3.")
+                       .arg(quoted(m_path), quoted(keptAs), reason),
+                   busy);
 }
 
 template <typename Work>
 Status RecordStore::run(Access access, Work &&work)
 {
     if (!QSqlDatabase::isDriverAvailable(kDriver))
-        return finish(refusal(cannotUse(m_path, QStringLiteral("Qt's SQLite driver is not installed "
-                                                        "(Debian package libqt6sql6-sqlite)"))));
+        //: A reason, after a colon: "The records file … cannot be used: <reason>."
+        return finish(refusal(cannotUse(
+            m_path, QCoreApplication::translate("RecordStore",
+                                                "Qt's SQLite driver is not installed (Debian "
+                                                "package libqt6sql6-sqlite)"))));
     if (Status misplaced = checkPlace(access); !misplaced.ok)
         return finish(misplaced);
     QString keptAs;
@@ -562,7 +601,7 @@ Status RecordStore::setAside(QString *keptAs)
     // then find that new file sound and use it.
     const RecordsLock lock(m_path);
     if (!lock.held())
-        return refusal(cannotUse(m_path, QStringLiteral("another program is using it")), true);
+        return refusal(cannotUse(m_path, heldByAnother()), true);
     const Attempt again = attempt(Access::Write, m_waitMs, nothing);
     if (again.result == Attempt::Done)
         return {};
@@ -581,9 +620,11 @@ Status RecordStore::setAside(QString *keptAs)
             break;
     }
     if (!QFile::rename(m_path, aside)) {
-        return refusal(QStringLiteral("The records file %1 could not be read, and it could not be kept "
-                               "aside as %2, so it is left as it is.")
-                    .arg(quoted(m_path), quoted(aside)));
+        //: %1 and %2 are paths in quotation marks.
+        return refusal(QCoreApplication::translate(
+                           "RecordStore", "The records file %1 could not be read, and it could not "
+                                          "be kept aside as %2, so it is left as it is.")
+                           .arg(quoted(m_path), quoted(aside)));
     }
     // A journal or log left beside the old file belongs to it: the new file must not pick it up.
     for (const char *suffix : {"-journal", "-wal"})
@@ -595,8 +636,10 @@ Status RecordStore::setAside(QString *keptAs)
     const Attempt fresh = attempt(Access::Write, m_waitMs, nothing);
     if (fresh.result != Attempt::Done)
         return failure(fresh, aside);
-    m_notice = QStringLiteral("The records file %1 could not be read, so it has been kept as %2 "
-                              "and a new, empty records file has been started.")
+    //: %1 and %2 are paths in quotation marks.
+    m_notice = QCoreApplication::translate(
+                   "RecordStore", "The records file %1 could not be read, so it has been kept as %2 "
+                                  "and a new, empty records file has been started.")
                    .arg(quoted(m_path), quoted(aside));
     return {};
 }
@@ -750,14 +793,15 @@ Status RecordStore::checkWritable()
     if (!QFileInfo::exists(m_path)) {
         const QFileInfo folder(QFileInfo(m_path).absolutePath());
         if (folder.exists() && !folder.isWritable())
-            return refusal(cannotUse(m_path, QStringLiteral("Kelbrune! is not allowed to write to it or "
-                                                     "to its folder")));
+            return refusal(cannotUse(m_path, notAllowed()));
         return {};
     }
     const Attempt probe = attempt(Access::Probe, 0, nothing);
     if (probe.result == Attempt::Done || isBusy(probe.error))
         return {};
-    return refusal(QStringLiteral("The records file %1 can be read but not written: %2.")
+    //: %1 is the file's path in quotation marks; %2 a reason, such as "the disk is full".
+    return refusal(QCoreApplication::translate("RecordStore",
+                                               "The records file %1 can be read but not written: %2.")
                        .arg(quoted(m_path), reasonFor(probe.error)));
 }
 

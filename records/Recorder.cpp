@@ -2,6 +2,7 @@
 
 #include "PendingGames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -10,7 +11,9 @@ namespace records {
 namespace {
 QString quoted(const QString &path)
 {
-    return QStringLiteral("\u201C") + QDir::toNativeSeparators(path) + QStringLiteral("\u201D");
+    //: A file's path in the quotation marks of the language.
+    return QCoreApplication::translate("RecordStore", "“%1”")
+        .arg(QDir::toNativeSeparators(path));
 }
 }  // namespace
 
@@ -113,18 +116,26 @@ Outcome Recorder::write(const Job &job, RecordStore &store)
     } else {
         outcome.recorded = {};
         const QString why = status.failure.isEmpty()
-                                ? QStringLiteral("Kelbrune! closed before the game could be "
-                                                 "written to the records.")
+                                ? QCoreApplication::translate(
+                                      "Recorder",
+                                      "Kelbrune! closed before the game could be written to the "
+                                      "records.")
                                 : status.failure;
         if (const std::optional<QString> refused = pending.add(job.game)) {
             outcome.kind = Outcome::Kind::Refused;
-            m_news << QStringLiteral("%1 This game could not be kept in %2 either, so it is "
-                                     "lost: %3.")
+            //: %1 is why the records could not be written, in sentences; %2 a path in quotation
+            //: marks; %3 the system's reason.
+            m_news << QCoreApplication::translate(
+                          "Recorder", "%1 This game could not be kept in %2 either, so it is lost: "
+                                      "%3.")
                           .arg(why, quoted(pending.path()), *refused);
         } else {
             outcome.kind = Outcome::Kind::Pending;
-            sayOnce(QStringLiteral("%1 This game is kept in %2 and will be added to the records "
-                                   "the next time they can be written.")
+            //: %1 is why the records could not be written, in sentences; %2 a path in quotation
+            //: marks.
+            sayOnce(QCoreApplication::translate(
+                        "Recorder", "%1 This game is kept in %2 and will be added to the records "
+                                    "the next time they can be written.")
                         .arg(why, quoted(pending.path())));
         }
     }

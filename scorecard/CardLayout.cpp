@@ -1,28 +1,45 @@
 #include "CardLayout.h"
 
+#include <QCoreApplication>
+
 namespace card {
 
 const std::vector<Row> &rows(Section section)
 {
     using C = Category;
     static const std::vector<Row> upper{
-        {Line::Heading, C::Aces, "Upper Section"}, {Line::Entry, C::Aces, "Aces"},
-        {Line::Entry, C::Twos, "Twos"},            {Line::Entry, C::Threes, "Threes"},
-        {Line::Entry, C::Fours, "Fours"},          {Line::Entry, C::Fives, "Fives"},
-        {Line::Entry, C::Sixes, "Sixes"},          {Line::Total, C::Aces, "Total"},
-        {Line::Bonus, C::Aces, "Bonus"},           {Line::UpperTotal, C::Aces, "Upper Total"}};
+        //: Every label of the card is painted in a column 89 pixels wide: a translation must fit.
+        {Line::Heading, C::Aces, QT_TRANSLATE_NOOP("card", "Upper Section")},
+        //: The row of ones: the sum of the dice showing one.
+        {Line::Entry, C::Aces, QT_TRANSLATE_NOOP("card", "Aces")},
+        {Line::Entry, C::Twos, QT_TRANSLATE_NOOP("card", "Twos")},
+        {Line::Entry, C::Threes, QT_TRANSLATE_NOOP("card", "Threes")},
+        {Line::Entry, C::Fours, QT_TRANSLATE_NOOP("card", "Fours")},
+        {Line::Entry, C::Fives, QT_TRANSLATE_NOOP("card", "Fives")},
+        {Line::Entry, C::Sixes, QT_TRANSLATE_NOOP("card", "Sixes")},
+        //: The sum of the six upper rows, before the bonus.
+        {Line::Total, C::Aces, QT_TRANSLATE_NOOP("card", "Total")},
+        {Line::Bonus, C::Aces, QT_TRANSLATE_NOOP("card", "Bonus")},
+        {Line::UpperTotal, C::Aces, QT_TRANSLATE_NOOP("card", "Upper Total")}};
     static const std::vector<Row> lower{
-        {Line::Heading, C::Aces, "Lower Section"},
-        {Line::Entry, C::ThreeOfAKind, "3 of  A Kind"},
-        {Line::Entry, C::FourOfAKind, "4 of a Kind"},
-        {Line::Entry, C::FullHouse, "Full House"},
-        {Line::Entry, C::SmallStraight, "Sm Straight"},
-        {Line::Entry, C::LargeStraight, "Lg Straight"},
-        {Line::Entry, C::Kelbrune, "Kelbrune"},
-        {Line::Entry, C::Chance, "Chance"},
-        {Line::LowerTotal, C::Aces, "Lower Total"},
-        {Line::UpperTotal, C::Aces, "Upper Total"},
-        {Line::GrandTotal, C::Aces, "Grand Total"}};
+        {Line::Heading, C::Aces, QT_TRANSLATE_NOOP("card", "Lower Section")},
+        //: Three dice alike. The English label has two blanks after "of"; blanks are folded
+        //: wherever a sentence names the row.
+        {Line::Entry, C::ThreeOfAKind, QT_TRANSLATE_NOOP("card", "3 of  A Kind")},
+        {Line::Entry, C::FourOfAKind, QT_TRANSLATE_NOOP("card", "4 of a Kind")},
+        //: Three dice alike and two others alike.
+        {Line::Entry, C::FullHouse, QT_TRANSLATE_NOOP("card", "Full House")},
+        //: Small straight: four faces in a row.
+        {Line::Entry, C::SmallStraight, QT_TRANSLATE_NOOP("card", "Sm Straight")},
+        //: Large straight: five faces in a row.
+        {Line::Entry, C::LargeStraight, QT_TRANSLATE_NOOP("card", "Lg Straight")},
+        //: Five dice alike; the game's own name for it.
+        {Line::Entry, C::Kelbrune, QT_TRANSLATE_NOOP("card", "Kelbrune")},
+        //: Any dice: the sum of all five.
+        {Line::Entry, C::Chance, QT_TRANSLATE_NOOP("card", "Chance")},
+        {Line::LowerTotal, C::Aces, QT_TRANSLATE_NOOP("card", "Lower Total")},
+        {Line::UpperTotal, C::Aces, QT_TRANSLATE_NOOP("card", "Upper Total")},
+        {Line::GrandTotal, C::Aces, QT_TRANSLATE_NOOP("card", "Grand Total")}};
     return section == Section::Upper ? upper : lower;
 }
 
@@ -34,10 +51,14 @@ std::optional<Category> categoryAt(Section section, int row)
     return all[std::size_t(row)].category;
 }
 
+QString label(const Row &row)
+{
+    return QCoreApplication::translate("card", row.label);
+}
+
 QString categoryLabel(Category category)
 {
-    return QString::fromLatin1(rows(sectionOf(category))[std::size_t(rowOf(category))].label)
-        .simplified();
+    return label(rows(sectionOf(category))[std::size_t(rowOf(category))]).simplified();
 }
 
 std::optional<int> value(const ScoreSheet &sheet, const Row &row)

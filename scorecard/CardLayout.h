@@ -17,7 +17,7 @@ struct Row
 {
     Line line;
     Category category;  // Entry rows only
-    const char *label;  // as printed, blanks included
+    const char *label;  // as printed in English, blanks included; label() gives it translated
 };
 
 enum class Section { Upper, Lower };
@@ -31,7 +31,9 @@ constexpr int rowOf(Category c) { return isUpper(c) ? int(c) + 1 : int(c) - 5; }
 // The category of a row, none for headings and totals.
 std::optional<Category> categoryAt(Section section, int row);
 
-// A category's label with its blanks folded, as a sentence names it ("3 of A Kind").
+// A row's label as printed, in the player's language.
+QString label(const Row &row);
+// A category's label in the player's language with its blanks folded, as a sentence names it ("3 of A Kind").
 QString categoryLabel(Category category);
 
 // The number a row shows in a player's column: the entry, or a total of the sheet. None while the

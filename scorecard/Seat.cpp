@@ -1,5 +1,6 @@
 #include "Seat.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -16,6 +17,22 @@ const std::array<QString, 5> &names()
 QString seatKindName(SeatKind kind)
 {
     return names()[std::size_t(kind)];
+}
+
+QString seatKindLabel(SeatKind kind)
+{
+    static const char *const labels[] = {
+        //: Who plays a seat: a person, not the computer.
+        QT_TRANSLATE_NOOP("Seat", "Human"),
+        //: The weakest of the computer's four strengths.
+        QT_TRANSLATE_NOOP("Seat", "Beginner"),
+        //: The computer's second strength, a casual player.
+        QT_TRANSLATE_NOOP("Seat", "Casual"),
+        //: The computer's third strength.
+        QT_TRANSLATE_NOOP("Seat", "Strong"),
+        //: The computer's best strength: it always makes the best move.
+        QT_TRANSLATE_NOOP("Seat", "Perfect")};
+    return QCoreApplication::translate("Seat", labels[std::size_t(kind)]);
 }
 
 std::optional<SeatKind> seatKindFromName(QStringView name)

@@ -9,6 +9,8 @@ enum class SeatKind { Human, Beginner, Casual, Strong, Perfect };
 // "Human", "Beginner", "Casual", "Strong" or "Perfect": the word saved games, settings and records
 // keep. Never translated.
 QString seatKindName(SeatKind kind);
+// What the window calls a kind, in the player's language ("Strong" is "Stark" in German).
+QString seatKindLabel(SeatKind kind);
 // The kind a word names, exactly as seatKindName() writes it; none for any other text.
 std::optional<SeatKind> seatKindFromName(QStringView name);
 

@@ -3,6 +3,7 @@
 #include "CardLayout.h"
 #include "NumericValue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -134,6 +135,126 @@ QString shownAsIs(QByteArrayView line)
     return line.size() > kLongestShown ? text + QStringLiteral("...") : text;
 }
 
+// A value of the file that a refusal names: which one, whose, and of which row.
+struct Named
+{
+    enum Kind {
+        PlayerCount,
+        CellColour,
+        LowerCardColour,  // the colour of the lower card's own "Upper Total" cell
+        UpperTotal,
+        LowerTotal,
+        GrandTotal,
+        Mover,
+        Rolls,
+        Round,
+        Die,
+    };
+    Kind kind;
+    int number = 0;  // the player or the die, from 1
+    QString label = {};  // the row of a cell's colour, as the card names it
+};
+
+// The refusal of a line that holds no whole number where the value belongs.
+QString notWholeNumber(const Named &value)
+{
+    const QString n = QString::number(value.number);
+    switch (value.kind) {
+    case Named::PlayerCount:
+        return QCoreApplication::translate(
+            "SaveFile", "This line should hold the number of players as a whole number.");
+    case Named::CellColour:
+        //: %2 is a row of the score card, such as Aces.
+        return QCoreApplication::translate(
+                   "SaveFile", "This line should hold the colour of player %1's %2 cell as a whole "
+                               "number.")
+            .arg(n, value.label);
+    case Named::LowerCardColour:
+        return QCoreApplication::translate(
+                   "SaveFile", "This line should hold the colour of player %1's %2 cell in the lower "
+                               "card as a whole number.")
+            .arg(n, value.label);
+    case Named::UpperTotal:
+        return QCoreApplication::translate(
+                   "SaveFile", "This line should hold the upper total of player %1 as a whole number.")
+            .arg(n);
+    case Named::LowerTotal:
+        return QCoreApplication::translate(
+                   "SaveFile", "This line should hold the lower total of player %1 as a whole number.")
+            .arg(n);
+    case Named::GrandTotal:
+        return QCoreApplication::translate(
+                   "SaveFile", "This line should hold the grand total of player %1 as a whole number.")
+            .arg(n);
+    case Named::Mover:
+        return QCoreApplication::translate(
+            "SaveFile", "This line should hold the player to move as a whole number.");
+    case Named::Rolls:
+        return QCoreApplication::translate(
+            "SaveFile", "This line should hold the number of rolls made this turn as a whole number.");
+    case Named::Round:
+        return QCoreApplication::translate(
+            "SaveFile", "This line should hold the round as a whole number.");
+    case Named::Die:
+        return QCoreApplication::translate(
+                   "SaveFile", "This line should hold die %1 as a whole number.")
+            .arg(n);
+    }
+    return {};
+}
+
+// The refusal of a whole number outside the value's limits; shown is the line as it stands.
+QString outOfRange(const Named &value, qint64 lowest, qint64 highest, const QString &shown)
+{
+    const QString n = QString::number(value.number);
+    const QString low = QString::number(lowest);
+    const QString high = QString::number(highest);
+    switch (value.kind) {
+    case Named::PlayerCount:
+        return QCoreApplication::translate(
+                   "SaveFile", "The number of players must be from %1 to %2, not %3.")
+            .arg(low, high, shown);
+    case Named::CellColour:
+        //: %2 is a row of the score card, such as Aces.
+        return QCoreApplication::translate(
+                   "SaveFile", "The colour of player %1's %2 cell must be from %3 to %4, not %5.")
+            .arg(n, value.label, low, high, shown);
+    case Named::LowerCardColour:
+        return QCoreApplication::translate(
+                   "SaveFile", "The colour of player %1's %2 cell in the lower card must be from %3 "
+                               "to %4, not %5.")
+            .arg(n, value.label, low, high, shown);
+    case Named::UpperTotal:
+        return QCoreApplication::translate(
+                   "SaveFile", "The upper total of player %1 must be from %2 to %3, not %4.")
+            .arg(n, low, high, shown);
+    case Named::LowerTotal:
+        return QCoreApplication::translate(
+                   "SaveFile", "The lower total of player %1 must be from %2 to %3, not %4.")
+            .arg(n, low, high, shown);
+    case Named::GrandTotal:
+        return QCoreApplication::translate(
+                   "SaveFile", "The grand total of player %1 must be from %2 to %3, not %4.")
+            .arg(n, low, high, shown);
+    case Named::Mover:
+        return QCoreApplication::translate(
+                   "SaveFile", "The player to move must be from %1 to %2, not %3.")
+            .arg(low, high, shown);
+    case Named::Rolls:
+        return QCoreApplication::translate(
+                   "SaveFile", "The number of rolls made this turn must be from %1 to %2, not %3.")
+            .arg(low, high, shown);
+    case Named::Round:
+        return QCoreApplication::translate("SaveFile",
+                                           "The round must be from %1 to %2, not %3.")
+            .arg(low, high, shown);
+    case Named::Die:
+        return QCoreApplication::translate("SaveFile", "Die %1 must be from %2 to %3, not %4.")
+            .arg(n, low, high, shown);
+    }
+    return {};
+}
+
 // Hands out the lines of a file one by one, counting them from 1.
 class LineReader
 {
@@ -190,13 +311,15 @@ public:
         const auto next = m_reader.next();
         if (!next) {
             if (m_reader.line() == 1)
-                fail(m_reader.line(), QStringLiteral("The file is empty."));
+                fail(m_reader.line(), QCoreApplication::translate("SaveFile", "The file is empty."));
             else if (m_expected > 0)
                 fail(m_reader.line(),
-                     QStringLiteral("The file ends before this line; this game needs %1 lines.")
-                         .arg(m_expected));
+                     QCoreApplication::translate(
+                         "SaveFile", "The file ends before this line; this game needs %n lines.",
+                         nullptr, m_expected));
             else
-                fail(m_reader.line(), QStringLiteral("The file ends before this line."));
+                fail(m_reader.line(),
+                     QCoreApplication::translate("SaveFile", "The file ends before this line."));
         }
         return next;
     }
@@ -217,8 +340,7 @@ public:
         return m_reader.next();
     }
 
-    // describe() names the value, as in "the upper total of player 1"; it is only called to
-    // word a refusal.
+    // describe() names the value (a Named); it is only called to word a refusal.
     template<typename Describe>
     std::optional<qint64> number(qint64 lowest, qint64 highest, Describe describe)
     {
@@ -227,15 +349,11 @@ public:
             return std::nullopt;
         const auto value = wholeNumber(*raw);
         if (!value) {
-            fail(m_reader.line(), QStringLiteral("This line should hold %1 as a whole number.").arg(describe()));
+            fail(m_reader.line(), notWholeNumber(describe()));
             return std::nullopt;
         }
         if (*value < lowest || *value > highest) {
-            fail(m_reader.line(), QStringLiteral("%1 must be from %2 to %3, not %4.")
-                                      .arg(capitalised(describe()))
-                                      .arg(lowest)
-                                      .arg(highest)
-                                      .arg(shown(*raw)));
+            fail(m_reader.line(), outOfRange(describe(), lowest, highest, shown(*raw)));
             return std::nullopt;
         }
         return value;
@@ -263,10 +381,6 @@ public:
     DecodeResult failure() const { return {std::nullopt, m_error}; }
 
 private:
-    static QString capitalised(const QString &what)
-    {
-        return what.left(1).toUpper() + what.mid(1);
-    }
 
     LineReader m_reader;
     SaveFileError m_error;
@@ -334,7 +448,7 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
     Decoder in(bytes);
     SavedGame game;
 
-    const auto count = in.number(1, 6, [] { return QStringLiteral("the number of players"); });
+    const auto count = in.number(1, 6, [] { return Named{Named::PlayerCount}; });
     if (!count)
         return in.failure();
     in.expectLines(kBlockLines * int(*count) + kTailLines);
@@ -342,14 +456,11 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
 
     // A category's cell holds nothing yet or a score the dice can make there; any other cell is
     // shown as it stands.
-    auto readCell = [&](SavedCell &cell, int p, const card::Row &row, const char *grid) {
+    auto readCell = [&](SavedCell &cell, int p, const card::Row &row, Named::Kind colourOf) {
         const auto raw = in.line();
         const int textLine = in.lineNumber();
-        const QString label = QString::fromLatin1(row.label).simplified();
         const auto colour = in.number(kInt32Min, kInt32Max, [&] {
-            return QStringLiteral("the colour of player %1's %2 cell%3")
-                .arg(p)
-                .arg(label, QLatin1String(grid));
+            return Named{colourOf, p, card::label(row).simplified()};
         });
         if (!raw || !colour)
             return false;
@@ -358,10 +469,12 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         if (row.line == card::Line::Entry && !cell.text.isEmpty()) {
             const std::optional<qint64> points = wholeNumber(*raw);
             if (!points || !isPossibleScore(row.category, int(*points))) {
-                in.fail(textLine, QStringLiteral("Player %1's %2 should be empty or a score the "
-                                                 "dice can make there, not \"%3\".")
-                                      .arg(p)
-                                      .arg(label, shown(*raw)));
+                //: %2 is a row of the score card, such as Aces; %3 what the file holds there.
+                in.fail(textLine, QCoreApplication::translate(
+                                      "SaveFile", "Player %1's %2 should be empty or a score the "
+                                                  "dice can make there, not \"%3\".")
+                                      .arg(QString::number(p), card::label(row).simplified(),
+                                           shown(*raw)));
                 return false;
             }
         }
@@ -371,14 +484,12 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
     for (int p = 1; p <= int(*count); ++p) {
         SavedPlayer &player = game.players[std::size_t(p - 1)];
         const auto name = in.text();
-        auto total = [&](const char *which) {
-            return in.number(kInt16Min, kInt16Max, [&] {
-                return QStringLiteral("the %1 total of player %2").arg(QLatin1String(which)).arg(p);
-            });
+        auto total = [&](Named::Kind which) {
+            return in.number(kInt16Min, kInt16Max, [&] { return Named{which, p}; });
         };
-        const auto upper = total("upper");
-        const auto lower = total("lower");
-        const auto grand = total("grand");
+        const auto upper = total(Named::UpperTotal);
+        const auto lower = total(Named::LowerTotal);
+        const auto grand = total(Named::GrandTotal);
         if (!name || !upper || !lower || !grand)
             return in.failure();
         player.name = *name;
@@ -386,22 +497,24 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         player.lowerTotal = qint16(*lower);
         player.grandTotal = qint16(*grand);
         for (std::size_t r = 0; r < player.top.size(); ++r) {
-            if (!readCell(player.top[r], p, card::rows(card::Section::Upper)[r + 1], ""))
+            if (!readCell(player.top[r], p, card::rows(card::Section::Upper)[r + 1],
+                          Named::CellColour))
                 return in.failure();
         }
         for (std::size_t r = 0; r < player.bottom.size(); ++r) {
             // "Upper Total" stands in both grids.
             const card::Row &row = card::rows(card::Section::Lower)[r + 1];
             if (!readCell(player.bottom[r], p, row,
-                          row.line == card::Line::UpperTotal ? " in the lower card" : ""))
+                          row.line == card::Line::UpperTotal ? Named::LowerCardColour
+                                                             : Named::CellColour))
                 return in.failure();
         }
     }
 
-    const auto current = in.number(1, *count, [] { return QStringLiteral("the player to move"); });
+    const auto current = in.number(1, *count, [] { return Named{Named::Mover}; });
     const int currentLine = in.lineNumber();
-    const auto rolls = in.number(0, 3, [] { return QStringLiteral("the number of rolls made this turn"); });
-    const auto round = in.number(0, 12, [] { return QStringLiteral("the round"); });
+    const auto rolls = in.number(0, 3, [] { return Named{Named::Rolls}; });
+    const auto round = in.number(0, 12, [] { return Named{Named::Round}; });
     const int roundLine = in.lineNumber();
     // The Roll button's line: the game sets the button from the roll count instead.
     const auto rollButton = in.line();
@@ -409,8 +522,10 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         return in.failure();
     // A player with a full column could never end the turn.
     if (freeCategories(game.players[std::size_t(*current - 1)]) == 0) {
-        in.fail(currentLine, QStringLiteral("Player %1 is to move but has no free category left "
-                                            "on the score card.").arg(*current));
+        in.fail(currentLine, QCoreApplication::translate(
+                                 "SaveFile", "Player %1 is to move but has no free category left "
+                                             "on the score card.")
+                                 .arg(*current));
         return in.failure();
     }
     // Nor could a player whose column fills up before the last round.
@@ -418,11 +533,14 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
         const int free = freeCategories(game.players[std::size_t(p - 1)]);
         const int turnsLeft = 13 - int(*round) - (p < *current ? 1 : 0);
         if (free < turnsLeft) {
-            in.fail(roundLine, QStringLiteral("Player %1 has %2 free categories left on the score "
-                                              "card but %3 turns still to play.")
-                                   .arg(p)
-                                   .arg(free)
-                                   .arg(turnsLeft));
+            //: %2 says how many turns, as in "3 turns still to play".
+            in.fail(roundLine, QCoreApplication::translate(
+                                   "SaveFile", "Player %1 has %n free categories left on the score "
+                                               "card but %2.", nullptr, free)
+                                   .arg(QString::number(p),
+                                        QCoreApplication::translate(
+                                            "SaveFile", "%n turns still to play", nullptr,
+                                            turnsLeft)));
             return in.failure();
         }
     }
@@ -433,13 +551,15 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
 
     for (std::size_t d = 0; d < game.diceValue.size(); ++d) {
         const int die = int(d) + 1;
-        const auto value = in.number(0, 6, [&] { return QStringLiteral("die %1").arg(die); });
+        const auto value = in.number(0, 6, [&] { return Named{Named::Die, die}; });
         const int valueLine = in.lineNumber();
         const auto held = in.held();
         if (!value || !held)
             return in.failure();
         if (*held && *value == 0) {
-            in.fail(valueLine, QStringLiteral("Die %1 is set aside, so it must show 1 to 6, not 0.").arg(die));
+            in.fail(valueLine, QCoreApplication::translate(
+                                   "SaveFile", "Die %1 is set aside, so it must show 1 to 6, not 0.")
+                                   .arg(die));
             return in.failure();
         }
         game.diceValue[d] = qint16(*value);
@@ -454,11 +574,13 @@ DecodeResult decodeSavedGame(const QByteArray &bytes)
                 return in.failure();
             const auto kind = seatKindFromName(QString::fromLatin1(*raw));
             if (!kind) {
+                //: Human, Beginner, Casual, Strong and Perfect are the words the file holds:
+                //: leave them in English.
                 in.fail(in.lineNumber(),
-                        QStringLiteral("This line should say who plays seat %1: Human, Beginner, "
-                                       "Casual, Strong or Perfect, not \"%2\".")
-                            .arg(p)
-                            .arg(shownAsIs(*raw)));
+                        QCoreApplication::translate(
+                            "SaveFile", "This line should say who plays seat %1: Human, Beginner, "
+                                        "Casual, Strong or Perfect, not \"%2\".")
+                            .arg(QString::number(p), shownAsIs(*raw)));
                 return in.failure();
             }
             game.seats.push_back(*kind);
@@ -477,15 +599,16 @@ std::optional<QString> writeSavedGame(const QString &path, const SavedGame &game
         const QString why = file.errorString();
         // Some failures (a rename refused, say) leave only the device's default text.
         if (why.isEmpty() || why == QFile().errorString())
-            return QStringLiteral("The file could not be written.");
+            return QCoreApplication::translate("SaveFile", "The file could not be written.");
         return why;
     };
 
     // A device or a pipe would be replaced by an ordinary file; a folder cannot be.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return info.isDir() ? QStringLiteral("This is a folder, not a file.")
-                            : QStringLiteral("This is not an ordinary file, so it is left as it is.");
+        return info.isDir() ? QCoreApplication::translate("SaveFile", "This is a folder, not a file.")
+                            : QCoreApplication::translate(
+                                  "SaveFile", "This is not an ordinary file, so it is left as it is.");
 
     // Writes to a temporary file beside the target and renames it over the target only once
     // everything is on disk, so a failed save leaves an existing file as it was. Every write
@@ -511,26 +634,34 @@ std::optional<QString> writeSavedGame(const QString &path, const SavedGame &game
 
 DecodeResult readSavedGame(const QString &path)
 {
+    auto tooLarge = [] {
+        return QCoreApplication::translate("SaveFile", "The file is far too large to be a saved game.");
+    };
     auto failure = [](const QString &reason) { return DecodeResult{std::nullopt, {0, reason}}; };
 
     const QFileInfo info(path);
     if (!info.exists())
-        return failure(QStringLiteral("The file does not exist."));
+        return failure(QCoreApplication::translate("SaveFile", "The file does not exist."));
     if (info.isDir())
-        return failure(QStringLiteral("This is a folder, not a saved game."));
+        return failure(
+            QCoreApplication::translate("SaveFile", "This is a folder, not a saved game."));
     // A pipe or a device could block the game or never end.
     if (!info.isFile())
-        return failure(QStringLiteral("This is not an ordinary file."));
+        return failure(QCoreApplication::translate("SaveFile", "This is not an ordinary file."));
     if (info.size() > kMaxFileBytes)
-        return failure(QStringLiteral("The file is far too large to be a saved game."));
+        return failure(tooLarge());
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("The file cannot be opened: %1.").arg(file.errorString()));
+        //: %1 is the system's reason.
+        return failure(QCoreApplication::translate("SaveFile", "The file cannot be opened: %1.")
+                           .arg(file.errorString()));
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        //: %1 is the system's reason.
+        return failure(QCoreApplication::translate("SaveFile", "The file cannot be read: %1.")
+                           .arg(file.errorString()));
     if (bytes.size() > kMaxFileBytes)
-        return failure(QStringLiteral("The file is far too large to be a saved game."));
+        return failure(tooLarge());
     return decodeSavedGame(bytes);
 }

@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
+
 QString SettingsStore::value(const QString &key)
 {
     return get(key, settingkeys::defaultFor(key));
@@ -49,12 +51,13 @@ QString defaultFor(const QString &key)
         return QStringLiteral("False");
     if (key.startsWith(kDefPlayerPrefix)) {
         // "DefPlayer3" -> "Player3": the number as it stands in the key, so only the keys
-        // defPlayer() makes have a default.
+        // defPlayer() makes have a default. The name offered is in the player's language.
         const QString number = key.mid(kDefPlayerPrefix.size());
         bool ok = false;
         const int player = number.toInt(&ok);
         if (ok && player >= 1 && defPlayer(player) == key)
-            return QStringLiteral("Player") + number;
+            //: The name offered for a player not yet named, with no blank before the number.
+            return QCoreApplication::translate("SettingsStore", "Player%1").arg(number);
     }
     return QString();
 }
