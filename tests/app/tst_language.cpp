@@ -1,0 +1,254 @@
+// The game in the player's language: the language chosen from the system, the window as a player
+// who reads German sees it, and the texts that must fit their places in every language the game
+// speaks.
+#include "FramedGroup.h"
+#include "GameStates.h"
+#include "Language.h"
+#include "ScoreGridView.h"
+#include "Table.h"
+#include "frmAbout.h"
+#include "frmRecords.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <cstdio>
+
+namespace {
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+// How wide a text is painted in a widget's font.
+int widthOf(const QString &text, const QFont &font)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+}  // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    // Each test starts in the system's language, English here.
+    void cleanup() { language::install(); }
+
+    // The first of a locale's languages the game speaks, region or not; English for the rest.
+    void chosenFromTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("German") << "de_DE" << "de";
+        QTest::newRow("Austrian German") << "de_AT" << "de";
+        QTest::newRow("Canadian French") << "fr_CA" << "fr";
+        QTest::newRow("British English") << "en_GB" << "en";
+        QTest::newRow("Spanish, not spoken") << "es_ES" << "en";
+        QTest::newRow("C") << "C" << "en";
+    }
+    void chosenFromTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, chosen);
+        QCOMPARE(language::install(QLocale(locale)), chosen);
+    }
+
+    // The system's settings as a player sets them: LANGUAGE first, then LC_ALL, LC_MESSAGES and
+    // LANG. Each row runs this program afresh in that environment.
+    void chosenFromTheSystem_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << "de";
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList{"LC_MESSAGES=fr_FR.UTF-8", "LANG=de_DE.UTF-8"} << "fr";
+        QTest::newRow("LC_ALL over LANG") << QStringList{"LC_ALL=fr_FR.UTF-8", "LANG=de_DE.UTF-8"}
+                                          << "fr";
+        QTest::newRow("LANGUAGE, its first spoken language")
+            << QStringList{"LANGUAGE=es:fr:de", "LANG=es_ES.UTF-8"} << "fr";
+        QTest::newRow("LANGUAGE English first") << QStringList{"LANGUAGE=en:de", "LANG=de_DE.UTF-8"}
+                                                << "en";
+        QTest::newRow("C") << QStringList{"LC_ALL=C.UTF-8"} << "en";
+        QTest::newRow("none spoken") << QStringList{"LANG=pt_BR.UTF-8"} << "en";
+    }
+    void chosenFromTheSystem()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, chosen);
+        QProcess child;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const QString &setting : environment)
+            env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--spoken")});
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), chosen);
+    }
+
+    // A German player's window: the menus, the status line and the hints with their numbers and
+    // plural forms, a refusal of a saved game, Qt's own buttons.
+    void germanWindow()
+    {
+        QCOMPARE(language::install(kGerman), QStringLiteral("de"));
+        Table t;
+        QCOMPARE(t.window.menuBar()->actions().at(0)->text(), QStringLiteral("&Spiel"));
+        QCOMPARE(t.window.mnuNewGame()->text(), QStringLiteral("&Neu"));
+        QCOMPARE(t.window.mnuShowPossibleScores()->text(), QStringLiteral("&Mögliche Punkte anzeigen"));
+        QCOMPARE(t.window.cmdRoll()->text(), QStringLiteral("Würfeln!"));
+        QCOMPARE(t.window.Frame1(0)->title(), QStringLiteral("Behaltene Würfel"));
+
+        t.window.mnuShowHints()->trigger();
+        t.newGame({"Ann", "Bob"});
+        QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — Wurf 1 von 3"));
+        QCOMPARE(t.window.hintPanel()->text(),
+                 QStringLiteral("Ann: Würfeln Sie.\nErwartete Endsumme bei bestem Spiel: 245,9"));
+        t.roll("2 3 4 5 6");
+        QCOMPARE(t.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("Ann: Tragen Sie jetzt Gr. Straße für 40 Punkte ein."));
+        QCOMPARE(t.window.ScoreCardBottom()->model()->index(5, 0).data().toString(),
+                 QStringLiteral("Gr. Straße"));
+
+        // One point, in the singular.
+        GameState last = gameOf({"Ann"}, 3, "1 6 6 6 5");
+        enter(last, 0, {"Twos 8", "Threes 9", "Fours 12", "Fives 15", "Sixes 18", "3K 0", "4K 0",
+                        "FullHouse 0", "SmStraight 0", "LgStraight 0", "Kelbrune 0", "Chance 5"});
+        last.round = 12;
+        t.load(last);
+        QCOMPARE(t.window.hintPanel()->text(),
+                 QStringLiteral("Ann: Tragen Sie Einser für 1 Punkt ein.\n"
+                                "Erwartete Endsumme bei bestem Spiel: 103,0"));
+        QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — Kategorie wählen"));
+
+        // A saved game refused: the line and the limits in the sentence.
+        SavedGame seven = toSavedGame(gameOf({"Ann"}));
+        QByteArray bytes = encodeSavedGame(seven);
+        bytes.replace(0, 3, " 7 ");
+        const QString path = t.files.filePath(QStringLiteral("seven.sav"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        t.prompts.fileAnswers << path;
+        t.window.mnuLoadGame()->trigger();
+        const auto told = t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0].title, QStringLiteral("Laden fehlgeschlagen"));
+        QCOMPARE(told[0].text, QStringLiteral("Das Spiel in %1 konnte nicht geladen werden.\nZeile 1: "
+                                              "Die Anzahl der Spieler muss zwischen 1 und 6 liegen, "
+                                              "nicht 7.")
+                                   .arg(path));
+
+        // Qt's own buttons, from the translations the system has.
+        QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+
+        // Back in English, the window reads as it always has.
+        language::install();
+        Table english;
+        QCOMPARE(english.window.menuBar()->actions().at(0)->text(), QStringLiteral("&Game"));
+        english.load(last);
+        QCOMPARE(english.window.hintPanel()->text(), QString());
+        english.window.mnuShowHints()->trigger();
+        QCOMPARE(english.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("Ann: Score Aces for 1 point."));
+    }
+
+    // The records in German: the kinds of seats in words of the language, the figures and the
+    // dates as German writes them, plural forms.
+    void germanRecords()
+    {
+        language::install(kGerman);
+        Table t;
+        using records::SeatRecord;
+        auto seat = [](const QString &name, const QString &kind, int grand, int bonus) {
+            return SeatRecord{name, kind, grand - bonus, bonus, 0, grand, {}, std::nullopt};
+        };
+        const QDateTime ended(QDate(2026, 3, 1), QTime(20, 0));
+        QVERIFY(t.records
+                    .recordAll({{ended, {seat("Ann", "Human", 250, 35),
+                                         seat("Computer 1", "Strong", 1240, 0)}},
+                                {ended.addSecs(60), {seat("Ann", "Human", 180, 0)}}})
+                    .ok);
+        frmRecords window(t.records, t.prompts);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Rekorde"));
+        QTableWidget *top = window.topTen();
+        QCOMPARE(top->item(0, 2)->text(), QStringLiteral("Stark"));
+        QCOMPARE(top->item(0, 3)->text(), QStringLiteral("1.240"));
+        QCOMPARE(top->item(1, 2)->text(), QStringLiteral("Mensch"));
+        QCOMPARE(top->item(1, 4)->text(), QStringLiteral("01.03.26"));
+        window.players()->setCurrentRow(0);
+        QCOMPARE(window.players()->currentItem()->text(), QStringLiteral("Ann"));
+        QCOMPARE(window.statistic(frmRecords::Average)->text(), QStringLiteral("215,0"));
+        QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("1 von 2 Spielen (50\u00A0%)"));
+        window.players()->setCurrentRow(1);
+        QCOMPARE(window.players()->currentItem()->text(), QStringLiteral("Computer 1 (Stark)"));
+        QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("0 von 1 Spiel (0\u00A0%)"));
+    }
+
+    // Nothing is cut off: the card's labels in their column, the frames' captions, Roll, the
+    // status line with a long name, the About window's lines.
+    void textsFitTheirPlaces_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("English") << QLocale::c();
+        QTest::newRow("German") << kGerman;
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+    }
+    void textsFitTheirPlaces()
+    {
+        QFETCH(QLocale, locale);
+        language::install(locale);
+        Table t;
+        QStringList cut;
+        for (ScoreGridView *grid : {t.window.ScoreCardTop(), t.window.ScoreCardBottom()}) {
+            // The cell's text is drawn 2 pixels in from each side, the grid line in its last.
+            const int room = grid->columnWidth(0) - 5;
+            for (int row = 0; row < grid->model()->rowCount(); ++row) {
+                const QModelIndex label = grid->model()->index(row, 0);
+                const QString text = label.data().toString();
+                if (widthOf(text, label.data(Qt::FontRole).value<QFont>()) > room)
+                    cut << text;
+            }
+        }
+        QList<FramedGroup *> frames{t.window.findChildren<FramedGroup *>()};
+        QCOMPARE(frames.size(), 3);
+        for (FramedGroup *frame : frames)
+            // The caption starts 7 pixels in, with 2 of room each side.
+            if (7 + widthOf(frame->title(), frame->font()) + 4 > frame->width() - 7)
+                cut << frame->title();
+        QPushButton *roll = t.window.cmdRoll();
+        if (widthOf(roll->text(), roll->font()) > roll->width() - 16)
+            cut << roll->text();
+
+        t.newGame({"Maximiliane", "Bob"});
+        for (int i = 0; i < kRollsPerTurn; ++i)
+            t.roll("1 2 3 4 6");
+        QLabel *status = t.window.status();
+        if (widthOf(status->text(), status->font()) > status->width())
+            cut << status->text();
+
+        frmAbout about(&t.window);
+        for (int i = 0; i < 3; ++i)
+            if (widthOf(about.Label1(i)->text(), about.Label1(i)->font()) > about.Label1(i)->width())
+                cut << about.Label1(i)->text();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // A child run: the language this environment gives, printed.
+    if (argc > 1 && qstrcmp(argv[1], "--spoken") == 0) {
+        QCoreApplication app(argc, argv);
+        std::printf("%s\n", qPrintable(language::install()));
+        return 0;
+    }
+    QApplication app(argc, argv);
+    LanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_language.moc"
