@@ -980,7 +980,7 @@ Voulez-vous quand même quitter&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;À propos</translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Upper section of the score card</source>
@@ -1321,7 +1321,7 @@ Voulez-vous quand même quitter&#xa0;?</translation>
     <message>
         <source>Computer %1</source>
         <extracomment>The name offered for a computer seat; %1 numbers the computers of the game.</extracomment>
-        <translation>Ordinateur %1</translation>
+        <translation>Ordi %1</translation>
     </message>
     <message>
         <source>New Against Computer</source>

@@ -8,6 +8,7 @@
 #include "Table.h"
 #include "frmAbout.h"
 #include "frmRecords.h"
+#include "frmSeats.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -188,8 +189,9 @@ private slots:
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("0 von 1 Spiel (0\u00A0%)"));
     }
 
-    // Nothing is cut off: the card's labels in their column, the frames' captions, Roll, the
-    // status line with a long name, the About window's lines.
+    // Nothing is cut off: the card's labels in their column, the names the game offers in a
+    // player's column, the frames' captions, Roll, the status line with a long name, the About
+    // window's lines.
     void textsFitTheirPlaces_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -213,6 +215,14 @@ private slots:
                     cut << text;
             }
         }
+        // The heading row shows the names in bold; "Computer 1" fills its cell to the grid line.
+        ScoreGridView *top = t.window.ScoreCardTop();
+        const QFont bold = top->model()->index(0, 0).data(Qt::FontRole).value<QFont>();
+        for (int n = 1; n <= kMaxPlayers; ++n)
+            for (const QString &name : {computerSeatName(n),
+                                        t.settings.value(settingkeys::defPlayer(n))})
+                if (widthOf(name, bold) > top->columnWidth(n) - 1)
+                    cut << name;
         QList<FramedGroup *> frames{t.window.findChildren<FramedGroup *>()};
         QCOMPARE(frames.size(), 3);
         for (FramedGroup *frame : frames)
