@@ -588,7 +588,7 @@ std::optional<std::vector<ScoreDistribution>>
 WinChance::finalScores(std::span<const Position> seats, std::size_t mover,
                        std::stop_token stop) const
 {
-    if (seats.empty() || mover >= seats.size() || !m_play.ready() || stop.stop_requested())
+    if (seats.empty() || mover >= seats.size() || !m_play.ready())
         return std::nullopt;
     for (const Position &seat : seats)
         if (!cardWithinLimits(seat))

@@ -64,7 +64,8 @@ public:
     // thirteen categories, a negative upper sum, or points so far outside 0..kMostPointsSoFar;
     // for a mover in the middle of a turn outside the limits of withinLimits(); before `play` is solved; when a card with kTableUsed or fewer
     // categories used needs the table and prepare() has not finished; and when `stop` is
-    // requested before the answer is complete, which it checks every few hundred microseconds.
+    // requested while something is still to be worked out, which it checks every few hundred
+    // microseconds (an answer from the table and earlier answers alone comes all the same).
     std::optional<std::vector<double>> winChances(std::span<const Position> seats,
                                                   std::size_t mover,
                                                   std::stop_token stop = {}) const;

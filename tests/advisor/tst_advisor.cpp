@@ -353,42 +353,47 @@ private slots:
         QVERIFY(refused({bad, rival}, 0));
         QVERIFY(!chances.chanceToBeat(bad, 0));
 
-        std::stop_source stopping;
-        stopping.request_stop();
-        QVERIFY(!chances.winChances(seats, 0, stopping.get_token()));
         OptimalPlay unsolved;
         QVERIFY(!WinChance(unsolved).winChances(seats, 0));
     }
 
-    // What one answer works out and keeps serves the next: the same answers as from nothing,
-    // as a game goes on from a seat's turn start to its rolls and the next seat's.
-    void keptWorkGivesTheSameAnswers()
+    // What one answer works out and keeps serves the next, as a game goes on from a seat's turn
+    // start to its rolls and the next seat's: nothing is left to work out (a stopped answer
+    // still comes), and the answers are those from nothing.
+    void keptWorkServesTheNextPoints()
     {
         WinChance chances(m_play);
         const std::vector<Position> start{card("Aces Fives SmallStraight Kelbrune Chance", 15, 120),
                                           card("Twos Threes Fours FullHouse FourOfAKind", 30, 110)};
-        std::vector<std::vector<Position>> points{start};
+        std::vector<std::vector<Position>> later;
         for (const char *faces : {"5 5 5 2 1", "5 5 5 5 1"}) {
-            std::vector<Position> rolled = points.back();
+            std::vector<Position> rolled = later.empty() ? start : later.back();
             ++rolled[0].rollsMade;
             rolled[0].dice = dice(QString::fromLatin1(faces));
-            points.push_back(rolled);
+            later.push_back(rolled);
         }
         std::vector<Position> next = start;
         next[0] = card("Aces SmallStraight Kelbrune Chance", 35, 140);
         next[1].rollsMade = 1;
         next[1].dice = dice("3 3 3 4 4");
-        points.push_back(next);
-        std::vector<std::vector<double>> kept;
-        for (std::size_t i = 0; i < points.size(); ++i)
-            kept.push_back(chances.winChances(points[i], i + 1 < points.size() ? 0 : 1).value());
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            chances.forget();
-            const std::vector<double> fresh =
-                chances.winChances(points[i], i + 1 < points.size() ? 0 : 1).value();
-            QVERIFY2(std::abs(fresh[0] - kept[i][0]) < 1e-9 && std::abs(fresh[1] - kept[i][1]) < 1e-9,
-                     qPrintable(percents(fresh) + " / " + percents(kept[i])));
+        later.push_back(next);
+
+        std::stop_source stopped;
+        stopped.request_stop();
+        QVERIFY(!chances.winChances(start, 0, stopped.get_token()));
+        QVERIFY(chances.winChances(start, 0));
+        for (std::size_t i = 0; i < later.size(); ++i) {
+            const std::size_t mover = i + 1 < later.size() ? 0 : 1;
+            const std::optional<std::vector<double>> kept =
+                chances.winChances(later[i], mover, stopped.get_token());
+            QVERIFY2(kept, qPrintable(QString::number(i)));
+            WinChance fresh(m_play);
+            const std::vector<double> answer = fresh.winChances(later[i], mover).value();
+            QVERIFY2(std::abs(answer[0] - (*kept)[0]) < 1e-9 && std::abs(answer[1] - (*kept)[1]) < 1e-9,
+                     qPrintable(percents(answer) + " / " + percents(*kept)));
         }
+        chances.forget();
+        QVERIFY(!chances.winChances(later.back(), 1, stopped.get_token()));
     }
 
     // The table: none before it is built; the cards it holds average the expected score; six
