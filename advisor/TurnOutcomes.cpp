@@ -3,6 +3,8 @@
 #include "DiceSets.h"
 #include "RollTable.h"
 
+#include <algorithm>
+
 TurnOutcomes::TurnOutcomes(const OptimalPlay::TurnPlan &plan, int rollsMade, const Dice &dice)
 {
     constexpr int kRolls = DiceSets::kRollCount;
@@ -44,8 +46,7 @@ TurnOutcomes::TurnOutcomes(const OptimalPlay::TurnPlan &plan, int rollsMade, con
             for (std::uint16_t more : sets.withOneMore(k))
                 kept[more] += share;
         }
-        for (int r = 0; r < kRolls; ++r)
-            rolls[std::size_t(r)] = kept[std::size_t(kFirstRoll + r)];
+        std::copy(kept.begin() + kFirstRoll, kept.end(), rolls.begin());
     }
     for (int r = 0; r < kRolls; ++r)
         if (rolls[std::size_t(r)] > 0.0)

@@ -171,7 +171,8 @@ private:
         return m_stop.stop_requested()
                || (m_cancelled && m_cancelled->load(std::memory_order_relaxed));
     }
-    void list(std::span<const int> keys);
+    // Lists the cards to work out; false when stopped.
+    bool list(std::span<const int> keys);
     bool work(int used);
     bool workOn(int used, std::size_t group, std::vector<OptimalPlay::TurnPlan> &plans,
                 std::vector<Share> &scratch);
@@ -190,7 +191,7 @@ private:
 };
 
 template<typename Share>
-void Backwards<Share>::list(std::span<const int> keys)
+bool Backwards<Share>::list(std::span<const int> keys)
 {
     m_slot.assign(std::size_t(kKeyCount), -1);
     auto add = [this](int key) {
@@ -204,6 +205,8 @@ void Backwards<Share>::list(std::span<const int> keys)
     // Every card a turn can lead to, whatever is entered: more than the advised play reaches,
     // but finding out which would cost as much as working them out.
     for (int used = 0; used + 1 < kCategoryCount; ++used) {
+        if (stopped())
+            return false;
         for (std::size_t i = 0; i < m_layers[std::size_t(used)].keys.size(); ++i) {
             const int key = m_layers[std::size_t(used)].keys[i];
             const std::uint16_t mask = keyMask(key);
@@ -251,6 +254,7 @@ void Backwards<Share>::list(std::span<const int> keys)
             layer.waiting[g].store(earlier, std::memory_order_relaxed);
         }
     }
+    return true;
 }
 
 template<typename Share>
@@ -384,7 +388,8 @@ bool Backwards<Share>::run(std::span<const int> keys, std::vector<Future> &futur
     futures.assign(keys.size(), {});
     if (keys.empty())
         return true;
-    list(keys);
+    if (!list(keys))
+        return false;
     int first = kCategoryCount;
     for (int key : keys)
         first = std::min(first, usedCount(keyMask(key)));

@@ -52,7 +52,8 @@ public:
     // from any thread and any number of times, as OptimalPlay::solve() is; meant to run away from
     // the window thread.
     void prepare();
-    // Makes a prepare() under way stop soon and leaves the table never ready; for shutting down.
+    // Makes a prepare() under way stop soon and leaves the table never ready, and from then on
+    // gives none for every answer with something still to work out; for shutting down.
     void cancel() { m_cancelled.store(true, std::memory_order_relaxed); }
     // Whether prepare() has finished; never blocks.
     bool ready() const { return m_ready.load(std::memory_order_acquire); }
