@@ -27,8 +27,10 @@
 // and the players after it; the cards say so, and no round number is needed.
 //
 // The distributions for cards with kTableUsed or fewer categories used come from a table built
-// once by prepare(); those of later cards are worked out when asked, from the end of the game back
-// to the cards at hand, in well under a second (less the later the game).
+// once by prepare(). Those of later cards are worked out when asked, from the end of the game
+// back to the cards at hand: at most a few tenths of a second of processor time, less the later
+// the game. What an answer works out is kept for the next one: in a game the cards change one
+// turn at a time, so most answers need nothing more (bench_winchance has the figures).
 //
 // The answers are worked out on the calling thread and as many helpers as there are cores, and
 // may be asked for from several threads at once. The table of `play` is only read.
@@ -47,10 +49,10 @@ public:
     WinChance(const WinChance &) = delete;
     WinChance &operator=(const WinChance &) = delete;
 
-    // Solves `play` if need be and builds the table: a second or two on two cores, and some tens
-    // of megabytes while it works (the figures are bench_winchance's). Blocks until done. Safe
-    // from any thread and any number of times, as OptimalPlay::solve() is; meant to run away from
-    // the window thread.
+    // Solves `play` if need be and builds the table: a few seconds of processor time, shared by
+    // the cores, and about twice the table's memory besides while it works. Blocks until done.
+    // Safe from any thread and any number of times, as OptimalPlay::solve() is; meant to run away
+    // from the window thread.
     void prepare();
     // Makes a prepare() under way stop soon and leaves the table never ready, and from then on
     // gives none for every answer with something still to work out; for shutting down.
