@@ -52,7 +52,7 @@ public:
     // Solves `play` if need be and builds the table: a few seconds of processor time, shared by
     // the cores, and about twice the table's memory besides while it works. Blocks until done.
     // Safe from any thread and any number of times, as OptimalPlay::solve() is; meant to run away
-    // from the window thread.
+    // from the window thread. The object must outlive a prepare() in progress.
     void prepare();
     // Makes a prepare() under way stop soon and leaves the table never ready, and from then on
     // gives none for every answer with something still to work out; for shutting down.
@@ -65,10 +65,13 @@ public:
     // rolls and dice are not read), or finished when its card is full.
     // None when `seats` is empty or `mover` is not one of them; for a card with bits above the
     // thirteen categories, a negative upper sum, or points so far outside 0..kMostPointsSoFar;
-    // for a mover in the middle of a turn outside the limits of withinLimits(); before `play` is solved; when a card with kTableUsed or fewer
-    // categories used needs the table and prepare() has not finished; and when `stop` is
-    // requested while something is still to be worked out, which it checks every few hundred
-    // microseconds (an answer from the table and earlier answers alone comes all the same).
+    // for a mover in the middle of a turn outside the limits of withinLimits(); before `play` is
+    // solved; when a card with kTableUsed or fewer categories used needs the table and prepare()
+    // has not finished; and when `stop` is requested while something is still to be worked out,
+    // which it checks every few hundred microseconds (an answer from the table and earlier
+    // answers alone comes all the same).
+    // An upper sum that the used upper categories cannot add up to (an edited file's) is played
+    // as advise() plays it, and the bonus counted from the sum as it is.
     std::optional<std::vector<double>> winChances(std::span<const Position> seats,
                                                   std::size_t mover,
                                                   std::stop_token stop = {}) const;

@@ -486,7 +486,7 @@ int main(int argc, char **argv)
         largest = std::max(largest, difference);
         times.push_back(row.seconds);
         inPlay.push_back(row.inPlay);
-        std::printf("%-22s %5.0f ms (%4.0f ms processor), in play %5.1f ms; largest difference "
+        std::printf("%-22s %6.1f ms (%5.1f ms processor), in play %5.1f ms; largest difference "
                     "%4.2f\n    engine   %s\n    simulated%s\n",
                     spec.name, row.seconds * 1e3, row.processor * 1e3, row.inPlay * 1e3,
                     difference, engine.c_str(), simulated.c_str());
@@ -494,7 +494,7 @@ int main(int argc, char **argv)
     std::sort(times.begin(), times.end());
     std::sort(inPlay.begin(), inPlay.end());
     std::printf("\nlargest difference over all positions: %.2f percentage points\n", largest);
-    std::printf("time per position from the table alone: median %.0f ms, worst %.0f ms\n",
+    std::printf("time per position from the table alone: median %.1f ms, worst %.1f ms\n",
                 (times[9] + times[10]) / 2 * 1e3, times.back() * 1e3);
     std::printf("time per position in play: median %.1f ms, worst %.1f ms\n",
                 (inPlay[9] + inPlay[10]) / 2 * 1e3, inPlay.back() * 1e3);

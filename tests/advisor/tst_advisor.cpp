@@ -234,10 +234,12 @@ private slots:
         QTest::addColumn<Position>("position");
         QTest::newRow("one category, start of turn") << card("FullHouse", 30, 180);
         QTest::newRow("upper bonus within reach") << card("Fours Fives Sixes", 30, 120);
-        QTest::newRow("lower section left") << card("ThreeOfAKind FourOfAKind SmallStraight Kelbrune", 70, 140);
-        QTest::newRow("seven open, after a roll") << card("Aces Twos Sixes FullHouse LargeStraight Kelbrune Chance",
-                                                           9, 60, 1, "6 6 1 2 6");
-        QTest::newRow("bonus out of reach, second roll") << card("Sixes ThreeOfAKind Chance", 20, 100, 2, "6 6 5 5 1");
+        QTest::newRow("lower section left")
+            << card("ThreeOfAKind FourOfAKind SmallStraight Kelbrune", 70, 140);
+        QTest::newRow("seven open, after a roll")
+            << card("Aces Twos Sixes FullHouse LargeStraight Kelbrune Chance", 9, 60, 1, "6 6 1 2 6");
+        QTest::newRow("bonus out of reach, second roll")
+            << card("Sixes ThreeOfAKind Chance", 20, 100, 2, "6 6 5 5 1");
     }
 
     void finalScoresAverageTheExpectedScore()
@@ -270,9 +272,11 @@ private slots:
             << card("Sixes", 35, 200, 2, "6 6 6 6 1") << QList<int>{264} << QList<double>{1.0 / 6, 5.0 / 6};
         // Four fours kept for five alike, two rolls of the fifth die: 1/6 + 5/6 * 1/6.
         QTest::newRow("five alike, two rolls of one die")
-            << card("Kelbrune", 0, 200, 1, "4 4 4 4 2") << QList<int>{220} << QList<double>{11.0 / 36, 25.0 / 36};
+            << card("Kelbrune", 0, 200, 1, "4 4 4 4 2") << QList<int>{220}
+            << QList<double>{11.0 / 36, 25.0 / 36};
         QTest::newRow("five alike, two dice once")
-            << card("Kelbrune", 0, 200, 2, "3 3 1 3 2") << QList<int>{220} << QList<double>{1.0 / 36, 35.0 / 36};
+            << card("Kelbrune", 0, 200, 2, "3 3 1 3 2") << QList<int>{220}
+            << QList<double>{1.0 / 36, 35.0 / 36};
         // Chance: 24 and the rerolled die; a six ties the rival, and a tie is a win for both.
         QTest::newRow("a tie is a win for each")
             << card("Chance", 0, 200, 2, "6 6 1 6 6") << QList<int>{230} << QList<double>{1.0 / 6, 1.0};
