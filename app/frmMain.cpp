@@ -97,6 +97,7 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
     });
 
     m_animate = m_settings.flag(settingkeys::kAnimateDice);
+    m_show->setAnimated(m_animate);
     m_showHints = m_settings.flag(settingkeys::kShowHints);
     m_showPossible = m_settings.flag(settingkeys::kShowPossibleScores);
     if (m_showHints)
@@ -295,7 +296,7 @@ void frmMain::showRoll()
         m_hints->forget();
     // The computer waits for the dice to land before its next step.
     m_computer->setPaused(true);
-    m_show->start(m_game.state().turn, m_animate);
+    m_show->start(m_game.state().turn);
 }
 
 void frmMain::landed()

@@ -259,10 +259,11 @@ private slots:
                                                                    "save ShowHints=False"}));
         QCOMPARE(hintText(t.state(), OptimalPlay()), QStringLiteral("Working out the best moves…"));
 
-        // Stored on, the panel shows from the start.
+        // Stored on, the panel and the possible scores show from the start.
         t.settings.values.insert("ShowHints", "True");
+        t.settings.values.insert("ShowPossibleScores", "True");
         frmMain again(t.platform, t.prompts, t.settings, Table::readyAdvisor(), t.records);
-        QVERIFY(!again.hintFrame()->isHidden());
+        QVERIFY(!again.hintFrame()->isHidden() && again.mnuShowPossibleScores()->isChecked());
     }
 
     // After a game, Game > Review Last Game shows every decision weighed: the costliest first in
