@@ -2,9 +2,11 @@
 
 #include "Fonts.h"
 #include "MoveWords.h"
+#include "ShownName.h"
 #include "Twips.h"
 
 #include <QLabel>
+#include <QStringList>
 
 HintPanel::HintPanel(QWidget *parent)
     : FramedGroup(QStringLiteral("Hints"), parent), m_text(new QLabel(this))
@@ -23,13 +25,46 @@ void HintPanel::tell(const QString &narration, quint64 game)
     m_narrationGame = game;
 }
 
-void HintPanel::follow(const GameState &state, quint64 game, const OptimalPlay &advisor)
+namespace {
+// A chance as a whole percentage; one that is neither certain nor impossible never reads as such.
+QString percent(double chance)
+{
+    const double p = 100.0 * chance;
+    if (p > 0.0 && p < 0.5)
+        return HintPanel::tr("<1 %");
+    if (p < 100.0 && p >= 99.5)
+        return HintPanel::tr(">99 %");
+    return HintPanel::tr("%1 %").arg(qRound(p));
+}
+}  // namespace
+
+QString HintPanel::chanceLine(const GameState &state, const std::vector<double> &chances,
+                              std::optional<int> toBeat)
+{
+    if (chances.empty())
+        return {};
+    if (toBeat)
+        return tr("Chance to beat your best of %1: %2").arg(*toBeat).arg(percent(chances.front()));
+    QStringList players;
+    for (std::size_t p = 0; p < chances.size() && p < state.players.size(); ++p) {
+        const QString &name = state.players[p].seat.name;
+        players << tr("%1 %2").arg(name.isEmpty() ? tr("Player %1").arg(p + 1) : shownName(name),
+                                   percent(chances[p]));
+    }
+    return tr("Chance to win: %1").arg(players.join(QStringLiteral(", ")));
+}
+
+void HintPanel::follow(const GameState &state, quint64 game, const OptimalPlay &advisor,
+                       const std::vector<double> &chances, std::optional<int> toBeat)
 {
     if (m_narrationGame != game)
         m_narration.clear();
     // The computer's own moves are told, not advised; a person's advice follows what the
     // computer did last.
-    const QString advice = state.computerToMove() ? QString() : hintText(state, advisor);
+    QString advice = state.computerToMove() ? QString() : hintText(state, advisor);
+    const QString chance = chanceLine(state, chances, toBeat);
+    if (!chance.isEmpty())
+        advice += (advice.isEmpty() ? QString() : QStringLiteral("\n")) + chance;
     const QString text = m_narration.isEmpty() || advice.isEmpty()
                              ? m_narration + advice
                              : m_narration + QStringLiteral("\n\n") + advice;
