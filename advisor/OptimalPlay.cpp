@@ -419,3 +419,171 @@ std::optional<OptimalPlay::Choices> OptimalPlay::choices(const Position &positio
             choices.keeps.push_back({sets.faces(k), position.pointsSoFar + keep[std::size_t(k)][0]});
     return choices;
 }
+
+namespace {
+// For each roll, every set of fewer than five of its dice, in the order advise() weighs keeps.
+struct KeepsOfRolls
+{
+    std::vector<std::int16_t> sets;
+    std::array<std::uint16_t, kRolls + 1> start{};
+
+    KeepsOfRolls()
+    {
+        const DiceSets &dice = DiceSets::instance();
+        for (int r = 0; r < kRolls; ++r) {
+            start[std::size_t(r)] = std::uint16_t(sets.size());
+            for (int k = kFirstRoll - 1; k >= 0; --k)
+                if (dice.contains(kFirstRoll + r, k))
+                    sets.push_back(std::int16_t(k));
+        }
+        start[kRolls] = std::uint16_t(sets.size());
+    }
+
+    static const KeepsOfRolls &instance()
+    {
+        static const KeepsOfRolls keeps;
+        return keeps;
+    }
+};
+
+// advise()'s choice in each lane between entering a roll (worth `entry`) and keeping one of
+// `count` sets of its dice (in advise()'s order): a set only when worth more by over kTie than
+// the entry and every set before it. That scan is a chain of dependent comparisons, so the
+// common case goes a quicker way to the same answer: when the best set is worth more than every
+// other by over twice kTie, the scan ends on it.
+template<std::size_t L>
+std::array<std::int16_t, L> bestKeeps(const SetValues<L> &keep, const std::int16_t *sets,
+                                      int count, const Lanes<L> &entry)
+{
+    // The largest worth and the second largest, in minima and maxima that the lanes share.
+    Lanes<L> most;
+    most.fill(-std::numeric_limits<double>::infinity());
+    Lanes<L> second = most;
+    for (int i = 0; i < count; ++i) {
+        const Lanes<L> &value = keep[std::size_t(sets[i])];
+        Lanes<L> lower;
+        for (std::size_t l = 0; l < L; ++l)
+            lower[l] = std::min(most[l], value[l]);
+        maxTo(second, lower);
+        maxTo(most, value);
+    }
+    std::array<std::int16_t, L> chosen;
+    // Where the best set was found last: the lanes' upper sums differ little, and mostly so do
+    // their choices.
+    int found = 0;
+    for (std::size_t l = 0; l < L; ++l) {
+        chosen[l] = OptimalPlay::TurnPlan::kScoreNow;
+        if (!(most[l] > entry[l] + kTie))
+            continue;
+        if (second[l] < most[l] - 2 * kTie) {
+            if (keep[std::size_t(sets[found])][l] != most[l]) {
+                found = 0;
+                while (keep[std::size_t(sets[found])][l] != most[l])
+                    ++found;
+            }
+            chosen[l] = sets[found];
+            continue;
+        }
+        double bestWorth = entry[l];
+        for (int i = 0; i < count; ++i) {
+            const double value = keep[std::size_t(sets[i])][l];
+            if (value > bestWorth + kTie) {
+                bestWorth = value;
+                chosen[l] = sets[i];
+            }
+        }
+    }
+    return chosen;
+}
+
+// The plans of a few upper sums of one card side by side, into plans[0 .. used).
+template<std::size_t L, typename Future>
+void planLanes(std::uint16_t usedMask, const std::array<int, L> &upperSums, Future future,
+               OptimalPlay::TurnPlan *plans, std::size_t used)
+{
+    const Entries<L> entries(usedMask, upperSums, future);
+    SetValues<L> last;
+    SetValues<L> middle;
+    entries.lastRoll(last);
+    keepWorth(last);
+    bestKeep(last, middle);
+    keepWorth(middle);
+
+    const RollTable &table = RollTable::instance();
+    const KeepsOfRolls &keeps = KeepsOfRolls::instance();
+    for (int r = 0; r < kRolls; ++r) {
+        // advise() enters the dice in the first category worth the most.
+        std::array<Lanes<L>, kCategoryCount> worth{};
+        std::array<int, kCategoryCount> categories{};
+        int free = 0;
+        const auto &count = table.faceCount[std::size_t(r)];
+        for (int i = 0; i < entries.upperCount; ++i) {
+            const int c = entries.upper[std::size_t(i)];
+            categories[std::size_t(free)] = c;
+            worth[std::size_t(free++)] =
+                entries.upperWorth[std::size_t(i)][count[std::size_t(c + 1)]];
+        }
+        for (int i = 0; i < entries.lowerCount; ++i) {
+            const int c = entries.lower[std::size_t(i)];
+            const double points = table.score[std::size_t(r)][std::size_t(c)];
+            categories[std::size_t(free)] = c;
+            for (std::size_t l = 0; l < L; ++l)
+                worth[std::size_t(free)][l] = points + entries.lowerAfter[std::size_t(i)][l];
+            ++free;
+        }
+        Lanes<L> bestEntry = worth[0];
+        for (int i = 1; i < free; ++i)
+            maxTo(bestEntry, worth[std::size_t(i)]);
+        std::array<int, L> category;
+        for (std::size_t l = 0; l < L; ++l) {
+            int i = 0;
+            while (worth[std::size_t(i)][l] != bestEntry[l])
+                ++i;
+            category[l] = categories[std::size_t(i)];
+        }
+
+        const std::int16_t *sets = &keeps.sets[keeps.start[std::size_t(r)]];
+        const int setCount = keeps.start[std::size_t(r) + 1] - keeps.start[std::size_t(r)];
+        const std::array<std::int16_t, L> afterFirst = bestKeeps(middle, sets, setCount, bestEntry);
+        const std::array<std::int16_t, L> afterSecond = bestKeeps(last, sets, setCount, bestEntry);
+        for (std::size_t l = 0; l < used; ++l) {
+            plans[l].category[std::size_t(r)] = Category(category[l]);
+            plans[l].keep[0][std::size_t(r)] = afterFirst[l];
+            plans[l].keep[1][std::size_t(r)] = afterSecond[l];
+        }
+    }
+}
+}  // namespace
+
+std::optional<OptimalPlay::TurnPlan> OptimalPlay::turnPlan(std::uint16_t usedMask,
+                                                           int upperSum) const
+{
+    TurnPlan plan;
+    if (!turnPlans(usedMask, std::span<const int>(&upperSum, 1), std::span<TurnPlan>(&plan, 1)))
+        return std::nullopt;
+    return plan;
+}
+
+bool OptimalPlay::turnPlans(std::uint16_t usedMask, std::span<const int> upperSums,
+                            std::span<TurnPlan> plans) const
+{
+    if (!ready() || plans.size() < upperSums.size())
+        return false;
+    for (int upperSum : upperSums) {
+        Position start;
+        start.usedMask = usedMask;
+        start.upperSum = upperSum;
+        if (!withinLimits(start))
+            return false;
+    }
+    auto future = [this](std::uint16_t m, int u) { return this->future(m, u); };
+    const std::size_t count = upperSums.size();
+    for (std::size_t first = 0; first < count; first += kLanes) {
+        // The last group fills its spare lanes with repeats.
+        std::array<int, kLanes> upper;
+        for (std::size_t l = 0; l < kLanes; ++l)
+            upper[l] = tableUpper(usedMask, upperSums[std::min(first + l, count - 1)]);
+        planLanes<kLanes>(usedMask, upper, future, &plans[first], std::min(kLanes, count - first));
+    }
+    return true;
+}

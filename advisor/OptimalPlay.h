@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiceSets.h"
 #include "Move.h"
 #include "Position.h"
 
@@ -7,6 +8,7 @@
 #include <atomic>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <vector>
 
 // Optimal play of one player's score card: for any point of a game, the expected final score of
@@ -68,6 +70,27 @@ public:
     };
     // None where advise() gives none, and before the first roll of a turn (nothing to choose yet).
     std::optional<Choices> choices(const Position &position) const;
+
+    // advise()'s move for every roll of one turn from a card, found at once: for whatever meets
+    // the same card many times (a simulation, a sum over every way a turn can go). Rolls are
+    // numbered as DiceSets numbers them (0..251).
+    struct TurnPlan
+    {
+        static constexpr std::int16_t kScoreNow = -1;
+        // After the first roll [0] and the second [1], by roll: the dice kept, a DiceSets index of
+        // a set of fewer than five of them, or kScoreNow.
+        std::array<std::array<std::int16_t, DiceSets::kRollCount>, 2> keep;
+        // By roll: the category the dice are entered in, whenever they are.
+        std::array<Category, DiceSets::kRollCount> category;
+    };
+    // None where advise() gives none for the card at the start of a turn. Some tens of
+    // microseconds.
+    std::optional<TurnPlan> turnPlan(std::uint16_t usedMask, int upperSum) const;
+    // The plans of several upper sums of one card, plans[i] for upperSums[i]: four take little
+    // longer than one. False, with no plan made, where turnPlan() gives none for any of them or
+    // `plans` is shorter than `upperSums`.
+    bool turnPlans(std::uint16_t usedMask, std::span<const int> upperSums,
+                   std::span<TurnPlan> plans) const;
 
 private:
     void build();

@@ -3,7 +3,8 @@
 #include "FramedGroup.h"
 #include "GameState.h"
 
-#include <QCoreApplication>
+#include <optional>
+#include <vector>
 
 class OptimalPlay;
 class QLabel;
@@ -13,7 +14,7 @@ class QLabel;
 // shown, and holds still while the dice roll, so the advice never flickers through a roll.
 class HintPanel : public FramedGroup
 {
-    Q_DECLARE_TR_FUNCTIONS(HintPanel)
+    Q_OBJECT
 
 public:
     explicit HintPanel(QWidget *parent);
@@ -24,8 +25,14 @@ public:
     void forget() { m_narration.clear(); }
     QString narration() const { return m_narration; }
 
-    // Brings the panel's text in line with the game.
-    void follow(const GameState &state, quint64 game, const OptimalPlay &advisor);
+    // Brings the panel's text in line with the game. chances: each player's chance to win in
+    // seat order, or for a solo game the chance to beat toBeat, when known for this very state.
+    void follow(const GameState &state, quint64 game, const OptimalPlay &advisor,
+                const std::vector<double> &chances = {}, std::optional<int> toBeat = {});
+    // "Chance to win: Ann 22 %, Bea 78 %", or for a solo game "Chance to beat your best of 312:
+    // 8 %"; "" without chances.
+    static QString chanceLine(const GameState &state, const std::vector<double> &chances,
+                              std::optional<int> toBeat);
     QLabel *text() const { return m_text; }
 
 private:

@@ -7,9 +7,8 @@ RollShow::RollShow(Platform &platform, QObject *parent)
 {
 }
 
-void RollShow::start(const Turn &turn, bool animated)
+void RollShow::start(const Turn &turn)
 {
-    m_animated = animated;
     m_active = true;
     m_frame = 0;
     m_frames = 6 + int(m_random() % 15);

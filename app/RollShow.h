@@ -21,8 +21,8 @@ public:
     RollShow(Platform &platform, QObject *parent = nullptr);
 
     // Shows the roll just made; landed() follows, at once when not animated.
-    void start(const Turn &turn, bool animated);
-    // The animation switched: off during a show, the dice land at once.
+    void start(const Turn &turn);
+    // Whether rolls are animated; switched off during a show, the dice land at once.
     void setAnimated(bool animated);
     // Ends a show without landing (the game it showed is gone).
     void stop() { m_active = false; }

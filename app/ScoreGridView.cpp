@@ -85,21 +85,11 @@ QColor cellColour(CellColour colour, const QPalette &palette)
 {
     if (!isSystemColour(colour))
         return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-    switch (systemColourIndex(colour)) {
-    case 5: return palette.color(QPalette::Base);
-    case 8: return palette.color(QPalette::Text);
-    case 15: return palette.color(QPalette::Button);
-    case 18: return palette.color(QPalette::ButtonText);
-    case 13: return palette.color(QPalette::Highlight);
-    case 14: return palette.color(QPalette::HighlightedText);
-    case 16: return palette.color(QPalette::Dark);
-    case 20: return palette.color(QPalette::Light);
-    case 21: return palette.color(QPalette::Shadow);
-    case 22: return palette.color(QPalette::Midlight);
-    case 23: return palette.color(QPalette::ToolTipText);
-    case 24: return palette.color(QPalette::ToolTipBase);
-    case 4: return palette.color(QPalette::Window);
-    case 7: case 9: return palette.color(QPalette::WindowText);
+    // The card uses these four; any other reads as the window's background.
+    switch (colour) {
+    case colours::kWindowText: return palette.color(QPalette::Text);
+    case colours::kButtonFace: return palette.color(QPalette::Button);
+    case colours::kButtonText: return palette.color(QPalette::ButtonText);
     default: return palette.color(QPalette::Base);
     }
 }

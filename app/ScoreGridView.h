@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <map>
 
-// The colour a cell shows: an RGB colour as it is, a system colour from the palette.
+// The colour a cell shows: an RGB colour as it is, the card's system colours from the palette.
 QColor cellColour(CellColour colour, const QPalette &palette);
 
 // One section of the score card as a table model, read from the game: column 0 the row labels,

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "CardLayout.h"
+#include "ChanceToWin.h"
 #include "ComputerDriver.h"
 #include "DiceTray.h"
 #include "Fonts.h"
@@ -9,6 +10,7 @@
 #include "MoveWords.h"
 #include "OptimalPlay.h"
 #include "Prompts.h"
+#include "RecordStore.h"
 #include "RollShow.h"
 #include "ScoreGridView.h"
 #include "SettingsStore.h"
@@ -83,6 +85,13 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_chances = new ChanceToWin(m_advisor, this);
+    connect(m_chances, &ChanceToWin::answered, this,
+            [this](const GameState &state, const std::vector<double> &chances) {
+                m_chancesOf = state;
+                m_chanceValues = chances;
+                renderHint();
+            });
     m_computer = new ComputerDriver(m_game, platform, m_advisor, this);
     connect(m_computer, &ComputerDriver::moved, this, [this](int player, const Move &move) {
         const int points = move.kind == Move::Kind::Score
@@ -97,6 +106,7 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
     });
 
     m_animate = m_settings.flag(settingkeys::kAnimateDice);
+    m_show->setAnimated(m_animate);
     m_showHints = m_settings.flag(settingkeys::kShowHints);
     m_showPossible = m_settings.flag(settingkeys::kShowPossibleScores);
     if (m_showHints)
@@ -300,7 +310,7 @@ void frmMain::showRoll()
         m_hints->forget();
     // The computer waits for the dice to land before its next step.
     m_computer->setPaused(true);
-    m_show->start(m_game.state().turn, m_animate);
+    m_show->start(m_game.state().turn);
 }
 
 void frmMain::landed()
@@ -445,8 +455,41 @@ void frmMain::renderHint()
         m_hints->setVisible(m_showHints);
     m_mnuShowHints->setChecked(m_showHints);
     // While the dice are rolling the advice of the moment would flicker; it follows the roll.
-    if (m_showHints && !m_show->active())
-        m_hints->follow(m_game.state(), m_game.generation(), m_advisor);
+    if (!m_showHints || m_show->active())
+        return;
+    askChances();
+    const GameState &s = m_game.state();
+    // Never a figure of an older point of the game: until the answer for this one comes, none.
+    const bool known = m_chancesOf == s;
+    m_hints->follow(s, m_game.generation(), m_advisor,
+                    known ? m_chanceValues : std::vector<double>{},
+                    s.players.size() == 1 ? m_best : std::nullopt);
+}
+
+std::optional<int> frmMain::bestRecorded()
+{
+    // Read once a game, not at every step of it.
+    if (m_bestGame != m_game.generation()) {
+        m_bestGame = m_game.generation();
+        m_best.reset();
+        const Seat &seat = m_game.state().players.front().seat;
+        for (const records::PlayerStats &player : m_records.players().value)
+            if (player.name == seat.name && player.kind == seatKindName(seat.kind))
+                m_best = int(player.best);
+    }
+    return m_best;
+}
+
+void frmMain::askChances()
+{
+    const GameState &s = m_game.state();
+    if (!s.inProgress() || s == m_chancesAsked)
+        return;
+    m_chancesAsked = s;
+    if (s.players.size() > 1)
+        m_chances->ask(s);
+    else if (const std::optional<int> best = bestRecorded())
+        m_chances->ask(s, *best);
 }
 
 void frmMain::renderPlayAids()

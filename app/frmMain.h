@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+class ChanceToWin;
 class ComputerDriver;
 class DiceTray;
 class DieBox;
@@ -113,6 +114,9 @@ private:
     // Brings every control in line with the game.
     void render();
     void renderHint();
+    // The chance to win for the hint panel: asked for the game as it stands when it changed.
+    void askChances();
+    std::optional<int> bestRecorded();
     // The keyboard cursor, the outlined cell, the would-be scores and what a screen reader is
     // told of the turn.
     void renderPlayAids();
@@ -149,6 +153,14 @@ private:
     GameCommands *m_commands = nullptr;
     ComputerDriver *m_computer = nullptr;
     RollShow *m_show = nullptr;
+    // The chance to win of the game last asked about, and what it was asked for.
+    ChanceToWin *m_chances = nullptr;
+    GameState m_chancesAsked;
+    GameState m_chancesOf;
+    std::vector<double> m_chanceValues;
+    // A solo player's best recorded score, read once a game.
+    std::optional<int> m_best;
+    quint64 m_bestGame = ~quint64(0);
     bool m_animate = true;
     bool m_showHints = false;
     bool m_showPossible = false;

@@ -13,7 +13,6 @@ constexpr CellColour rgb(int red, int green, int blue)
            | (CellColour(blue & 0xFF) << 16);
 }
 constexpr bool isSystemColour(CellColour c) { return (c & 0x80000000u) != 0; }
-constexpr int systemColourIndex(CellColour c) { return int(c & 0xFFu); }
 constexpr int redOf(CellColour c) { return int(c & 0xFF); }
 constexpr int greenOf(CellColour c) { return int((c >> 8) & 0xFF); }
 constexpr int blueOf(CellColour c) { return int((c >> 16) & 0xFF); }

@@ -154,6 +154,40 @@ Voulez-vous quand même quitter&#xa0;?</translation>
         <extracomment>The caption of the frame of advice under the status line.</extracomment>
         <translation>Conseils</translation>
     </message>
+    <message>
+        <source>&lt;1 %</source>
+        <extracomment>A chance to win in per cent, as the language writes a percentage.</extracomment>
+        <translation>&lt;1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&gt;99 %</source>
+        <extracomment>A chance to win in per cent, as the language writes a percentage.</extracomment>
+        <translation>&gt;99&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A chance to win in per cent, as the language writes a percentage.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Chance to beat your best of %1: %2</source>
+        <extracomment>A solo player&apos;s chance to beat their best recorded score: %1 that score, %2 the chance in per cent.</extracomment>
+        <translation>Chances de battre votre record de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A player&apos;s chance to win: %1 the name, %2 the chance in per cent (&quot;Ann 22 %&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Chance to win: %1</source>
+        <extracomment>Each player&apos;s chance to win, one after the other: &quot;Ann 22 %, Bea 78 %&quot;.</extracomment>
+        <translation>Chances de victoire&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MoveWords</name>

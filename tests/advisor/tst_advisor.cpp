@@ -1,10 +1,13 @@
 #include "ComputerPlayer.h"
 #include "OptimalPlay.h"
+#include "TurnOutcomes.h"
+#include "WinChance.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <random>
+#include <stop_token>
 
 namespace {
 constexpr int kGames = 20;
@@ -31,6 +34,48 @@ QString describe(const Move &move)
     for (int face : move.keepFaces)
         faces << QString::number(face);
     return QStringLiteral("keep ") + faces.join(QLatin1Char(' '));
+}
+
+Dice dice(const QString &text)
+{
+    Dice d{};
+    const QStringList faces = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (std::size_t i = 0; i < 5; ++i)
+        d[i] = faces.value(qsizetype(i)).toInt();
+    return d;
+}
+
+// A card with only the categories named in `free` free ("Sixes Chance"), the given upper sum and
+// points, at the given point of a turn.
+Position card(const QString &free, int upperSum, int points, int rollsMade = 0,
+              const QString &faces = {})
+{
+    static const QStringList names{"Aces", "Twos", "Threes", "Fours", "Fives", "Sixes",
+                                   "ThreeOfAKind", "FourOfAKind", "FullHouse", "SmallStraight",
+                                   "LargeStraight", "Kelbrune", "Chance"};
+    Position p;
+    p.usedMask = kAllCategoriesUsed;
+    for (const QString &name : free.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        p.usedMask &= std::uint16_t(~usedBit(Category(names.indexOf(name))));
+    p.upperSum = upperSum;
+    p.pointsSoFar = points;
+    p.rollsMade = rollsMade;
+    p.dice = dice(faces);
+    return p;
+}
+
+// A finished card with this grand total.
+Position finished(int points)
+{
+    return card({}, 0, points);
+}
+
+QString percents(const std::vector<double> &chances)
+{
+    QStringList texts;
+    for (double chance : chances)
+        texts << QString::number(100 * chance, 'f', 4);
+    return texts.join(QLatin1Char(' '));
 }
 }  // namespace
 
@@ -166,6 +211,290 @@ private slots:
             seen << move;
         }
         QCOMPARE(seen.size(), moves.size());
+    }
+
+    // A turn's plan makes advise()'s move at every roll: every roll of a few cards where many
+    // moves tie (one category free, or none used), and random rolls of random cards, each card's
+    // plan made with three others side by side.
+    void turnPlansMoveAsAdvised()
+    {
+        const DiceSets &sets = DiceSets::instance();
+        auto agrees = [&](const Position &start, const OptimalPlay::TurnPlan &plan, int roll) {
+            Position p = start;
+            p.dice = sets.rollDice(roll);
+            for (p.rollsMade = 1; p.rollsMade <= 3; ++p.rollsMade) {
+                const Advice advice = m_play.advise(p).value();
+                const int keep = p.rollsMade < 3 ? plan.keep[std::size_t(p.rollsMade - 1)]
+                                                            [std::size_t(roll)]
+                                                 : OptimalPlay::TurnPlan::kScoreNow;
+                const bool same = keep == OptimalPlay::TurnPlan::kScoreNow
+                                      ? advice.kind == Advice::Kind::Score
+                                            && advice.category == plan.category[std::size_t(roll)]
+                                      : advice.kind == Advice::Kind::Keep
+                                            && advice.keepFaces == sets.faces(keep);
+                if (!same)
+                    return false;
+            }
+            return true;
+        };
+        for (const Position &start : {card("Kelbrune", 0, 0), card("Chance", 0, 0),
+                                      card("Aces", 10, 0), Position{}}) {
+            const OptimalPlay::TurnPlan plan = m_play.turnPlan(start.usedMask, start.upperSum).value();
+            for (int roll = 0; roll < DiceSets::kRollCount; ++roll)
+                QVERIFY2(agrees(start, plan, roll), qPrintable(QString::number(roll)));
+        }
+        std::mt19937 random(5);
+        std::vector<OptimalPlay::TurnPlan> plans(4);
+        for (int trial = 0; trial < 300; ++trial) {
+            Position start;
+            start.usedMask = std::uint16_t(random() % kAllCategoriesUsed);
+            const std::vector<int> uppers{int(random() % 64), int(random() % 64), 0, 63};
+            QVERIFY(m_play.turnPlans(start.usedMask, uppers, plans));
+            const std::size_t lane = std::size_t(trial % 4);
+            start.upperSum = uppers[lane];
+            QVERIFY2(agrees(start, plans[lane], int(random() % DiceSets::kRollCount)),
+                     qPrintable(QString::number(trial)));
+        }
+        QVERIFY(!m_play.turnPlan(kAllCategoriesUsed, 0));
+        QVERIFY(!m_play.turnPlans(0, std::vector<int>{0, -1}, plans));
+        QVERIFY(!m_play.turnPlans(0, std::vector<int>{0, 1}, std::span(plans).first(1)));
+        QVERIFY(!OptimalPlay().turnPlan(0, 0));
+    }
+
+    // How a turn ends, by category and points, is worth what the advice says: the points and
+    // bonus entered plus what is to come after them, on the chances of each.
+    void turnOutcomesAreWorthTheAdvice_data()
+    {
+        QTest::addColumn<Position>("position");
+        QTest::newRow("empty card") << Position{};
+        QTest::newRow("upper section left, bonus near") << card("Aces Twos Fives Sixes", 27, 90);
+        QTest::newRow("after the first roll") << card("Threes FullHouse Chance", 50, 150, 1, "3 3 2 2 6");
+        QTest::newRow("after the second roll") << card("Kelbrune LargeStraight", 63, 200, 2, "2 3 4 5 5");
+        QTest::newRow("after the third roll") << card("Sixes FourOfAKind", 60, 160, 3, "6 6 6 1 2");
+    }
+
+    void turnOutcomesAreWorthTheAdvice()
+    {
+        QFETCH(Position, position);
+        const TurnOutcomes outcomes(m_play.turnPlan(position.usedMask, position.upperSum).value(),
+                                    position.rollsMade, position.dice);
+        double total = 0.0;
+        double worth = position.pointsSoFar;
+        for (int c = 0; c < kCategoryCount; ++c) {
+            for (int points = 0; points <= TurnOutcomes::kMostPoints; ++points) {
+                const double chance = outcomes.chance[std::size_t(c)][std::size_t(points)];
+                if (chance == 0.0)
+                    continue;
+                QVERIFY(!(position.usedMask & usedBit(Category(c))));
+                Position after;
+                after.usedMask = std::uint16_t(position.usedMask | usedBit(Category(c)));
+                after.upperSum = position.upperSum + (isUpper(Category(c)) ? points : 0);
+                const bool bonus = !earnsUpperBonus(position.upperSum)
+                                   && earnsUpperBonus(after.upperSum);
+                const double toCome = after.usedMask == kAllCategoriesUsed
+                                          ? 0.0
+                                          : m_play.expectedFinalScore(after).value();
+                total += chance;
+                worth += chance * (points + (bonus ? kUpperBonus : 0) + toCome);
+            }
+        }
+        QVERIFY(std::abs(total - 1.0) < 1e-12);
+        QVERIFY2(std::abs(worth - m_play.expectedFinalScore(position).value()) < 1e-9,
+                 qPrintable(QString::number(worth, 'f', 9)));
+    }
+
+    // A player's final score averages what the advice expects, whatever is still open.
+    void finalScoresAverageTheExpectedScore_data()
+    {
+        QTest::addColumn<Position>("position");
+        QTest::newRow("one category, start of turn") << card("FullHouse", 30, 180);
+        QTest::newRow("upper bonus within reach") << card("Fours Fives Sixes", 30, 120);
+        QTest::newRow("lower section left")
+            << card("ThreeOfAKind FourOfAKind SmallStraight Kelbrune", 70, 140);
+        QTest::newRow("seven open, after a roll")
+            << card("Aces Twos Sixes FullHouse LargeStraight Kelbrune Chance", 9, 60, 1, "6 6 1 2 6");
+        QTest::newRow("bonus out of reach, second roll")
+            << card("Sixes ThreeOfAKind Chance", 20, 100, 2, "6 6 5 5 1");
+    }
+
+    void finalScoresAverageTheExpectedScore()
+    {
+        QFETCH(Position, position);
+        const WinChance chances(m_play);
+        const ScoreDistribution finals = chances.finalScores({&position, 1}, 0)->front();
+        double total = 0.0;
+        for (int s = finals.lowest(); s <= finals.highest(); ++s)
+            total += finals.chance(s);
+        QVERIFY(std::abs(total - 1.0) < 1e-5);
+        QVERIFY2(std::abs(finals.mean() - m_play.expectedFinalScore(position).value()) < 1e-3,
+                 qPrintable(QString::number(finals.mean(), 'f', 6)));
+        QCOMPARE(finals.atMost(finals.lowest() - 1), 0.0);
+        QCOMPARE(finals.above(finals.highest()), 0.0);
+        QVERIFY(std::abs(finals.atMost(250) + finals.above(250) - 1.0) < 1e-5);
+    }
+
+    // Points where the answer is a short sum: the mover's last turn against finished rivals.
+    void lastTurnChances_data()
+    {
+        QTest::addColumn<Position>("mover");
+        QTest::addColumn<QList<int>>("rivals");
+        QTest::addColumn<QList<double>>("expected");  // mover first, then the rivals
+
+        // Four sixes kept, one die to roll: a six (1 in 6) makes 30 rather than 24.
+        QTest::newRow("sixes, one die left")
+            << card("Sixes", 20, 200, 2, "6 6 6 6 1") << QList<int>{226} << QList<double>{1.0 / 6, 5.0 / 6};
+        QTest::newRow("sixes, the bonus with the sixth six")
+            << card("Sixes", 35, 200, 2, "6 6 6 6 1") << QList<int>{264} << QList<double>{1.0 / 6, 5.0 / 6};
+        // Four fours kept for five alike, two rolls of the fifth die: 1/6 + 5/6 * 1/6.
+        QTest::newRow("five alike, two rolls of one die")
+            << card("Kelbrune", 0, 200, 1, "4 4 4 4 2") << QList<int>{220}
+            << QList<double>{11.0 / 36, 25.0 / 36};
+        QTest::newRow("five alike, two dice once")
+            << card("Kelbrune", 0, 200, 2, "3 3 1 3 2") << QList<int>{220}
+            << QList<double>{1.0 / 36, 35.0 / 36};
+        // Chance: 24 and the rerolled die; a six ties the rival, and a tie is a win for both.
+        QTest::newRow("a tie is a win for each")
+            << card("Chance", 0, 200, 2, "6 6 1 6 6") << QList<int>{230} << QList<double>{1.0 / 6, 1.0};
+        QTest::newRow("two rivals tied ahead")
+            << card("Chance", 0, 100, 0) << QList<int>{231, 231} << QList<double>{0.0, 1.0, 1.0};
+        QTest::newRow("decided by the last roll")
+            << card("Kelbrune", 0, 180, 3, "5 5 5 5 5") << QList<int>{229} << QList<double>{1.0, 0.0};
+        QTest::newRow("a rival out of any card's reach")
+            << card("Chance", 0, 200, 1, "6 6 6 6 6") << QList<int>{WinChance::kMostPointsSoFar}
+            << QList<double>{0.0, 1.0};
+        // Three upper categories at most 30 points, and no bonus within reach.
+        QTest::newRow("decided three turns early")
+            << card("Aces Twos Threes", 0, 170, 0) << QList<int>{201} << QList<double>{0.0, 1.0};
+    }
+
+    void lastTurnChances()
+    {
+        QFETCH(Position, mover);
+        QFETCH(QList<int>, rivals);
+        QFETCH(QList<double>, expected);
+        const WinChance chances(m_play);
+        // The mover in every seat: the answer comes in seat order.
+        for (qsizetype seat = 0; seat <= rivals.size(); ++seat) {
+            std::vector<Position> seats;
+            for (int total : rivals)
+                seats.push_back(finished(total));
+            seats.insert(seats.begin() + seat, mover);
+            QList<double> wanted = expected.mid(1);
+            wanted.insert(seat, expected.front());
+            const std::vector<double> answer = chances.winChances(seats, std::size_t(seat)).value();
+            bool near = answer.size() == std::size_t(wanted.size());
+            for (std::size_t i = 0; near && i < answer.size(); ++i)
+                near = std::abs(answer[i] - wanted[qsizetype(i)]) < 1e-6;
+            QVERIFY2(near, qPrintable(percents(answer) + " in seat " + QString::number(seat)));
+        }
+        // Alone: the chance to beat the best rival's total is the mover's chance against it,
+        // less the ties.
+        const int best = *std::max_element(rivals.begin(), rivals.end());
+        const double beat = chances.chanceToBeat(mover, best).value();
+        const ScoreDistribution finals = chances.finalScores({&mover, 1}, 0)->front();
+        QVERIFY(std::abs(beat + finals.chance(best) - expected.front()) < 1e-6);
+    }
+
+    // Seats other than the mover are read at the start of a turn; bad seats get no answer.
+    void winChancesTakeOnlyWhatIsWithinLimits()
+    {
+        const WinChance chances(m_play);
+        const Position mover = card("Sixes", 20, 200, 2, "6 6 6 6 1");
+        std::vector<Position> seats{mover, card("Chance", 0, 210)};
+        const std::vector<double> answer = chances.winChances(seats, 0).value();
+        seats[1].rollsMade = 3;
+        seats[1].dice = dice("6 6 6 6 6");
+        QCOMPARE(chances.winChances(seats, 0).value(), answer);
+        seats[1].rollsMade = 9;
+        seats[1].dice = dice("0 0 0 0 0");
+        QCOMPARE(chances.winChances(seats, 0).value(), answer);
+        const Position rival = seats[1];
+
+        auto refused = [&](std::vector<Position> seats, std::size_t moving) {
+            return !chances.winChances(seats, moving) && !chances.finalScores(seats, moving);
+        };
+        QVERIFY(refused({}, 0));
+        QVERIFY(refused({mover, rival}, 2));
+        Position bad = rival;
+        bad.usedMask |= 1u << kCategoryCount;
+        QVERIFY(refused({mover, bad}, 0));
+        bad = rival;
+        bad.upperSum = -1;
+        QVERIFY(refused({mover, bad}, 0));
+        bad = rival;
+        bad.pointsSoFar = WinChance::kMostPointsSoFar + 1;
+        QVERIFY(refused({mover, bad}, 0));
+        bad = mover;
+        bad.rollsMade = 4;
+        QVERIFY(refused({bad, rival}, 0));
+        bad = mover;
+        bad.dice[2] = 7;
+        QVERIFY(refused({bad, rival}, 0));
+        QVERIFY(!chances.chanceToBeat(bad, 0));
+
+        OptimalPlay unsolved;
+        QVERIFY(!WinChance(unsolved).winChances(seats, 0));
+    }
+
+    // What one answer works out and keeps serves the next, as a game goes on from a seat's turn
+    // start to its rolls and the next seat's: nothing is left to work out (a stopped answer
+    // still comes), and the answers are those from nothing.
+    void keptWorkServesTheNextPoints()
+    {
+        WinChance chances(m_play);
+        const std::vector<Position> start{card("Aces Fives SmallStraight Kelbrune Chance", 15, 120),
+                                          card("Twos Threes Fours FullHouse FourOfAKind", 30, 110)};
+        std::vector<std::vector<Position>> later;
+        for (const char *faces : {"5 5 5 2 1", "5 5 5 5 1"}) {
+            std::vector<Position> rolled = later.empty() ? start : later.back();
+            ++rolled[0].rollsMade;
+            rolled[0].dice = dice(QString::fromLatin1(faces));
+            later.push_back(rolled);
+        }
+        std::vector<Position> next = start;
+        next[0] = card("Aces SmallStraight Kelbrune Chance", 35, 140);
+        next[1].rollsMade = 1;
+        next[1].dice = dice("3 3 3 4 4");
+        later.push_back(next);
+
+        std::stop_source stopped;
+        stopped.request_stop();
+        QVERIFY(!chances.winChances(start, 0, stopped.get_token()));
+        QVERIFY(chances.winChances(start, 0));
+        for (std::size_t i = 0; i < later.size(); ++i) {
+            const std::size_t mover = i + 1 < later.size() ? 0 : 1;
+            const std::optional<std::vector<double>> kept =
+                chances.winChances(later[i], mover, stopped.get_token());
+            QVERIFY2(kept, qPrintable(QString::number(i)));
+            WinChance fresh(m_play);
+            const std::vector<double> answer = fresh.winChances(later[i], mover).value();
+            QVERIFY2(std::abs(answer[0] - (*kept)[0]) < 1e-9 && std::abs(answer[1] - (*kept)[1]) < 1e-9,
+                     qPrintable(percents(answer) + " / " + percents(*kept)));
+        }
+        chances.forget();
+        QVERIFY(!chances.winChances(later.back(), 1, stopped.get_token()));
+    }
+
+    // The table: none before it is built; the cards it holds average the expected score; six
+    // empty cards have the same chance, a sixth and the share of ties.
+    void tableServesEarlyCards()
+    {
+        WinChance chances(m_play);
+        const std::vector<Position> empty(6);
+        QVERIFY(!chances.winChances(empty, 0));
+        QVERIFY(!chances.ready() && chances.tableBytes() == 0);
+        chances.prepare();
+        QVERIFY(chances.ready());
+        const ScoreDistribution finals = chances.finalScores({&empty[0], 1}, 0)->front();
+        QVERIFY2(std::abs(finals.mean() - kEmptyCardWorth) < 1e-3,
+                 qPrintable(QString::number(finals.mean(), 'f', 6)));
+        const Position early = card("Aces Twos Threes Fours Fives ThreeOfAKind FullHouse Kelbrune", 12, 80);
+        QVERIFY(std::abs(chances.finalScores({&early, 1}, 0)->front().mean()
+                         - m_play.expectedFinalScore(early).value())
+                < 1e-3);
+        const std::vector<double> six = chances.winChances(empty, 0).value();
+        for (double chance : six)
+            QVERIFY2(std::abs(chance - six[0]) < 1e-6 && chance > 1.0 / 6, qPrintable(percents(six)));
     }
 
 private:

@@ -97,6 +97,7 @@ private slots:
 
         QTest::newRow("one, the fewest") << "1" << "1" << "1" << 1 << "1";
         QTest::newRow("halfway, to the even below") << "6" << "6" << "2.5" << 2 << "2";
+        QTest::newRow("past halfway, up") << "2" << "2" << "2.51" << 3 << "3";
         QTest::newRow("words after the number") << "2" << "2" << "3 players" << 3 << "3";
         QTest::newRow("blanks between digits") << "2" << "2" << " 1 2 " << 0 << "12";
         QTest::newRow("six, the most") << "2" << "2" << "6" << 6 << "6";

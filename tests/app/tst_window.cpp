@@ -259,10 +259,11 @@ private slots:
                                                                    "save ShowHints=False"}));
         QCOMPARE(hintText(t.state(), OptimalPlay()), QStringLiteral("Working out the best moves…"));
 
-        // Stored on, the panel shows from the start.
+        // Stored on, the panel and the possible scores show from the start.
         t.settings.values.insert("ShowHints", "True");
+        t.settings.values.insert("ShowPossibleScores", "True");
         frmMain again(t.platform, t.prompts, t.settings, Table::readyAdvisor(), t.records);
-        QVERIFY(!again.hintFrame()->isHidden());
+        QVERIFY(!again.hintFrame()->isHidden() && again.mnuShowPossibleScores()->isChecked());
     }
 
     // After a game, Game > Review Last Game shows every decision weighed: the costliest first in
@@ -298,6 +299,38 @@ private slots:
         QVERIFY(table->item(0, 3)->font().bold() && !table->item(1, 3)->font().bold());
         QCOMPARE(table->item(1, 5)->text(), QStringLiteral("0.0"));
         QCOMPARE(review->seats()->tabText(0), QStringLiteral("Ann"));
+    }
+
+    // With hints, the panel adds each player's chance to win once it is known for the game as it
+    // stands, and only then; a solo player sees the chance to beat their best recorded score.
+    void chanceToWinInTheHints()
+    {
+        Table t;
+        t.window.mnuShowHints()->trigger();
+        // The last round: Ann, 303 points with Chance to go, cannot be caught by Bob's 50.
+        GameState late = gameOf({"Ann", "Bob"});
+        enter(late, 0, {"Aces 3", "Twos 6", "Threes 9", "Fours 12", "Fives 15", "Sixes 18", "3K 30",
+                        "4K 30", "FullHouse 25", "SmStraight 30", "LgStraight 40", "Kelbrune 50"});
+        enter(late, 1, {"Aces 0", "Twos 0", "Threes 0", "Fours 0", "Fives 0", "Sixes 0", "3K 0",
+                        "4K 0", "FullHouse 25", "SmStraight 0", "LgStraight 0", "Kelbrune 0"});
+        late.round = 12;
+        t.load(late);
+        const QString decided = QStringLiteral("Chance to win: Ann 100 %, Bob 0 %");
+        QTRY_VERIFY_WITH_TIMEOUT(t.window.hintPanel()->text().endsWith(decided), 20000);
+        t.roll("1 1 1 1 1");
+        QVERIFY(!t.window.hintPanel()->text().contains("Chance"));  // no figure of the point before
+        QTRY_VERIFY_WITH_TIMEOUT(t.window.hintPanel()->text().endsWith(decided), 20000);
+
+        Table u;
+        u.window.mnuShowHints()->trigger();
+        records::GameRecord best = records::recordOf(late);
+        best.seats.resize(1);
+        QVERIFY(u.records.record(best).status.ok);
+        GameState solo = late;
+        solo.players.resize(1);
+        u.load(solo);
+        QTRY_VERIFY_WITH_TIMEOUT(u.window.hintPanel()->text().endsWith("Chance to beat your best of 303: 100 %"),
+                                 20000);
     }
 
     void inputBox_data()

@@ -158,6 +158,7 @@ private slots:
                                     "cy/Human 1 1 220.00 220 0 0"}));
         ScriptedPrompts platform;
         frmRecords window(store, platform);
+        QVERIFY(window.problem()->isHidden());
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QString("2 of 4 games (50%)"));
         QCOMPARE(window.players()->item(0)->data(Qt::AccessibleDescriptionRole).toString(),
                  QString("4 games, 2 wins, average 207.5, best 300, bonus in 2 games, 2 Kelbrunes"));
@@ -565,6 +566,7 @@ private slots:
             QCOMPARE(store.topTen().value.size(), yes ? 0 : 2);
             QCOMPARE(PendingGames(path).count(), yes ? 0 : 1);
             QCOMPARE(window.topTen()->rowCount() + window.players()->count(), yes ? 0 : 4);
+            QCOMPARE(window.findChild<ScoreHistogram *>()->accessibleDescription().startsWith("No games"), yes);
         }
     }
 

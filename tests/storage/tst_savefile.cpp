@@ -153,6 +153,12 @@ private slots:
             << seat.arg("Perfect\\t");
         QTest::newRow("a seat with a carriage return after it") << g + "Computer players\r\nPerfect\r\r\nHuman"
             << 101 << seat.arg("Perfect\\r");
+        QByteArrayList early = goldenLines();  // Ann has played this round, with five rows used
+        early[85] = " 2 ";
+        early[5] = "3";
+        early[7] = "2";
+        QTest::newRow("a column that fills up early") << joined(early) << 88
+            << "Player 1 has 8 free categories left on the score card but 9 turns still to play.";
         const QString score = "Player %1's %2 should be empty or a score the dice can make there, not \"%3\".";
         QTest::newRow("a category holding words") << goldenWith(6, "one") << 6 << score.arg(1).arg("Aces", "one");
         QTest::newRow("a score no roll makes") << goldenWith(70, "24") << 70 << score.arg(2).arg("Full House", "24");
