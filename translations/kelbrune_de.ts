@@ -223,31 +223,31 @@ Möchten Sie trotzdem beenden?</translation>
     <message>
         <source>Roll the dice.</source>
         <extracomment>Advice to the player to move.</extracomment>
-        <translation>Würfeln Sie.</translation>
+        <translation>Würfeln.</translation>
     </message>
     <message>
         <source>Roll all five again.</source>
         <extracomment>Advice to the player to move.</extracomment>
-        <translation>Würfeln Sie alle fünf neu.</translation>
+        <translation>Alle fünf neu würfeln.</translation>
     </message>
     <message>
         <source>Keep %1, roll again.</source>
-        <translation>Behalten Sie %1 und würfeln Sie erneut.</translation>
+        <translation>%1 behalten und neu würfeln.</translation>
     </message>
     <message numerus="yes">
         <source>Score %1 now for %n point(s).</source>
         <extracomment>Advice to the player to move, who may still roll; %1 is a row of the card.</extracomment>
         <translation>
-            <numerusform>Tragen Sie jetzt %1 für %n Punkt ein.</numerusform>
-            <numerusform>Tragen Sie jetzt %1 für %n Punkte ein.</numerusform>
+            <numerusform>Jetzt %1 für %n Punkt eintragen.</numerusform>
+            <numerusform>Jetzt %1 für %n Punkte eintragen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Score %1 for %n point(s).</source>
         <extracomment>Advice to the player to move, who has no roll left; %1 is a row of the card.</extracomment>
         <translation>
-            <numerusform>Tragen Sie %1 für %n Punkt ein.</numerusform>
-            <numerusform>Tragen Sie %1 für %n Punkte ein.</numerusform>
+            <numerusform>%1 für %n Punkt eintragen.</numerusform>
+            <numerusform>%1 für %n Punkte eintragen.</numerusform>
         </translation>
     </message>
     <message>

@@ -106,10 +106,10 @@ private slots:
         t.newGame({"Ann", "Bob"});
         QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — Wurf 1 von 3"));
         QCOMPARE(t.window.hintPanel()->text(),
-                 QStringLiteral("Ann: Würfeln Sie.\nErwartete Endsumme bei bestem Spiel: 245,9"));
+                 QStringLiteral("Ann: Würfeln.\nErwartete Endsumme bei bestem Spiel: 245,9"));
         t.roll("2 3 4 5 6");
         QCOMPARE(t.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0),
-                 QStringLiteral("Ann: Tragen Sie jetzt Gr. Straße für 40 Punkte ein."));
+                 QStringLiteral("Ann: Jetzt Gr. Straße für 40 Punkte eintragen."));
         QCOMPARE(t.window.ScoreCardBottom()->model()->index(5, 0).data().toString(),
                  QStringLiteral("Gr. Straße"));
 
@@ -120,7 +120,7 @@ private slots:
         last.round = 12;
         t.load(last);
         QCOMPARE(t.window.hintPanel()->text(),
-                 QStringLiteral("Ann: Tragen Sie Einser für 1 Punkt ein.\n"
+                 QStringLiteral("Ann: Einser für 1 Punkt eintragen.\n"
                                 "Erwartete Endsumme bei bestem Spiel: 103,0"));
         QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — Kategorie wählen"));
 
