@@ -42,11 +42,15 @@ void DiceTray::show(const Turn &turn, const std::optional<Dice> &thrown, bool pr
 
         const QString die = QStringLiteral("Die %1: ").arg(i + 1);
         const QString key = QString::number(i + 1);
+        // A die in the air is named once, not after each face it shows on the way.
+        const bool inTheAir = thrown && !turn.held[i];
         auto describe = [&](DieBox *box, const QString &place, const QString &press) {
             if (box->isEnabled() != pressable)
                 box->setEnabled(pressable);
             const int face = box->face();
-            const QString spoken = face > 0 ? die + faceWord(face) + place : die + "empty";
+            const QString spoken = inTheAir && box == m_table[i] ? die + QStringLiteral("rolling")
+                                   : face > 0                   ? die + faceWord(face) + place
+                                                                : die + "empty";
             if (box->accessibleName() != spoken)
                 box->setAccessibleName(spoken);
             const QString how = face > 0 && pressable ? QStringLiteral("Press ") + key + press : QString();

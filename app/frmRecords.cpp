@@ -83,7 +83,6 @@ frmRecords::frmRecords(RecordStore &store, Prompts &prompts, std::optional<qint6
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
-    m_problem->setAccessibleName(QStringLiteral("Records problem"));
     m_problem->hide();
 
     m_cmdClear = new QPushButton(QStringLiteral("Clea&r Records\u2026"), this);
@@ -155,8 +154,8 @@ QWidget *frmRecords::buildPlayersPage()
     auto *figures = new QFormLayout;
     for (int i = 0; i < StatisticCount; ++i) {
         const QString name = QString::fromLatin1(kStatisticNames[std::size_t(i)]);
+        // Unnamed: a screen reader reads a label's text only when it has no name of its own.
         auto *value = new QLabel(page);
-        value->setAccessibleName(name);
         value->setTextFormat(Qt::PlainText);
         figures->addRow(name + QLatin1Char(':'), value);
         m_values[std::size_t(i)] = value;

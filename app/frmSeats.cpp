@@ -52,7 +52,15 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
             kind->addItem(k == SeatKind::Human ? seatKindName(k)
                                                : QStringLiteral("Computer: ") + seatKindName(k),
                           int(k));
-        kind->setAccessibleName(QStringLiteral("Seat %1 played by").arg(n));
+        // A screen reader names a combo box after the label whose buddy it is, and takes no name
+        // set on it; its choice it reads from the description, as the box itself is read as
+        // nothing but its kind.
+        auto *kindLabel = new QLabel(QStringLiteral("Seat %1 played by").arg(n), this);
+        kindLabel->setBuddy(kind);
+        kindLabel->hide();
+        auto describe = [kind] { kind->setAccessibleDescription(kind->currentText()); };
+        connect(kind, &QComboBox::currentIndexChanged, kind, describe);
+        describe();
         grid->addWidget(label, n, 0);
         grid->addWidget(name, n, 1);
         grid->addWidget(kind, n, 2);

@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(heldFaces(t.turn()), (std::multiset<int>{6, 6, 6}));
         QCOMPARE(t.window.narration(), QStringLiteral("Robo keeps 6 6 6 and rolls again."));
         QCOMPARE(t.window.hintPanel()->text(), t.window.narration());
-        QVERIFY(!t.window.cmdRoll()->isEnabled() && !t.window.imgDiceSaved(0)->isEnabled());
+        QVERIFY(!t.window.cmdRoll()->isAvailable() && !t.window.imgDiceSaved(0)->isEnabled());
         const GameState before = t.state();
         t.window.cmdRoll_Click();
         t.hold(3);
