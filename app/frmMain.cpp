@@ -23,7 +23,6 @@
 #include "frmHowToPlay.h"
 #include "frmRecords.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -106,7 +105,7 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
     m_speech = new GameSpeech(m_game, *m_announcer, [this](int player) { return playerName(player); },
                               this);
     connect(m_announcer, &Announcer::said, this, [this](const QString &line) {
-        if (!QAccessible::isActive() || !m_game.state().computerToMove())
+        if (!m_prompts.screenReaderOn() || !m_game.state().computerToMove())
             return;
         const quint64 said = ++m_lineSaid;
         m_lineHeard = false;
@@ -229,8 +228,8 @@ void frmMain::buildControls()
     m_cmdRoll->setFont(fonts::comicBold(18));
     connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
     client->setFramed(m_cmdRoll);
-    for (QWidget *control : {static_cast<QWidget *>(m_cmdRoll), static_cast<QWidget *>(client),
-                             static_cast<QWidget *>(m_scoreCardTop),
+    // The controls that take the focus.
+    for (QWidget *control : {static_cast<QWidget *>(m_cmdRoll), static_cast<QWidget *>(m_scoreCardTop),
                              static_cast<QWidget *>(m_scoreCardBottom)})
         control->installEventFilter(this);
     setTabOrder(m_cmdRoll, m_scoreCardTop);

@@ -52,10 +52,10 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
             kind->addItem(k == SeatKind::Human ? seatKindName(k)
                                                : QStringLiteral("Computer: ") + seatKindName(k),
                           int(k));
-        // A screen reader names a combo box after the label whose buddy it is, and takes no name
-        // set on it; its choice it reads from the description, as the box itself is read as
-        // nothing but its kind.
-        auto *kindLabel = new QLabel(QStringLiteral("Seat %1 played by").arg(n), this);
+        // On Linux a screen reader names a combo box after the label whose buddy it is, not by
+        // the name set on it, and reads its choice only from the description.
+        kind->setAccessibleName(QStringLiteral("Seat %1 played by").arg(n));
+        auto *kindLabel = new QLabel(kind->accessibleName(), this);
         kindLabel->setBuddy(kind);
         kindLabel->hide();
         auto describe = [kind] { kind->setAccessibleDescription(kind->currentText()); };
