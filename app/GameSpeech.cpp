@@ -116,7 +116,8 @@ void GameSpeech::scored(int player, Category category, int points)
 {
     const ScoreSheet &sheet = m_game.state().players[std::size_t(player)].sheet;
     say(tr("%1 scored %2 in %3.").arg(m_names(player)).arg(points).arg(categoryName(category)));
-    if (isUpper(category) && sheet.bonus() > 0 && !earnsUpperBonus(sheet.upperSum() - points))
+    if (isUpper(category) && earnsUpperBonus(sheet.upperSum())
+        && !earnsUpperBonus(sheet.upperSum() - points))
         say(tr("Upper bonus of %1 earned.").arg(kUpperBonus));
     say(tr("Total %1.").arg(sheet.grandTotal()));
 }

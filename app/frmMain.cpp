@@ -4,7 +4,6 @@
 #include "CardLayout.h"
 #include "ComputerDriver.h"
 #include "DiceTray.h"
-#include "DieBox.h"
 #include "Fonts.h"
 #include "GameCommands.h"
 #include "GameSpeech.h"
@@ -206,7 +205,6 @@ void frmMain::buildControls()
     m_announcer = new Announcer(client);
     m_announcer->move(0, 0);
 
-    // Created in tab order: the grids, then Roll, which is given the focus.
     m_scoreCardTop = new ScoreGridView(card::Section::Upper, client);
     m_scoreCardTop->setGeometry(twips::rect(120, 120, 7335, 4095));
     m_scoreCardBottom = new ScoreGridView(card::Section::Lower, client);
@@ -228,7 +226,7 @@ void frmMain::buildControls()
     m_cmdRoll->setFont(fonts::comicBold(18));
     connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
     client->setFramed(m_cmdRoll);
-    // The controls that take the focus.
+    // Roll holds the focus; Tab goes on to the upper grid, the lower, and back.
     for (QWidget *control : {static_cast<QWidget *>(m_cmdRoll), static_cast<QWidget *>(m_scoreCardTop),
                              static_cast<QWidget *>(m_scoreCardBottom)})
         control->installEventFilter(this);
@@ -494,10 +492,13 @@ void frmMain::keyCursor(int step)
 void frmMain::keyEnter()
 {
     // Enter scores where the outline stands, which is where a click would score.
-    if (const std::optional<Category> target = outlined())
+    const std::optional<Category> target = outlined();
+    if (!target)
+        keyCursor(0);
+    else if (m_game.canScore(*target))
         score(*target);
     else
-        keyCursor(0);
+        refuse();
 }
 
 // ---------------------------------------------------------------------------------------------
