@@ -231,7 +231,6 @@ void frmMain::buildControls()
                              static_cast<QWidget *>(m_scoreCardBottom)})
         control->installEventFilter(this);
     setTabOrder(m_cmdRoll, m_scoreCardTop);
-    setTabOrder(m_scoreCardTop, m_scoreCardBottom);
     m_cmdRoll->setFocus();
 
     m_status = new StatusLine(client);
