@@ -39,7 +39,7 @@ QPalette cardPalette()
         palette.setColor(QPalette::Dark, QColor(160, 160, 160));
         palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
     }
-    // The grids are disabled for the second or two of a roll; they must not flicker grey.
+    // The card looks the same whatever its state: in a window in the background, say.
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const auto r = QPalette::ColorRole(role);
         const QBrush active = palette.brush(QPalette::Active, r);
@@ -410,8 +410,9 @@ void ScoreGridView::focusOutEvent(QFocusEvent *event)
 // The mouse handlers stand in for the table's own: no current cell, no selection, no editing.
 void ScoreGridView::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? indexAt(event->position().toPoint())
-                                                   : QModelIndex();
+    m_pressed = event->button() == Qt::LeftButton && m_takesMouse
+                    ? indexAt(event->position().toPoint())
+                    : QModelIndex();
 }
 
 void ScoreGridView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -421,6 +422,8 @@ void ScoreGridView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ScoreGridView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (!m_takesMouse)
+        return;
     const QModelIndex under = indexAt(event->position().toPoint());
     const int row = under.isValid() ? under.row() : -1;
     if (row != m_hoverRow) {
@@ -442,7 +445,7 @@ void ScoreGridView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QModelIndex pressed = m_pressed;
     m_pressed = QModelIndex();
-    if (event->button() != Qt::LeftButton || !pressed.isValid() || !isEnabled())
+    if (event->button() != Qt::LeftButton || !pressed.isValid() || !m_takesMouse)
         return;
     if (indexAt(event->position().toPoint()) == pressed)
         emit cellClicked(pressed.row(), pressed.column());

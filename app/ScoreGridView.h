@@ -80,8 +80,8 @@ private:
 
 // One grid of the score card on the window: every cell visible at once, no headers, no scroll
 // bars, no selection. The label column is wider than the players', the rows share the height
-// evenly. A click on a cell is reported with its row and column; a disabled grid ignores clicks
-// and keeps its look. Tab alone gives it the focus, for a screen reader to walk its cells with the
+// evenly. A click on a cell is reported with its row and column, and the row under the mouse,
+// while the grid takes the mouse. Tab alone gives it the focus, for a screen reader to walk its cells with the
 // arrows: it then starts at the first row of the player to move and frames the cell it is on.
 class ScoreGridView : public QTableView
 {
@@ -93,9 +93,13 @@ public:
     ScoreCardModel *cardModel() const { return m_model; }
     // Outlines one cell (where a click would score), or none with a row of -1.
     void setOutline(int row, int col);
+    // While it does not take the mouse (a roll is shown) it looks the same and keeps the focus,
+    // which a disabled grid would lose.
+    void setTakesMouse(bool takes) { m_takesMouse = takes; }
+    bool takesMouse() const { return m_takesMouse; }
 
 signals:
-    // Mouse pressed and released on the same cell while the grid is enabled.
+    // Mouse pressed and released on the same cell while the grid takes the mouse.
     void cellClicked(int row, int col);
     // The row under the mouse; -1 once it has left the grid.
     void rowHovered(int row);
@@ -121,4 +125,5 @@ private:
     int m_outlineRow = -1;
     int m_outlineCol = -1;
     int m_hoverRow = -1;
+    bool m_takesMouse = true;
 };

@@ -523,9 +523,8 @@ void frmMain::render()
     for (ScoreGridView *grid : {m_scoreCardTop, m_scoreCardBottom}) {
         grid->cardModel()->show(s, m_setUp);
         grid->cardModel()->setHighContrast(m_highContrast);
-        // The card ignores clicks while a roll is shown, and keeps its look.
-        if (grid->isEnabled() == rolling)
-            grid->setEnabled(!rolling);
+        // The card ignores clicks while a roll is shown, and keeps its look and the focus.
+        grid->setTakesMouse(!rolling);
     }
     renderPlayAids();
     renderHint();

@@ -93,12 +93,16 @@ private slots:
         QCOMPARE(t.state().players[0].sheet.entry(Category::FullHouse), std::optional(25));
         QVERIFY(t.state().mover == 1 && !t.window.cursor() && !unavailable(t.window.cmdRoll()));
 
-        // Into the lower grid: it starts on Bob's first row; Down walks it, not the cursor.
-        t.platform.scriptRoll("6 6 6 6 2");
-        key(Qt::Key_Space);
+        // Into the lower grid, which keeps the focus through a roll: it starts on Bob's first
+        // row; Down walks it, not the cursor.
         key(Qt::Key_Tab);
         key(Qt::Key_Tab);
         ScoreGridView *lower = t.window.ScoreCardBottom();
+        t.window.mnuAnimateDice()->trigger();
+        t.platform.scriptRoll("6 6 6 6 2");
+        key(Qt::Key_Space);
+        QVERIFY(t.window.rolling());
+        t.land();
         QCOMPARE(QApplication::focusWidget(), lower);
         QCOMPARE(pixel(), QColor(Qt::black));
         key(Qt::Key_Down);
