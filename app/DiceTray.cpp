@@ -42,6 +42,8 @@ void DiceTray::show(const Turn &turn, const std::optional<Dice> &thrown, bool pr
         m_saved[i]->setFace(saved, picture(saved));
 
         const QString number = QString::number(i + 1);
+        // A die in the air is named once, not after each face it shows on the way.
+        const bool inTheAir = thrown && !turn.held[i];
         // What a screen reader says of a box: its die, its face and where the die is, and how
         // to move it.
         auto describe = [&](DieBox *box, bool held) {
@@ -49,9 +51,10 @@ void DiceTray::show(const Turn &turn, const std::optional<Dice> &thrown, bool pr
                 box->setEnabled(pressable);
             const int face = box->face();
             //: A die's box as a screen reader names it: %1 the die's number, %2 its face in words.
-            const QString spoken = face == 0 ? tr("Die %1: empty").arg(number)
-                                   : held    ? tr("Die %1: %2, held").arg(number, faceWord(face))
-                                             : tr("Die %1: %2, on the table").arg(number, faceWord(face));
+            const QString spoken = inTheAir && !held ? tr("Die %1: rolling").arg(number)
+                                   : face == 0       ? tr("Die %1: empty").arg(number)
+                                   : held            ? tr("Die %1: %2, held").arg(number, faceWord(face))
+                                                     : tr("Die %1: %2, on the table").arg(number, faceWord(face));
             if (box->accessibleName() != spoken)
                 box->setAccessibleName(spoken);
             //: How to move a die, told to a screen reader; %1 is the key, the die's number.

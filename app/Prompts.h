@@ -7,7 +7,7 @@
 #include <vector>
 
 // What the window asks of the desktop: its modal questions and messages, the file dialogs, the
-// seats dialog, the sound cues and the end of the program. The Qt implementation shows real
+// seats dialog, the sound cues, whether a screen reader listens, and the end of the program. The Qt implementation shows real
 // dialogs; the window's tests answer from a script.
 class Prompts
 {
@@ -35,6 +35,8 @@ public:
 
     // Starts a sound cue and returns at once.
     virtual void playCue(Cue cue) = 0;
+    // A screen reader (or another assistive program) is following the window now.
+    virtual bool screenReaderOn() = 0;
     // Ends the program at once. Handlers return promptly after calling it.
     virtual void quit() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "frmSeats.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -195,6 +196,11 @@ double QtPlatform::random()
 {
     // The top 53 bits as a fraction: exactly uniform on [0, 1), never 1.
     return double(m_random() >> 11) * 0x1.0p-53;
+}
+
+bool QtPlatform::screenReaderOn()
+{
+    return QAccessible::isActive();
 }
 
 void QtPlatform::quit()

@@ -34,6 +34,7 @@ public:
     // A cue still playing starts again from its beginning. A file that is missing or cannot be
     // decoded gives the system beep; with no sound device the cue is silent.
     void playCue(Cue cue) override;
+    bool screenReaderOn() override;
     void schedule(QObject *context, int ms, std::function<void()> call) override;
     double random() override;
     quint64 randomSeed() override;

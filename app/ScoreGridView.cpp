@@ -12,6 +12,10 @@
 
 namespace {
 const QColor kPossibleText(150, 150, 150);
+// The high-contrast texts: the same hues, dark enough for their cells and for white.
+const QColor kPossibleTextHigh(90, 90, 90);
+const QColor kScoredTextHigh(0, 70, 70);
+const QColor kZeroTextHigh(0, 90, 0);
 // Column widths in twips.
 constexpr int kLabelWidth = 1340;
 constexpr int kPlayerWidth = 990;
@@ -35,7 +39,7 @@ QPalette cardPalette()
         palette.setColor(QPalette::Dark, QColor(160, 160, 160));
         palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
     }
-    // The grids are disabled for the second or two of a roll; they must not flicker grey.
+    // The card looks the same whatever its state: in a window in the background, say.
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const auto r = QPalette::ColorRole(role);
         const QBrush active = palette.brush(QPalette::Active, r);
@@ -49,7 +53,10 @@ QPalette cardPalette()
 class CellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CellDelegate(const ScoreCardModel *model, QObject *parent)
+        : QStyledItemDelegate(parent), m_model(model)
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
@@ -65,7 +72,7 @@ public:
             QFont font = index.data(Qt::FontRole).value<QFont>();
             font.setItalic(true);
             painter->setFont(font);
-            painter->setPen(kPossibleText);
+            painter->setPen(m_model->possibleText());
             painter->drawText(option.rect.adjusted(2, 0, -2, -1), Qt::AlignCenter, possible);
             painter->restore();
             return;
@@ -78,6 +85,9 @@ public:
                           text);
         painter->restore();
     }
+
+private:
+    const ScoreCardModel *m_model;
 };
 }  // namespace
 
@@ -174,9 +184,9 @@ QVariant ScoreCardModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
-        return cellColour(look(index.row(), index.column()).back, m_palette);
+        return colour(look(index.row(), index.column()).back);
     case Qt::ForegroundRole:
-        return cellColour(look(index.row(), index.column()).fore, m_palette);
+        return colour(look(index.row(), index.column()).fore);
     case Qt::AccessibleTextRole:
         return accessibleText(index.row(), index.column());
     case Qt::AccessibleDescriptionRole:
@@ -200,9 +210,9 @@ QString ScoreCardModel::accessibleText(int row, int col) const
     if (col == 0)
         return label;
     const QString player = playerName(col);
-    //: A cell of a column nobody plays, as a screen reader names it; %1 is the row.
+    // A column nobody plays is silent.
     if (player.isEmpty())
-        return tr("No player, %1").arg(label);
+        return QString();
     // A heading row: the player's name above the upper section, the section's name below.
     if (row == 0)
         return m_section == card::Section::Upper ? player : label;
@@ -231,6 +241,28 @@ QVariant ScoreCardModel::headerData(int section, Qt::Orientation orientation, in
     const QString player = playerName(section);
     //: The heading of a column nobody plays, for a screen reader.
     return player.isEmpty() ? tr("No player") : player;
+}
+
+QColor ScoreCardModel::colour(CellColour colour) const
+{
+    if (m_highContrast && colour == colours::kScoredText)
+        return kScoredTextHigh;
+    if (m_highContrast && colour == colours::kZeroText)
+        return kZeroTextHigh;
+    return cellColour(colour, m_palette);
+}
+
+QColor ScoreCardModel::possibleText() const
+{
+    return m_highContrast ? kPossibleTextHigh : kPossibleText;
+}
+
+void ScoreCardModel::setHighContrast(bool on)
+{
+    if (on == m_highContrast)
+        return;
+    m_highContrast = on;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
 }
 
 void ScoreCardModel::setPossible(int col, const std::map<int, int> &points)
@@ -264,8 +296,9 @@ ScoreGridView::ScoreGridView(card::Section section, QWidget *parent)
     setPalette(cardPalette());
     setFont(fonts::compactSans());
     setModel(m_model);
-    setItemDelegate(new CellDelegate(this));
-    setFocusPolicy(Qt::NoFocus);
+    setItemDelegate(new CellDelegate(m_model, this));
+    setFocusPolicy(Qt::TabFocus);
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -341,13 +374,45 @@ void ScoreGridView::paintEvent(QPaintEvent *event)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(cell.adjusted(1, 1, -2, -2));
     }
+    if (hasFocus() && currentIndex().isValid()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(visualRect(currentIndex()).adjusted(3, 3, -5, -5));
+    }
+}
+
+void ScoreGridView::focusInEvent(QFocusEvent *event)
+{
+    const QModelIndex at = currentIndex().isValid() ? currentIndex()
+                                                    : m_model->index(1, m_model->moverColumn());
+    QTableView::focusInEvent(event);
+    setCurrentIndex(at);
+    viewport()->update();
+    // Made current anew once the grid is told to have the focus, so that a screen reader reads
+    // the cell after the grid.
+    QMetaObject::invokeMethod(
+        this,
+        [this, at] {
+            if (hasFocus() && currentIndex() == at) {
+                selectionModel()->clearCurrentIndex();
+                setCurrentIndex(at);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void ScoreGridView::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 // The mouse handlers stand in for the table's own: no current cell, no selection, no editing.
 void ScoreGridView::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? indexAt(event->position().toPoint())
-                                                   : QModelIndex();
+    m_pressed = event->button() == Qt::LeftButton && m_takesMouse
+                    ? indexAt(event->position().toPoint())
+                    : QModelIndex();
 }
 
 void ScoreGridView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -357,6 +422,8 @@ void ScoreGridView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ScoreGridView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (!m_takesMouse)
+        return;
     const QModelIndex under = indexAt(event->position().toPoint());
     const int row = under.isValid() ? under.row() : -1;
     if (row != m_hoverRow) {
@@ -378,7 +445,7 @@ void ScoreGridView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QModelIndex pressed = m_pressed;
     m_pressed = QModelIndex();
-    if (event->button() != Qt::LeftButton || !pressed.isValid() || !isEnabled())
+    if (event->button() != Qt::LeftButton || !pressed.isValid() || !m_takesMouse)
         return;
     if (indexAt(event->position().toPoint()) == pressed)
         emit cellClicked(pressed.row(), pressed.column());

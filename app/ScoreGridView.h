@@ -41,9 +41,16 @@ public:
     void show(const GameState &state, bool setUp);
     // Would-be scores by row in column col; an empty map shows none.
     void setPossible(int col, const std::map<int, int> &points);
+    // High contrast: the texts of the entries and the would-be scores darker, each at least 4.5
+    // times as light as its cell or as dark; the cells keep their colours.
+    void setHighContrast(bool on);
+    // The colour of a would-be score.
+    QColor possibleText() const;
     // What a screen reader calls the player of column col (1..6): the name as shown, "Player n"
     // for an empty one, "" for a column nobody plays.
     QString playerName(int col) const;
+    // The column of the player to move; 1 while no game is in progress.
+    int moverColumn() const { return m_state.inProgress() ? m_state.mover + 1 : 1; }
 
     struct Look
     {
@@ -58,6 +65,7 @@ public:
 private:
     void setBaseFont(const QFont &font);
     QString accessibleText(int row, int col) const;
+    QColor colour(CellColour colour) const;
 
     card::Section m_section;
     const std::vector<card::Row> &m_rows;
@@ -65,14 +73,16 @@ private:
     bool m_setUp = false;
     int m_possibleCol = -1;
     std::map<int, int> m_possible;
+    bool m_highContrast = false;
     QPalette m_palette;
     QFont m_fonts[4];  // plain, bold, italic, bold italic
 };
 
 // One grid of the score card on the window: every cell visible at once, no headers, no scroll
-// bars, no focus, no selection. The label column is wider than the players', the rows share the
-// height evenly. A click on a cell is reported with its row and column; a disabled grid ignores
-// clicks and keeps its look.
+// bars, no selection. The label column is wider than the players', the rows share the height
+// evenly. A click on a cell is reported with its row and column, and the row under the mouse,
+// while the grid takes the mouse. Tab alone gives it the focus, for a screen reader to walk its cells with the
+// arrows: it then starts at the first row of the player to move and frames the cell it is on.
 class ScoreGridView : public QTableView
 {
     Q_OBJECT
@@ -83,9 +93,13 @@ public:
     ScoreCardModel *cardModel() const { return m_model; }
     // Outlines one cell (where a click would score), or none with a row of -1.
     void setOutline(int row, int col);
+    // While it does not take the mouse (a roll is shown) it looks the same and keeps the focus,
+    // which a disabled grid would lose.
+    void setTakesMouse(bool takes) { m_takesMouse = takes; }
+    bool takesMouse() const { return m_takesMouse; }
 
 signals:
-    // Mouse pressed and released on the same cell while the grid is enabled.
+    // Mouse pressed and released on the same cell while the grid takes the mouse.
     void cellClicked(int row, int col);
     // The row under the mouse; -1 once it has left the grid.
     void rowHovered(int row);
@@ -99,6 +113,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void layoutColumns();
@@ -109,4 +125,5 @@ private:
     int m_outlineRow = -1;
     int m_outlineCol = -1;
     int m_hoverRow = -1;
+    bool m_takesMouse = true;
 };

@@ -1,24 +1,12 @@
 #include "StatusLine.h"
 
 #include "Fonts.h"
-#include "MoveWords.h"
-
-#include <QAccessible>
-#include <QStringList>
 
 StatusLine::StatusLine(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fonts::lightOnBlack(this);
-    // Its name is its text; what is announced goes into its description, with an alert.
-}
-
-void StatusLine::announce(const QString &text)
-{
-    setAccessibleDescription(text);
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }
 
 bool StatusLine::follow(const GameState &state, quint64 game, bool rolling, const QString &mover,
@@ -27,22 +15,7 @@ bool StatusLine::follow(const GameState &state, quint64 game, bool rolling, cons
     const Turn &turn = state.turn;
     const Seen seen{game, state.mover, state.round, state.inProgress()};
     const bool newTurn = seen != m_turn;
-    if (newTurn) {
-        m_turn = seen;
-        m_rollsTold = turn.rollsMade;
-        if (state.inProgress())
-            //: Told to a screen reader as a turn begins; %1 is the player's name.
-            announce(tr("%1's turn.").arg(mover));
-    } else if (!rolling && turn.rollsMade != m_rollsTold) {
-        m_rollsTold = turn.rollsMade;
-        QStringList faces;
-        for (int face : turn.faces)
-            faces << faceWord(face);
-        if (state.inProgress() && turn.rollsMade > 0)
-            //: Told to a screen reader; %1 is the player's name, %2 the faces in words, as in
-            //: "one, four, four, five, six".
-            announce(tr("%1 rolled %2.").arg(mover, faces.join(QStringLiteral(", "))));
-    }
+    m_turn = seen;
 
     QString why;
     QString status;

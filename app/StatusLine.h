@@ -8,8 +8,7 @@
 class QWidget;
 
 // The one line under Roll: whose turn it is and what comes next ("Ann — roll 2 of 3"). It also
-// keeps what a screen reader is told of the turn: that a player's turn has begun, the dice of a
-// roll once they have landed, and, as Roll's description, what Roll does now.
+// keeps Roll's description current for a screen reader: what Roll does now, or why it does not.
 class StatusLine : public QLabel
 {
     Q_DECLARE_TR_FUNCTIONS(StatusLine)
@@ -23,9 +22,7 @@ public:
                 QWidget *roll);
 
 private:
-    void announce(const QString &text);
-
-    // The turn told of, and the rolls of it told so far.
+    // The turn shown.
     struct Seen
     {
         quint64 game = ~quint64(0);
@@ -34,5 +31,4 @@ private:
         bool inProgress = false;
         bool operator==(const Seen &) const = default;
     } m_turn;
-    int m_rollsTold = 0;
 };

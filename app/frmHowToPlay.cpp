@@ -3,9 +3,9 @@
 #include "Scoring.h"
 
 #include <QDialogButtonBox>
-#include <QLabel>
-#include <QPushButton>
+#include <QTextBrowser>
 #include <QVBoxLayout>
+#include <cmath>
 
 frmHowToPlay::frmHowToPlay(QWidget *owner) : QDialog(owner)
 {
@@ -46,22 +46,39 @@ frmHowToPlay::frmHowToPlay(QWidget *owner) : QDialog(owner)
         //: The arrow keys.
         + row(tr("<b>Up</b>, <b>Down</b>"), tr("move the cursor over your free rows"))
         + row(tr("<b>Enter</b>"), tr("score the row under the cursor"))
+        //: Tab is the key; the card's arrows and Enter are those of the cells of the score card.
+        + row(tr("<b>Tab</b>"), tr("into the score card and out: the arrows walk its cells, Enter "
+                                  "scores the row of the cell"))
         //: Ctrl is the Control key; name it as the keyboards of the language print it.
-        + row(tr("<b>Ctrl+Z</b>"), tr("undo your last entry, before the next player rolls"))
+        + row(tr("<b>Ctrl+Z</b>"), tr("undo your last entry, and the computer's moves since, until "
+                                     "the next player rolls or your own turn comes round"))
         + row(tr("<b>Ctrl+N</b>, <b>Ctrl+O</b>, <b>Ctrl+S</b>"), tr("new game, load, save"))
         + row(tr("<b>Ctrl+Q</b>"), tr("exit"))
         + row(QStringLiteral("<b>F1</b>"), tr("this window"))
         + QStringLiteral("</table>");
-    auto *text = new QLabel(rules, this);
-    text->setTextFormat(Qt::RichText);
-    text->setWordWrap(true);
-    text->setFixedWidth(460);
-    text->setAccessibleName(tr("How to play"));
+    // A read-only text that takes the focus: a screen reader reads it line by line, or whole,
+    // where it reads nothing of a label that holds a text this long. It looks as a label would.
+    m_text = new QTextBrowser(this);
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setOpenLinks(false);
+    // A caret the arrows move, so the reader follows line by line.
+    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette colours = m_text->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    colours.setColor(QPalette::Text, colours.color(QPalette::WindowText));
+    m_text->setPalette(colours);
+    m_text->document()->setDocumentMargin(0);
+    m_text->setHtml(rules);
+    constexpr int kWidth = 460;
+    m_text->document()->setTextWidth(kWidth);
+    m_text->setFixedSize(kWidth, int(std::ceil(m_text->document()->size().height())));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(text);
+    layout->addWidget(m_text);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    buttons->button(QDialogButtonBox::Close)->setFocus();
+    m_text->setFocus();
 }

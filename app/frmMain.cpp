@@ -1,16 +1,19 @@
 #include "frmMain.h"
 
+#include "Announcer.h"
 #include "CardLayout.h"
 #include "ChanceToWin.h"
 #include "ComputerDriver.h"
 #include "DiceTray.h"
 #include "Fonts.h"
 #include "GameCommands.h"
+#include "GameSpeech.h"
 #include "HintPanel.h"
 #include "MoveWords.h"
 #include "OptimalPlay.h"
 #include "Prompts.h"
 #include "RecordStore.h"
+#include "RollButton.h"
 #include "RollShow.h"
 #include "ScoreGridView.h"
 #include "SettingsStore.h"
@@ -24,25 +27,43 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
-// The client area: a black table for the score card, the dice and the Roll button.
+const QColor kFocusFrame(255, 200, 0);
+
+// The client area: a black table for the score card, the dice and the Roll button, with a frame
+// around the control that has the focus when it is framed.
 class Backdrop : public QWidget
 {
 public:
     using QWidget::QWidget;
 
+    void setFramed(QWidget *control) { m_framed = control; }
+    // Two pixels wide, a pixel off the control's edge: within the gap to its neighbours.
+    QRegion frame() const
+    {
+        const QRect edge = m_framed->geometry();
+        return QRegion(edge.adjusted(-3, -3, 3, 3)) - QRegion(edge.adjusted(-1, -1, 1, 1));
+    }
+
 protected:
     void paintEvent(QPaintEvent *event) override
     {
-        QPainter(this).fillRect(event->rect(), Qt::black);
+        QPainter painter(this);
+        painter.fillRect(event->rect(), Qt::black);
+        if (m_framed && m_framed->hasFocus()) {
+            painter.setClipRegion(frame());
+            painter.fillRect(rect(), kFocusFrame);
+        }
     }
+
+private:
+    QWidget *m_framed = nullptr;
 };
 }  // namespace
 
@@ -84,6 +105,21 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
     buildMenus();
     buildControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_speech = new GameSpeech(m_game, *m_announcer, [this](int player) { return playerName(player); },
+                              this);
+    connect(m_announcer, &Announcer::said, this, [this](const QString &line) {
+        if (!m_prompts.screenReaderOn() || !m_game.state().computerToMove())
+            return;
+        const quint64 said = ++m_lineSaid;
+        m_lineHeard = false;
+        paceComputer();
+        m_platform.schedule(this, Announcer::speakingTime(line), [this, said] {
+            if (said == m_lineSaid) {
+                m_lineHeard = true;
+                paceComputer();
+            }
+        });
+    });
 
     m_chances = new ChanceToWin(m_advisor, this);
     connect(m_chances, &ChanceToWin::answered, this,
@@ -98,10 +134,12 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
                                ? categoryScore(move.category, m_game.state().turn.faces)
                                : 0;
         m_hints->tell(narrationText(playerName(player), move, points), m_game.generation());
+        m_speech->computerMoved(player, move);
         renderHint();
     });
     connect(m_computer, &ComputerDriver::thinking, this, [this](int player) {
         m_hints->tell(tr("%1 is thinking…").arg(playerName(player)), m_game.generation());
+        m_speech->computerThinking(player);
         renderHint();
     });
 
@@ -109,6 +147,7 @@ frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
     m_show->setAnimated(m_animate);
     m_showHints = m_settings.flag(settingkeys::kShowHints);
     m_showPossible = m_settings.flag(settingkeys::kShowPossibleScores);
+    m_highContrast = m_settings.flag(settingkeys::kHighContrast);
     if (m_showHints)
         startAdvisor();
     render();
@@ -152,10 +191,7 @@ void frmMain::buildMenus()
     m_mnuNewGame = item(game, tr("&New"), Qt::CTRL | Qt::Key_N, [commands] { commands->newGame(); });
     m_mnuNewAgainstComputer = item(game, tr("New Against &Computer…"), {},
                                    [commands] { commands->newAgainstComputer(); });
-    m_mnuUndo = item(game, tr("&Undo"), Qt::CTRL | Qt::Key_Z, [this] {
-        if (!m_show->active())
-            m_game.undo();
-    });
+    m_mnuUndo = item(game, tr("&Undo"), Qt::CTRL | Qt::Key_Z, [this] { undo(); });
     m_mnuSaveGame = item(game, tr("&Save"), Qt::CTRL | Qt::Key_S, [commands] { commands->save(); });
     m_mnuLoadGame = item(game, tr("&Load"), Qt::CTRL | Qt::Key_O, [commands] { commands->load(); });
     //: Opens the window of the best scores and each player's figures.
@@ -169,36 +205,23 @@ void frmMain::buildMenus()
     //: Shows, after each roll, what the dice would score in each free row.
     m_mnuShowPossibleScores = check(settings, tr("Show &Possible Scores"),
                                     [this] { togglePossibleScores(); });
+    m_mnuHighContrast = check(settings, tr("High &Contrast"), [this] { toggleHighContrast(); });
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     m_mnuHowToPlay = item(help, tr("&How to Play"), Qt::Key_F1, [this] { showHowToPlay(); });
     m_mnuAbout = item(help, tr("&About"), {}, [this] { showAbout(); });
 
-    // The keys of play, wherever the focus is in the window.
-    auto key = [this](QKeySequence sequence, auto action) {
-        connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
-    };
-    key(Qt::Key_Space, [this] { cmdRoll_Click(); });
-    key(Qt::Key_R, [this] { cmdRoll_Click(); });
-    for (int die = 1; die <= kDiceCount; ++die) {
-        key(QKeySequence(Qt::Key_0 + die), [this, die] { keyDie(die); });
-        key(QKeySequence(Qt::KeypadModifier | Qt::Key(Qt::Key_0 + die)), [this, die] { keyDie(die); });
-    }
-    key(Qt::Key_Up, [this] { keyCursor(-1); });
-    key(Qt::Key_Down, [this] { keyCursor(+1); });
-    key(Qt::Key_Return, [this] { keyEnter(); });
-    key(Qt::Key_Enter, [this] { keyEnter(); });
-    key(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), [this] { keyEnter(); });
 }
 
 void frmMain::buildControls()
 {
     auto *client = new Backdrop(this);
     client->setFixedSize(twips::px(12810), twips::px(8985));
-    // Holds the focus while Roll cannot, so the keys of play go on working during a roll.
     client->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(client);
+    // Paints nothing: on the black it is not seen.
+    m_announcer = new Announcer(client);
+    m_announcer->move(0, 0);
 
-    // Created in tab order; only the Roll button takes the focus.
     m_scoreCardTop = new ScoreGridView(card::Section::Upper, client);
     m_scoreCardTop->setGeometry(twips::rect(120, 120, 7335, 4095));
     m_scoreCardBottom = new ScoreGridView(card::Section::Lower, client);
@@ -216,11 +239,17 @@ void frmMain::buildControls()
     connect(m_dice, &DiceTray::releaseClicked, this, &frmMain::imgDiceSaved_Click);
 
     //: The big button that throws the dice; it must fit its 337 pixels in an 18-point face.
-    m_cmdRoll = new QPushButton(tr("Roll!"), client);
+    m_cmdRoll = new RollButton(tr("Roll!"), client);
     m_cmdRoll->setGeometry(twips::rect(7560, 3360, 5055, 855));
     m_cmdRoll->setFont(fonts::comicBold(18));
-    m_cmdRoll->setAutoDefault(false);
     connect(m_cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
+    client->setFramed(m_cmdRoll);
+    // Roll holds the focus; Tab goes on to the upper grid, the lower, and back.
+    for (QWidget *control : {static_cast<QWidget *>(m_cmdRoll), static_cast<QWidget *>(m_scoreCardTop),
+                             static_cast<QWidget *>(m_scoreCardBottom)})
+        control->installEventFilter(this);
+    setTabOrder(m_cmdRoll, m_scoreCardTop);
+    m_cmdRoll->setFocus();
 
     m_status = new StatusLine(client);
     m_status->setGeometry(twips::rect(7560, 4260, 5055, 330));
@@ -264,22 +293,27 @@ QLabel *frmMain::hintPanel() const { return m_hints->text(); }
 // ---------------------------------------------------------------------------------------------
 // Play
 
+bool frmMain::playable() const
+{
+    return m_game.state().inProgress() && !m_game.state().computerToMove() && !m_show->active();
+}
+
 void frmMain::cmdRoll_Click()
 {
-    if (!m_game.state().computerToMove() && !m_show->active())
+    if (playable())
         m_game.roll();
 }
 
 void frmMain::imgDiceRolled_Click(int index)
 {
-    if (!m_game.state().computerToMove() && !m_show->active())
-        m_game.hold(index);
+    if (playable() && m_game.hold(index))
+        m_speech->dieMoved(index);
 }
 
 void frmMain::imgDiceSaved_Click(int index)
 {
-    if (!m_game.state().computerToMove() && !m_show->active())
-        m_game.release(index);
+    if (playable() && m_game.release(index))
+        m_speech->dieMoved(index);
 }
 
 void frmMain::clickScoreCardTop(int row, int col)
@@ -308,15 +342,32 @@ void frmMain::showRoll()
     // A person's roll ends what the narration told of the computer.
     if (!m_game.state().computerToMove())
         m_hints->forget();
-    // The computer waits for the dice to land before its next step.
-    m_computer->setPaused(true);
     m_show->start(m_game.state().turn);
+    paceComputer();
 }
 
 void frmMain::landed()
 {
     render();
-    m_computer->setPaused(false);
+    m_speech->rollLanded();
+    paceComputer();
+}
+
+void frmMain::paceComputer()
+{
+    m_computer->setPaused(m_show->active() || !m_lineHeard);
+}
+
+void frmMain::undo()
+{
+    if (!m_game.canUndo())
+        return;
+    // The computer's roll in the air goes with the moves it takes back.
+    if (m_show->active())
+        m_show->stop();
+    m_hints->forget();
+    m_game.undo();
+    paceComputer();
 }
 
 void frmMain::gameReplaced()
@@ -328,7 +379,7 @@ void frmMain::gameReplaced()
     // A roll of the old game is not shown any further; the new game's dice are as they stand.
     if (m_show->active()) {
         m_show->stop();
-        m_computer->setPaused(false);
+        paceComputer();
     }
     render();
 }
@@ -344,13 +395,69 @@ void frmMain::closeEvent(QCloseEvent *event)
 // ---------------------------------------------------------------------------------------------
 // Keys
 
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && playKey(watched, *static_cast<QKeyEvent *>(event)))
+        return true;
+    if (watched == m_cmdRoll && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        centralWidget()->update(static_cast<Backdrop *>(centralWidget())->frame());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::playKey(QObject *watched, const QKeyEvent &key)
+{
+    // As the menu's shortcuts: only while the window is the active one.
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !isActiveWindow())
+        return false;
+    auto *grid = watched == m_scoreCardTop      ? m_scoreCardTop
+                 : watched == m_scoreCardBottom ? m_scoreCardBottom
+                                                : nullptr;
+    const int k = key.key();
+    if (k == Qt::Key_Space || k == Qt::Key_R)
+        keyRoll();
+    else if (k >= Qt::Key_1 && k < Qt::Key_1 + kDiceCount)
+        keyDie(k - Qt::Key_0);
+    else if (grid && (k == Qt::Key_Return || k == Qt::Key_Enter)) {
+        const QModelIndex cell = grid->currentIndex();
+        if (cell.isValid())
+            grid == m_scoreCardTop ? clickScoreCardTop(cell.row(), cell.column())
+                                   : clickScoreCardBottom(cell.row(), cell.column());
+    } else if (grid)
+        return false;  // the grid's own keys walk its cells
+    else if (k == Qt::Key_Up || k == Qt::Key_Down)
+        keyCursor(k == Qt::Key_Up ? -1 : +1);
+    else if (k == Qt::Key_Return || k == Qt::Key_Enter)
+        keyEnter();
+    else
+        return false;
+    return true;
+}
+
+void frmMain::refuse()
+{
+    if (!m_show->active())
+        m_speech->say(m_cmdRoll->accessibleDescription());
+}
+
+void frmMain::keyRoll()
+{
+    if (playable() && m_game.canRoll())
+        cmdRoll_Click();
+    else
+        refuse();
+}
+
 void frmMain::keyDie(int die)
 {
     const int i = die - 1;
-    if (m_game.canHold(i))
+    if (!playable())
+        refuse();
+    else if (m_game.canHold(i))
         imgDiceRolled_Click(i);
     else if (m_game.canRelease(i))
         imgDiceSaved_Click(i);
+    else
+        refuse();
 }
 
 std::vector<Category> frmMain::freeCategories() const
@@ -388,8 +495,10 @@ void frmMain::hoverRow(bool upper, int row)
 void frmMain::keyCursor(int step)
 {
     const std::vector<Category> free = freeCategories();
-    if (free.empty())
+    if (free.empty() || m_show->active()) {
+        refuse();
         return;
+    }
     auto at = m_cursor ? std::find(free.begin(), free.end(), *m_cursor) : free.end();
     if (at == free.end())
         m_cursor = free.front();
@@ -399,15 +508,19 @@ void frmMain::keyCursor(int step)
         m_cursor = *(at + 1);
     m_hovered.reset();
     renderPlayAids();
+    m_speech->cursorOn(*m_cursor);
 }
 
 void frmMain::keyEnter()
 {
     // Enter scores where the outline stands, which is where a click would score.
-    if (const std::optional<Category> target = outlined())
+    const std::optional<Category> target = outlined();
+    if (!target)
+        keyCursor(0);
+    else if (m_game.canScore(*target))
         score(*target);
     else
-        keyCursor(0);
+        refuse();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -420,30 +533,22 @@ void frmMain::render()
     // While the computer moves, the dice are its own, not the person's.
     m_dice->show(s.turn, rolling ? std::optional(m_show->faces()) : std::nullopt,
                  !rolling && !s.computerToMove());
-    // The focus stays in the window while Roll cannot hold it, and comes back to Roll with it.
-    const bool rollEnabled = m_game.canRoll() && !s.computerToMove() && !rolling;
-    if (m_cmdRoll->isEnabled() != rollEnabled) {
-        const bool focused = m_cmdRoll->hasFocus() || focusWidget() == centralWidget()
-                             || !focusWidget();
-        if (!rollEnabled && m_cmdRoll->hasFocus())
-            centralWidget()->setFocus();
-        m_cmdRoll->setEnabled(rollEnabled);
-        if (rollEnabled && focused)
-            m_cmdRoll->setFocus();
-    }
+    // Roll keeps the focus when it cannot roll: it only looks and reads so.
+    m_cmdRoll->setAvailable(m_game.canRoll() && playable());
     if (m_computer->wantsTable())
         startAdvisor();
     // A roll in the air is no point to save at: the game is saved as played, once it lands.
     m_mnuSaveGame->setEnabled(s.inProgress() && !rolling);
-    m_mnuUndo->setEnabled(m_game.canUndo() && !rolling);
+    m_mnuUndo->setEnabled(m_game.canUndo());
     m_mnuReview->setEnabled(m_commands->lastReview().has_value());
     m_mnuAnimateDice->setChecked(m_animate);
     m_mnuShowPossibleScores->setChecked(m_showPossible);
+    m_mnuHighContrast->setChecked(m_highContrast);
     for (ScoreGridView *grid : {m_scoreCardTop, m_scoreCardBottom}) {
         grid->cardModel()->show(s, m_setUp);
-        // The card ignores clicks while a roll is shown, and keeps its look.
-        if (grid->isEnabled() == rolling)
-            grid->setEnabled(!rolling);
+        grid->cardModel()->setHighContrast(m_highContrast);
+        // The card ignores clicks while a roll is shown, and keeps its look and the focus.
+        grid->setTakesMouse(!rolling);
     }
     renderPlayAids();
     renderHint();
@@ -540,6 +645,13 @@ void frmMain::togglePossibleScores()
 {
     m_showPossible = !m_showPossible;
     m_settings.saveFlag(settingkeys::kShowPossibleScores, m_showPossible);
+    render();
+}
+
+void frmMain::toggleHighContrast()
+{
+    m_highContrast = !m_highContrast;
+    m_settings.saveFlag(settingkeys::kHighContrast, m_highContrast);
     render();
 }
 

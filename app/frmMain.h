@@ -9,11 +9,13 @@
 #include <thread>
 #include <vector>
 
+class Announcer;
 class ChanceToWin;
 class ComputerDriver;
 class DiceTray;
 class DieBox;
 class GameCommands;
+class GameSpeech;
 class HintPanel;
 class OptimalPlay;
 class Platform;
@@ -21,8 +23,9 @@ class Prompts;
 class QAction;
 class QDialog;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
-class QPushButton;
+class RollButton;
 class RollShow;
 class ScoreGridView;
 class SettingsStore;
@@ -62,7 +65,10 @@ public:
     // The keys of play, wherever the focus is in the window while a game is on: Space or R
     // rolls; 1 to 5 hold or release that die; Up and Down move the cursor over the free rows of
     // the player to move (both grids as one list); Enter scores the outlined row (under the mouse
-    // or the cursor), or shows the cursor when no row is outlined.
+    // or the cursor), or shows the cursor when no row is outlined. In a score grid that has the
+    // focus the arrows walk its cells instead, and Enter is a click on the cell. A key that can do
+    // nothing now has a screen reader say why.
+    void keyRoll();
     void keyDie(int die);
     void keyCursor(int step);
     void keyEnter();
@@ -76,7 +82,8 @@ public:
     QString narration() const;
 
     // The controls, for the window's tests.
-    QPushButton *cmdRoll() const { return m_cmdRoll; }
+    RollButton *cmdRoll() const { return m_cmdRoll; }
+    Announcer *announcer() const { return m_announcer; }
     DieBox *imgDiceRolled(int index) const;
     DieBox *imgDiceSaved(int index) const;
     ScoreGridView *ScoreCardTop() const { return m_scoreCardTop; }
@@ -94,6 +101,7 @@ public:
     QAction *mnuAnimateDice() const { return m_mnuAnimateDice; }
     QAction *mnuShowHints() const { return m_mnuShowHints; }
     QAction *mnuShowPossibleScores() const { return m_mnuShowPossibleScores; }
+    QAction *mnuHighContrast() const { return m_mnuHighContrast; }
     QAction *mnuHowToPlay() const { return m_mnuHowToPlay; }
     QAction *mnuAbout() const { return m_mnuAbout; }
     // The one-line status under the Roll button: whose turn, which roll comes next.
@@ -107,6 +115,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The keys of play, taken from the control that has the focus before it sees them, and after a
+    // screen reader has: a key taken as a shortcut never reaches the reader, which then neither
+    // echoes it nor stops what it was saying.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -127,15 +139,24 @@ private:
     std::optional<Category> outlined() const;
     std::vector<Category> freeCategories() const;
     void hoverRow(bool upper, int row);
+    bool playKey(QObject *watched, const QKeyEvent &key);
+    // Whether the person to move may play the dice and the card now.
+    bool playable() const;
+    // A key of play that does nothing now: a screen reader says what Roll would say of the moment.
+    void refuse();
+    void undo();
     void score(Category category);
     // The game's signals and the roll's show.
     void gameReplaced();
     void showRoll();
     void landed();
+    // The computer waits while a roll is shown, and while a screen reader speaks of its turn.
+    void paceComputer();
     // The menu's switches and windows.
     void toggleAnimation();
     void toggleHints();
     void togglePossibleScores();
+    void toggleHighContrast();
     void showHowToPlay();
     void showAbout();
     void showRecords(std::optional<qint64> markGame);
@@ -164,17 +185,24 @@ private:
     bool m_animate = true;
     bool m_showHints = false;
     bool m_showPossible = false;
+    bool m_highContrast = false;
     // Until the first game is set up the card keeps the look of an empty window.
     bool m_setUp = false;
     std::optional<Category> m_cursor;
     std::optional<Category> m_hovered;
+    // A screen reader stops a line to speak the next: the line said last in the computer's turn,
+    // until it has been heard.
+    quint64 m_lineSaid = 0;
+    bool m_lineHeard = true;
 
-    QPushButton *m_cmdRoll = nullptr;
+    RollButton *m_cmdRoll = nullptr;
     DiceTray *m_dice = nullptr;
     ScoreGridView *m_scoreCardTop = nullptr;
     ScoreGridView *m_scoreCardBottom = nullptr;
     StatusLine *m_status = nullptr;
     HintPanel *m_hints = nullptr;
+    Announcer *m_announcer = nullptr;
+    GameSpeech *m_speech = nullptr;
     QAction *m_mnuNewGame = nullptr;
     QAction *m_mnuNewAgainstComputer = nullptr;
     QAction *m_mnuUndo = nullptr;
@@ -186,6 +214,7 @@ private:
     QAction *m_mnuAnimateDice = nullptr;
     QAction *m_mnuShowHints = nullptr;
     QAction *m_mnuShowPossibleScores = nullptr;
+    QAction *m_mnuHighContrast = nullptr;
     QAction *m_mnuHowToPlay = nullptr;
     QAction *m_mnuAbout = nullptr;
     QPointer<frmRecords> m_recordsWindow;

@@ -129,7 +129,6 @@ frmRecords::frmRecords(RecordStore &store, Prompts &prompts, std::optional<qint6
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
-    m_problem->setAccessibleName(tr("Records problem"));
     m_problem->hide();
 
     m_cmdClear = new QPushButton(tr("Clea&r Records…"), this);
@@ -213,8 +212,8 @@ QWidget *frmRecords::buildPlayersPage()
     auto *figures = new QFormLayout;
     for (int i = 0; i < StatisticCount; ++i) {
         const QString name = tr(kStatisticNames[std::size_t(i)]);
+        // Unnamed: a screen reader reads a label's text only when it has no name of its own.
         auto *value = new QLabel(page);
-        value->setAccessibleName(name);
         value->setTextFormat(Qt::PlainText);
         //: A figure's name on the Players page, followed by its value: "Games:".
         figures->addRow(tr("%1:").arg(name), value);

@@ -57,7 +57,15 @@ frmSeats::frmSeats(const std::vector<Seat> &offered, QWidget *owner) : QDialog(o
             kind->addItem(k == SeatKind::Human ? seatKindLabel(k)
                                                : tr("Computer: %1").arg(seatKindLabel(k)),
                           int(k));
+        // On Linux a screen reader names a combo box after the label whose buddy it is, not by
+        // the name set on it, and reads its choice only from the description.
         kind->setAccessibleName(tr("Seat %1 played by").arg(n));
+        auto *kindLabel = new QLabel(kind->accessibleName(), this);
+        kindLabel->setBuddy(kind);
+        kindLabel->hide();
+        auto describe = [kind] { kind->setAccessibleDescription(kind->currentText()); };
+        connect(kind, &QComboBox::currentIndexChanged, kind, describe);
+        describe();
         grid->addWidget(label, n, 0);
         grid->addWidget(name, n, 1);
         grid->addWidget(kind, n, 2);

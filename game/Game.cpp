@@ -40,8 +40,14 @@ bool Game::canScore(Category category) const
 
 bool Game::canUndo() const
 {
-    return m_undo && m_undo->generation == m_generation && m_state.inProgress()
-           && m_state.turn.rollsMade == 0;
+    if (!m_undo || m_undo->generation != m_generation || !m_state.inProgress())
+        return false;
+    // Only computers can have moved since a person's entry that still stands: a person's entry
+    // replaces it. The entrant's own turn come round again ends it, unless the entrant plays alone.
+    if (m_state.computerToMove())
+        return true;
+    return m_state.turn.rollsMade == 0
+           && (m_state.mover != m_undo->player || m_state.players.size() == 1);
 }
 
 void Game::replace(GameState state)
@@ -114,9 +120,8 @@ bool Game::score(Category category)
         return false;
     const int player = m_state.mover;
     Player &mover = m_state.players[std::size_t(player)];
-    m_undo.reset();
     if (!mover.seat.isComputer())
-        m_undo = UndoPoint{m_state, m_generation};
+        m_undo = UndoPoint{m_state, m_generation, player};
     const int points = categoryScore(category, m_state.turn.faces);
     mover.sheet.enter(category, points);
 

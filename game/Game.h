@@ -29,8 +29,9 @@ public:
     bool canRelease(int die) const;
     // The mover has rolled this turn and the category is free.
     bool canScore(Category category) const;
-    // Undo can take back the last entry a person made: the game it was made in goes on and the
-    // next player has not rolled yet.
+    // Undo can take back the last entry a person made, with whatever the computers have played
+    // since, while the game it was made in goes on and no person has rolled since: in a game with
+    // other seats, that person's own next turn ends it as well.
     bool canUndo() const;
 
     // The table is cleared for a game being set up: no players, nothing in progress.
@@ -75,6 +76,7 @@ private:
     {
         GameState state;
         quint64 generation;
+        int player;  // who made the entry
     };
     std::optional<UndoPoint> m_undo;  // the game just before a person's last entry
 };

@@ -47,7 +47,7 @@ QString defaultFor(const QString &key)
         return QStringLiteral("True");
     if (key == kDefNumPlayers)
         return QStringLiteral("2");
-    if (key == kShowHints || key == kShowPossibleScores)
+    if (key == kShowHints || key == kShowPossibleScores || key == kHighContrast)
         return QStringLiteral("False");
     if (key.startsWith(kDefPlayerPrefix)) {
         // "DefPlayer3" -> "Player3": the number as it stands in the key, so only the keys

@@ -25,6 +25,7 @@ inline const QString kAnimateDice = QStringLiteral("AnimateDice");
 inline const QString kDefNumPlayers = QStringLiteral("DefNumPlayers");
 inline const QString kShowHints = QStringLiteral("ShowHints");
 inline const QString kShowPossibleScores = QStringLiteral("ShowPossibleScores");
+inline const QString kHighContrast = QStringLiteral("HighContrast");
 // The seats of the last game against the computer: their count (absent before the first such
 // game), and per seat n its kind and name.
 inline const QString kSeatCount = QStringLiteral("SeatCount");

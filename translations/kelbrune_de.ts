@@ -14,7 +14,6 @@
     </message>
     <message>
         <source>Die %1: empty</source>
-        <extracomment>A die&apos;s box as a screen reader names it: %1 the die&apos;s number, %2 its face in words.</extracomment>
         <translation>Würfel %1: leer</translation>
     </message>
     <message>
@@ -33,6 +32,11 @@
     <message>
         <source>Press %1 to set it aside.</source>
         <translation>Drücken Sie %1, um ihn zur Seite zu legen.</translation>
+    </message>
+    <message>
+        <source>Die %1: rolling</source>
+        <extracomment>A die&apos;s box as a screen reader names it: %1 the die&apos;s number, %2 its face in words.</extracomment>
+        <translation>Würfel %1: rollt</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,146 @@ Zeile %2: %3</translation>
 Do you still want to quit?</source>
         <translation>Es läuft noch ein Spiel.
 Möchten Sie trotzdem beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>GameSpeech</name>
+    <message>
+        <source>Aces</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Dreierpasch</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Viererpasch</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine Straße</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>Kelbrune</source>
+        <translation>Kelbrune</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>%1 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Die %1 is held.</source>
+        <translation>Würfel %1 wird behalten.</translation>
+    </message>
+    <message>
+        <source>Dice %1 are held.</source>
+        <extracomment>%1 the held dice&apos;s numbers: &quot;1, 3&quot;.</extracomment>
+        <translation>Würfel %1 werden behalten.</translation>
+    </message>
+    <message>
+        <source>Roll %1 of %2 next.</source>
+        <translation>Als Nächstes Wurf %1 von %2.</translation>
+    </message>
+    <message>
+        <source>No rolls left: choose a category.</source>
+        <translation>Kein Wurf mehr: Wählen Sie eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>%1 rolled %2.</source>
+        <extracomment>%1 the player, %2 the five faces as figures: &quot;2, 2, 5, 5, 5&quot;.</extracomment>
+        <translation>%1 hat %2 gewürfelt.</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, held.</source>
+        <translation>Würfel %1: %2, behalten.</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, back on the table.</source>
+        <translation>Würfel %1: %2, zurück auf dem Tisch.</translation>
+    </message>
+    <message>
+        <source>%1: no dice rolled yet.</source>
+        <translation>%1: noch nicht gewürfelt.</translation>
+    </message>
+    <message>
+        <source>%1 is thinking.</source>
+        <translation>%1 überlegt.</translation>
+    </message>
+    <message>
+        <source>%1 scored %2 in %3.</source>
+        <extracomment>%1 the player, %2 the points, %3 the row.</extracomment>
+        <translation>%1 trägt %2 bei %3 ein.</translation>
+    </message>
+    <message>
+        <source>Upper bonus of %1 earned.</source>
+        <translation>Bonus von %1 im oberen Teil erreicht.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <extracomment>The player&apos;s grand total after an entry.</extracomment>
+        <translation>Endsumme %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One player&apos;s final score in the list said at the game&apos;s end: name, then points.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Game over. Final scores: %1.</source>
+        <translation>Spiel vorbei. Endstand: %1.</translation>
+    </message>
+    <message>
+        <source>Entry taken back. %1&apos;s turn again.</source>
+        <translation>Eintrag zurückgenommen. %1 ist wieder am Zug.</translation>
+    </message>
+    <message>
+        <source>The dice show %1.</source>
+        <translation>Die Würfel zeigen %1.</translation>
+    </message>
+    <message>
+        <source>Players: %1.</source>
+        <translation>Spieler: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s).</source>
+        <extracomment>Told as the cursor reaches a row: %1 the row, %n what the dice would score there.</extracomment>
+        <translation>
+            <numerusform>%1, %n Punkt.</numerusform>
+            <numerusform>%1, %n Punkte.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -572,11 +716,6 @@ Möchten Sie trotzdem beenden?</translation>
         <translation>brächte %1</translation>
     </message>
     <message>
-        <source>No player, %1</source>
-        <extracomment>A cell of a column nobody plays, as a screen reader names it; %1 is the row.</extracomment>
-        <translation>Kein Spieler, %1</translation>
-    </message>
-    <message>
         <source>free</source>
         <extracomment>The value of a free category&apos;s cell, as a screen reader says it.</extracomment>
         <translation>frei</translation>
@@ -691,16 +830,6 @@ Möchten Sie trotzdem beenden?</translation>
 </context>
 <context>
     <name>StatusLine</name>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <extracomment>Told to a screen reader as a turn begins; %1 is the player&apos;s name.</extracomment>
-        <translation>%1 ist am Zug.</translation>
-    </message>
-    <message>
-        <source>%1 rolled %2.</source>
-        <extracomment>Told to a screen reader; %1 is the player&apos;s name, %2 the faces in words, as in &quot;one, four, four, five, six&quot;.</extracomment>
-        <translation>%1 hat %2 gewürfelt.</translation>
-    </message>
     <message>
         <source>The game is over.</source>
         <translation>Das Spiel ist aus.</translation>
@@ -920,10 +1049,6 @@ Möchten Sie trotzdem beenden?</translation>
         <translation>&lt;b&gt;Strg+Z&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>undo your last entry, before the next player rolls</source>
-        <translation>den letzten Eintrag zurücknehmen, bevor der nächste Spieler würfelt</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;</source>
         <translation>&lt;b&gt;Strg+N&lt;/b&gt;, &lt;b&gt;Strg+O&lt;/b&gt;, &lt;b&gt;Strg+S&lt;/b&gt;</translation>
     </message>
@@ -942,6 +1067,19 @@ Möchten Sie trotzdem beenden?</translation>
     <message>
         <source>this window</source>
         <translation>dieses Fenster</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tab&lt;/b&gt;</source>
+        <extracomment>Tab is the key; the card&apos;s arrows and Enter are those of the cells of the score card.</extracomment>
+        <translation>&lt;b&gt;Tab&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>into the score card and out: the arrows walk its cells, Enter scores the row of the cell</source>
+        <translation>in den Spielzettel und wieder hinaus: die Pfeiltasten gehen durch seine Felder, Eingabe trägt in die Zeile des Feldes ein</translation>
+    </message>
+    <message>
+        <source>undo your last entry, and the computer&apos;s moves since, until the next player rolls or your own turn comes round</source>
+        <translation>den letzten Eintrag zurücknehmen, samt den Zügen des Computers seither, bis der nächste Spieler würfelt oder Sie wieder am Zug sind</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1171,10 @@ Möchten Sie trotzdem beenden?</translation>
         <source>Player %1</source>
         <extracomment>A player who gave no name, by seat number.</extracomment>
         <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
     </message>
 </context>
 <context>
@@ -1150,10 +1292,6 @@ Möchten Sie trotzdem beenden?</translation>
     <message>
         <source>&amp;Players</source>
         <translation>&amp;Spieler</translation>
-    </message>
-    <message>
-        <source>Records problem</source>
-        <translation>Problem mit den Rekorden</translation>
     </message>
     <message>
         <source>Clea&amp;r Records…</source>

@@ -15,6 +15,17 @@ Congratulations to %1 who won the game!</numerusform>
     </message>
 </context>
 <context>
+    <name>GameSpeech</name>
+    <message numerus="yes">
+        <source>%1, %n point(s).</source>
+        <extracomment>Told as the cursor reaches a row: %1 the row, %n what the dice would score there.</extracomment>
+        <translation>
+            <numerusform>%1, %n point.</numerusform>
+            <numerusform>%1, %n points.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MoveWords</name>
     <message numerus="yes">
         <source>Score %1 now for %n point(s).</source>

@@ -14,7 +14,6 @@
     </message>
     <message>
         <source>Die %1: empty</source>
-        <extracomment>A die&apos;s box as a screen reader names it: %1 the die&apos;s number, %2 its face in words.</extracomment>
         <translation>Dé %1&#xa0;: vide</translation>
     </message>
     <message>
@@ -33,6 +32,11 @@
     <message>
         <source>Press %1 to set it aside.</source>
         <translation>Appuyez sur %1 pour le mettre de côté.</translation>
+    </message>
+    <message>
+        <source>Die %1: rolling</source>
+        <extracomment>A die&apos;s box as a screen reader names it: %1 the die&apos;s number, %2 its face in words.</extracomment>
+        <translation>Dé %1&#xa0;: en train de rouler</translation>
     </message>
 </context>
 <context>
@@ -145,6 +149,146 @@ Ligne %2&#xa0;: %3</translation>
 Do you still want to quit?</source>
         <translation>Une partie est en cours.
 Voulez-vous quand même quitter&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>GameSpeech</name>
+    <message>
+        <source>Aces</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Three of a Kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>Four of a Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Petite suite</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Grande suite</translation>
+    </message>
+    <message>
+        <source>Kelbrune</source>
+        <translation>Kelbrune</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>À %1 de jouer.</translation>
+    </message>
+    <message>
+        <source>Die %1 is held.</source>
+        <translation>Le dé %1 est gardé.</translation>
+    </message>
+    <message>
+        <source>Dice %1 are held.</source>
+        <extracomment>%1 the held dice&apos;s numbers: &quot;1, 3&quot;.</extracomment>
+        <translation>Les dés %1 sont gardés.</translation>
+    </message>
+    <message>
+        <source>Roll %1 of %2 next.</source>
+        <translation>Prochain lancer&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>No rolls left: choose a category.</source>
+        <translation>Plus de lancer&#xa0;: choisissez une catégorie.</translation>
+    </message>
+    <message>
+        <source>%1 rolled %2.</source>
+        <extracomment>%1 the player, %2 the five faces as figures: &quot;2, 2, 5, 5, 5&quot;.</extracomment>
+        <translation>%1 a obtenu %2.</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, held.</source>
+        <translation>Dé %1&#xa0;: %2, gardé.</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, back on the table.</source>
+        <translation>Dé %1&#xa0;: %2, remis sur la table.</translation>
+    </message>
+    <message>
+        <source>%1: no dice rolled yet.</source>
+        <translation>%1&#xa0;: aucun dé lancé pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>%1 is thinking.</source>
+        <translation>%1 réfléchit.</translation>
+    </message>
+    <message>
+        <source>%1 scored %2 in %3.</source>
+        <extracomment>%1 the player, %2 the points, %3 the row.</extracomment>
+        <translation>%1 inscrit %2 en %3.</translation>
+    </message>
+    <message>
+        <source>Upper bonus of %1 earned.</source>
+        <translation>Prime de %1 de la partie haute obtenue.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <extracomment>The player&apos;s grand total after an entry.</extracomment>
+        <translation>Total général&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One player&apos;s final score in the list said at the game&apos;s end: name, then points.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Game over. Final scores: %1.</source>
+        <translation>Partie terminée. Scores finaux&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Entry taken back. %1&apos;s turn again.</source>
+        <translation>Inscription annulée. À %1 de jouer à nouveau.</translation>
+    </message>
+    <message>
+        <source>The dice show %1.</source>
+        <translation>Les dés montrent %1.</translation>
+    </message>
+    <message>
+        <source>Players: %1.</source>
+        <translation>Joueurs&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n point(s).</source>
+        <extracomment>Told as the cursor reaches a row: %1 the row, %n what the dice would score there.</extracomment>
+        <translation>
+            <numerusform>%1, %n point.</numerusform>
+            <numerusform>%1, %n points.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -572,11 +716,6 @@ Voulez-vous quand même quitter&#xa0;?</translation>
         <translation>rapporterait %1</translation>
     </message>
     <message>
-        <source>No player, %1</source>
-        <extracomment>A cell of a column nobody plays, as a screen reader names it; %1 is the row.</extracomment>
-        <translation>Aucun joueur, %1</translation>
-    </message>
-    <message>
         <source>free</source>
         <extracomment>The value of a free category&apos;s cell, as a screen reader says it.</extracomment>
         <translation>libre</translation>
@@ -691,16 +830,6 @@ Voulez-vous quand même quitter&#xa0;?</translation>
 </context>
 <context>
     <name>StatusLine</name>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <extracomment>Told to a screen reader as a turn begins; %1 is the player&apos;s name.</extracomment>
-        <translation>À %1 de jouer.</translation>
-    </message>
-    <message>
-        <source>%1 rolled %2.</source>
-        <extracomment>Told to a screen reader; %1 is the player&apos;s name, %2 the faces in words, as in &quot;one, four, four, five, six&quot;.</extracomment>
-        <translation>%1 a obtenu %2.</translation>
-    </message>
     <message>
         <source>The game is over.</source>
         <translation>La partie est terminée.</translation>
@@ -920,10 +1049,6 @@ Voulez-vous quand même quitter&#xa0;?</translation>
         <translation>&lt;b&gt;Ctrl+Z&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>undo your last entry, before the next player rolls</source>
-        <translation>annuler votre dernière inscription, tant que le joueur suivant n&apos;a pas lancé</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;</source>
         <translation>&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;</translation>
     </message>
@@ -942,6 +1067,19 @@ Voulez-vous quand même quitter&#xa0;?</translation>
     <message>
         <source>this window</source>
         <translation>cette fenêtre</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Tab&lt;/b&gt;</source>
+        <extracomment>Tab is the key; the card&apos;s arrows and Enter are those of the cells of the score card.</extracomment>
+        <translation>&lt;b&gt;Tab&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>into the score card and out: the arrows walk its cells, Enter scores the row of the cell</source>
+        <translation>entrer dans la feuille de score et en sortir&#xa0;: les flèches parcourent ses cases, Entrée inscrit les dés dans la ligne de la case</translation>
+    </message>
+    <message>
+        <source>undo your last entry, and the computer&apos;s moves since, until the next player rolls or your own turn comes round</source>
+        <translation>annuler votre dernière inscription, et les coups de l&apos;ordinateur depuis, tant que le joueur suivant n&apos;a pas lancé ou que votre tour n&apos;est pas revenu</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1171,10 @@ Voulez-vous quand même quitter&#xa0;?</translation>
         <source>Player %1</source>
         <extracomment>A player who gave no name, by seat number.</extracomment>
         <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Contraste é&amp;levé</translation>
     </message>
 </context>
 <context>
@@ -1150,10 +1292,6 @@ Voulez-vous quand même quitter&#xa0;?</translation>
     <message>
         <source>&amp;Players</source>
         <translation>&amp;Joueurs</translation>
-    </message>
-    <message>
-        <source>Records problem</source>
-        <translation>Problème avec les records</translation>
     </message>
     <message>
         <source>Clea&amp;r Records…</source>

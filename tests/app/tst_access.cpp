@@ -1,28 +1,44 @@
-// Play by keyboard and by screen reader, where a click scores, and taking back a slip.
+// Play by keyboard and by screen reader: the keys of play and where the focus stays, what the
+// announcer says at each moment of a turn and of the computer's, and what the reader finds in
+// the other windows.
+#include "Announcer.h"
+#include "ComputerDriver.h"
 #include "DieBox.h"
+#include "GameStates.h"
 #include "ScoreGridView.h"
 #include "Table.h"
 #include "frmHowToPlay.h"
 
 #include <QAccessible>
-#include <QLabel>
-#include <QPushButton>
+#include <QTextBrowser>
 #include <QTest>
 
 namespace {
-QString spoken(QAccessibleInterface *face, QAccessible::Text what = QAccessible::Name)
+// What the announcer says: each line as a screen reader is sent it.
+struct Listener
 {
-    return face ? face->text(what) : QStringLiteral("<none>");
+    QStringList lines;
+
+    explicit Listener(Announcer *announcer)
+    {
+        QObject::connect(announcer, &Announcer::said, [this](const QString &line) { lines << line; });
+    }
+    // The lines said since the last call, once the pass of the event loop that adds them is over.
+    QStringList heard()
+    {
+        QCoreApplication::sendPostedEvents();
+        return std::exchange(lines, {});
+    }
+};
+
+void key(int k)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(k));
 }
 
-QString spoken(QObject *object, QAccessible::Text what = QAccessible::Name)
+bool unavailable(QWidget *button)
 {
-    return spoken(QAccessible::queryAccessibleInterface(object), what);
-}
-
-QAccessibleTableInterface *table(ScoreGridView *grid)
-{
-    return QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    return QAccessible::queryAccessibleInterface(button)->state().disabled;
 }
 }  // namespace
 
@@ -31,6 +47,11 @@ class AccessTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // The keys of play reach the game from whichever control has the focus; Roll keeps it all
+    // turn, framed, and reads as unavailable while it cannot roll; Tab walks Roll and the two
+    // grids, where the arrows walk the cells and Enter scores the row of the cell.
     void wholeTurnByKeyboard()
     {
         Table t;
@@ -43,106 +64,209 @@ private slots:
 
         t.window.mnuAnimateDice()->trigger();  // the dice land at once
         t.platform.scriptRoll("2 2 5 3 3");
-        QTest::keySequence(&t.window, Qt::Key_Space);
+        key(Qt::Key_Space);
         QCOMPARE(t.turn().rollsMade, 1);
-        QCOMPARE(t.window.focusWidget(), t.window.cmdRoll());
-        QTest::keySequence(&t.window, Qt::Key_1);
-        QTest::keySequence(&t.window, Qt::Key_2);
-        QTest::keySequence(&t.window, Qt::Key_3);
-        QTest::keySequence(&t.window, Qt::Key_3);  // and back again
+        key(Qt::Key_1);
+        key(Qt::Key_2);
+        key(Qt::Key_3);
+        key(Qt::Key_3);  // and back again
         QCOMPARE(t.turn().held, (std::array<bool, 5>{true, true, false, false, false}));
         t.platform.scriptRoll("0 0 3 3 3", t.turn().held);
-        QTest::keySequence(&t.window, Qt::Key_R);
-        QCOMPARE(t.turn().rollsMade, 2);
+        key(Qt::Key_R);
+        t.platform.scriptRoll("0 0 3 3 3", t.turn().held);
+        key(Qt::Key_R);
+        QCOMPARE(t.turn().rollsMade, 3);
+        QVERIFY(t.window.focusWidget() == t.window.cmdRoll() && unavailable(t.window.cmdRoll()));
+        // The frame around Roll shows the focus, on the black of the window.
+        const QPoint beside = t.window.cmdRoll()->geometry().topLeft() + QPoint(-2, 20);
+        auto pixel = [&] { return t.window.centralWidget()->grab().toImage().pixelColor(beside); };
+        QCOMPARE(pixel(), QColor(255, 200, 0));
 
-        QTest::keySequence(&t.window, Qt::Key_Return);  // shows the cursor on the first free row
+        key(Qt::Key_Return);  // shows the cursor on the first free row
         QCOMPARE(t.window.cursor(), std::optional(Category::Aces));
-        QCOMPARE(t.state().mover, 0);
         for (int down = 0; down < 20; ++down)  // stops at Chance, the last row
-            QTest::keySequence(&t.window, Qt::Key_Down);
+            key(Qt::Key_Down);
         for (int up = 0; up < 4; ++up)
-            QTest::keySequence(&t.window, Qt::Key_Up);
+            key(Qt::Key_Up);
         QCOMPARE(t.window.cursor(), std::optional(Category::FullHouse));
-        QTest::keySequence(&t.window, Qt::Key_Enter);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(t.state().players[0].sheet.entry(Category::FullHouse), std::optional(25));
-        QCOMPARE(t.state().mover, 1);
+        QVERIFY(t.state().mover == 1 && !t.window.cursor() && !unavailable(t.window.cmdRoll()));
+
+        // Into the lower grid, which keeps the focus through a roll: it starts on Bob's first
+        // row; Down walks it, not the cursor.
+        key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
+        ScoreGridView *lower = t.window.ScoreCardBottom();
+        t.window.mnuAnimateDice()->trigger();
+        t.platform.scriptRoll("6 6 6 6 2");
+        key(Qt::Key_Space);
+        QVERIFY(t.window.rolling());
+        t.land();
+        QCOMPARE(QApplication::focusWidget(), lower);
+        QCOMPARE(pixel(), QColor(Qt::black));
+        key(Qt::Key_Down);
+        QCOMPARE(lower->currentIndex(), lower->model()->index(2, 2));
         QVERIFY(!t.window.cursor());
+        key(Qt::Key_Return);
+        QCOMPARE(t.state().players[1].sheet.entry(Category::FourOfAKind), std::optional(26));
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), t.window.cmdRoll());
 
-        // A row that scores nothing asks, as a click does.
-        t.platform.scriptRoll("1 1 1 1 1");
-        QTest::keySequence(&t.window, Qt::Key_Space);
-        QTest::keySequence(&t.window, Qt::Key_Down);
-        QTest::keySequence(&t.window, Qt::Key_Down);
-        t.prompts.yesNoAnswers << false;
-        QTest::keySequence(&t.window, Qt::Key_Return);
-        QCOMPARE(t.prompts.prompts.last().title, QStringLiteral("Zero Score?"));
-        QVERIFY(t.state().players[1].sheet.isFree(Category::Twos));
-        QVERIFY(t.prompts.unexpected.isEmpty());
-
-        // F1 opens the one How to Play window, beside the game.
+        // F1 opens the one How to Play window, beside the game, its text ready to be read.
         QTest::keySequence(&t.window, Qt::Key_F1);
         QTest::keySequence(&t.window, Qt::Key_F1);
         const auto help = t.window.findChildren<frmHowToPlay *>();
         QVERIFY(help.size() == 1 && help[0]->isVisible() && !help[0]->isModal());
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(help[0]->text())->textInterface();
+        QVERIFY(text && text->text(0, text->characterCount()).contains("Ctrl+Z"));
+        QVERIFY(t.prompts.unexpected.isEmpty());
     }
 
-    void whatAScreenReaderIsTold()
+    // Roll is drawn exactly as a disabled button while it cannot roll, though it keeps the focus.
+    void unavailableRollLooksDisabled()
     {
         Table t;
-        QStringList heard;  // what the status line announces, as a screen reader reads it
-        auto hear = [&] { heard << spoken(t.window.status(), QAccessible::Description); };
+        t.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+        RollButton *roll = t.window.cmdRoll();
+        QPushButton disabled(roll->text(), roll->parentWidget());
+        disabled.setGeometry(roll->geometry());
+        disabled.setFont(roll->font());
+        disabled.setEnabled(false);
+        QVERIFY(!roll->isAvailable() && roll->isEnabled());
+        QCOMPARE(QAccessible::queryAccessibleInterface(roll)->text(QAccessible::Name), QStringLiteral("Roll!"));
+        QCOMPARE(roll->grab().toImage(), disabled.grab().toImage());
+        t.newGame({"Ann"});
+        QVERIFY(roll->isAvailable() && roll->grab().toImage() != disabled.grab().toImage());
+    }
+
+    // What a screen reader says through a turn: each moment once, in one line, the dice of a
+    // roll only once they have landed; a key that can do nothing says why.
+    void aTurnAsHeard()
+    {
+        Table t;
+        Listener reader(t.window.announcer());
         t.newGame({"Ann", ""});
-        hear();
-        QCOMPARE(spoken(t.window.imgDiceRolled(3)), QStringLiteral("Die 4: empty"));
-        QCOMPARE(spoken(t.window.cmdRoll(), QAccessible::Description), QStringLiteral("Roll 1 of 3"));
-        QCOMPARE(spoken(table(t.window.ScoreCardTop())->cellAt(6, 2)), "Player 2, Sixes, free");
-        QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — roll 1 of 3"));
-        QCOMPARE(table(t.window.ScoreCardTop())->columnDescription(1), QStringLiteral("Ann"));
-        QCOMPARE(table(t.window.ScoreCardTop())->rowDescription(8), QStringLiteral("Bonus"));
-
+        QCOMPARE(reader.heard(), QStringList{"Players: Ann, Player 2. Ann's turn."});
+        // A line is the name of a notification in a status bar, which a screen reader speaks.
+        QAccessibleInterface *note = QAccessible::queryAccessibleInterface(t.window.announcer()->note(0));
+        QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Players: Ann, Player 2. Ann's turn."));
+        QVERIFY(note->role() == QAccessible::Notification
+                && note->parent()->role() == QAccessible::StatusBar);
+        t.window.keyDie(2);
+        QCOMPARE(reader.heard(), QStringList{"Roll 1 of 3"});
+        // The next line on the other note: two lines close together are both spoken.
+        QCOMPARE(t.window.announcer()->note(1)->accessibleName(), QStringLiteral("Roll 1 of 3"));
+        t.window.keyEnter();
+        t.window.keyEnter();
+        QCOMPARE(reader.heard(), QStringList{"Aces: no dice rolled yet. Roll 1 of 3"});
         t.roll("2 5 3 3 3");
-        hear();
+        QCOMPARE(reader.heard(), QStringList{"Ann rolled 2, 5, 3, 3, 3. Roll 2 of 3 next."});
         t.hold(1);
-        t.platform.scriptRoll("2 0 4 3 3", t.turn().held);
+        t.hold(0);
+        QCOMPARE(reader.heard(), QStringList{"Die 2: five, held. Die 1: two, held."});
+        t.release(0);
+        QCOMPARE(reader.heard(), QStringList{"Die 1: two, back on the table."});
+
+        t.platform.scriptRoll("1 0 4 3 3", t.turn().held);
         t.window.cmdRoll_Click();
-        hear();  // the dice still rolling: nothing new to tell
+        QCOMPARE(t.platform.runScheduled(3), 3);  // frames of an animated roll
+        QCOMPARE(reader.heard(), QStringList());
+        QCOMPARE(t.window.imgDiceRolled(0)->accessibleName() + '/' + t.window.imgDiceSaved(1)->accessibleName(),
+                 QStringLiteral("Die 1: rolling/Die 2: five, held"));
         t.land();
-        hear();
-        t.roll("2 0 3 3 3");
-        QCOMPARE(spoken(t.window.imgDiceSaved(1)), QStringLiteral("Die 2: five, held"));
-        QCOMPARE(spoken(t.window.imgDiceRolled(1)), QStringLiteral("Die 2: empty"));
-        QCOMPARE(spoken(t.window.imgDiceRolled(0)), QStringLiteral("Die 1: two, on the table"));
-        QCOMPARE(spoken(t.window.cmdRoll(), QAccessible::Description),
-                 QStringLiteral("No rolls left: choose a category."));
-        QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — choose a category"));
-        t.scoreBottom(7);
-        hear();
-        QCOMPARE(spoken(table(t.window.ScoreCardBottom())->cellAt(7, 1)), "Ann, Chance, 16");
-        QCOMPARE(heard, (QStringList{"Ann's turn.", "Ann rolled two, five, three, three, three.",
-                                     "Ann rolled two, five, three, three, three.",
-                                     "Ann rolled two, five, four, three, three.", "Player 2's turn."}));
-        // A screen reader can press a die as a click would.
-        t.roll("1 4 4 4 4");
-        QCOMPARE(spoken(t.window.imgDiceRolled(0)), QStringLiteral("Die 1: one, on the table"));
-        QAccessibleInterface *die = QAccessible::queryAccessibleInterface(t.window.imgDiceRolled(2));
-        die->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(t.turn().held[2]);
+        QCOMPARE(reader.heard(), QStringList{"Ann rolled 1, 5, 4, 3, 3. Die 2 is held. Roll 3 of 3 next."});
+
+        t.hold(0);
+        reader.heard();
+        t.roll("0 0 1 1 1");
+        QCOMPARE(reader.heard(),
+                 QStringList{"Ann rolled 1, 5, 1, 1, 1. Dice 1, 2 are held. No rolls left: choose a category."});
+        t.window.keyRoll();
+        QCOMPARE(reader.heard(), QStringList{"No rolls left: choose a category."});
+        t.window.keyCursor(+1);  // from Aces, where Enter put it before the roll
+        t.window.keyCursor(+1);
+        QCOMPARE(reader.heard(), QStringList{"Twos, 0 points. Threes, 0 points."});
+        t.window.keyCursor(-1);
+        t.window.keyCursor(-1);
+        t.window.keyCursor(-1);
+        t.window.keyEnter();
+        QCOMPARE(reader.heard(),
+                 QStringList{"Twos, 0 points. Aces, 4 points. Aces, 4 points. "
+                             "Ann scored 4 in Aces. Total 4. Player 2's turn."});
+        t.window.mnuUndo()->trigger();
+        QCOMPARE(reader.heard(),
+                 QStringList{"Entry taken back. Ann's turn again. The dice show 1, 5, 1, 1, 1. "
+                             "Dice 1, 2 are held. No rolls left: choose a category."});
+
+        // A game loaded in the middle of a turn; its last entry earns the bonus and ends it.
+        GameState last = gameOf({"Zoë"}, 1, "6 6 6 1 1");
+        last.round = kRounds - 1;
+        enter(last, 0, {"Aces 3", "Twos 6", "Threes 9", "Fours 12", "Fives 15", "3K 20", "4K 0",
+                        "FullHouse 25", "SmStraight 30", "LgStraight 40", "Kelbrune 0", "Chance 5"});
+        t.load(last);
+        QCOMPARE(reader.heard(),
+                 QStringList{"Players: Zoë. Zoë's turn. The dice show 6, 6, 6, 1, 1. Roll 2 of 3 next."});
+        t.score(Category::Sixes);
+        QCOMPARE(reader.heard(),
+                 QStringList{"Zoë scored 18 in Sixes. Upper bonus of 35 earned. Total 218. "
+                             "Game over. Final scores: Zoë 218."});
     }
 
-    // Game > Undo is offered while the game can take the entry back, and takes it back.
-    void undoFromTheMenu()
+    // The computer's every step is heard, and it waits for each line to be heard before its
+    // next step: a screen reader cuts a line short to say the next.
+    void theComputerAsHeard()
     {
         Table t;
-        t.newGame({"Ann", "Bob"});
-        t.roll("2 2 5 5 5");
-        t.hold(4);
+        Listener reader(t.window.announcer());
+        t.prompts.screenReader = true;
+        t.window.mnuAnimateDice()->trigger();
+        t.prompts.seatAnswers << std::vector<Seat>{{"Ann", SeatKind::Human}, {"Robo", SeatKind::Perfect}};
+        t.window.mnuNewAgainstComputer()->trigger();
+        t.roll("1 1 1 2 3");
+        reader.heard();
+        t.score(Category::Aces);
+        t.platform.scriptRoll("6 6 6 2 3");
+        QStringList heard = reader.heard();
+        t.platform.pauses.clear();
+        bool kept = false;
+        while (t.state().computerToMove() && t.platform.runScheduled(1) == 1) {
+            heard << reader.heard();
+            if (!kept && t.turn().held[0]) {
+                t.platform.scriptRoll("0 0 0 6 6", t.turn().held);
+                kept = true;
+            }
+        }
+        QCOMPARE(heard, (QStringList{"Ann scored 3 in Aces. Total 3. Robo's turn.",
+                                     "Robo rolled 6, 6, 6, 2, 3.",
+                                     "Robo keeps 6 6 6 and rolls again.",
+                                     "Robo rolled 6, 6, 6, 6, 6. Dice 1, 2, 3 are held.",
+                                     "Robo scored 50 in Kelbrune. Total 50. Ann's turn."}));
+        QVERIFY(t.platform.pauses.contains(Announcer::speakingTime(heard[1])));
+    }
+
+    // An Undo in the middle of the computer's roll takes back its moves with the person's entry;
+    // once the person enters again, the computer plays its turn afresh.
+    void undoWhileTheComputerRolls()
+    {
+        Table t;
+        t.prompts.seatAnswers << std::vector<Seat>{{"Ann", SeatKind::Human}, {"Robo", SeatKind::Perfect}};
+        t.window.mnuNewAgainstComputer()->trigger();
+        t.roll("2 2 2 5 6");
         const GameState before = t.state();
-        QVERIFY(!t.window.mnuUndo()->isEnabled());
-        t.score(Category::FullHouse);
-        QVERIFY(t.window.mnuUndo()->isEnabled());
+        t.score(Category::Twos);
+        QCOMPARE(t.platform.runScheduled(2), 2);  // its first roll, and a frame of it
+        QVERIFY(t.window.rolling() && t.window.mnuUndo()->isEnabled());
         t.window.mnuUndo()->trigger();
-        QVERIFY(t.state() == before && !t.window.mnuUndo()->isEnabled());
-        QCOMPARE(t.window.imgDiceSaved(4)->face(), 5);
+        QVERIFY(t.state() == before && !t.window.rolling() && t.window.cmdRoll()->isAvailable());
+        t.platform.runScheduled();
+        QVERIFY(t.state() == before);
+        t.score(Category::Sixes);
+        t.platform.runScheduled();
+        QCOMPARE(t.state().mover, 0);
+        QCOMPARE(t.state().players[1].sheet.freeCount(), kCategoryCount - 1);
     }
 };
 

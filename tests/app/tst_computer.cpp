@@ -4,6 +4,7 @@
 #include "Table.h"
 #include "frmSeats.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,9 +67,13 @@ private slots:
     {
         frmSeats dialog({{"Ann", SeatKind::Human}, {"Computer 1", SeatKind::Strong}});
         dialog.show();
-        QCOMPARE(dialog.kind(2)->accessibleName() + '/' + dialog.name(2)->accessibleName() + '/'
-                     + dialog.count()->accessibleName(),
-                 QStringLiteral("Seat 2 played by/Seat 2 name/Number of players"));
+        // A box is read by its label and its choice, the others by their names.
+        QAccessibleInterface *kind = QAccessible::queryAccessibleInterface(dialog.kind(2));
+        const auto labels = kind->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name) + '/' + kind->text(QAccessible::Description)
+                     + '/' + dialog.name(2)->accessibleName() + '/' + dialog.count()->accessibleName(),
+                 QStringLiteral("Seat 2 played by/Computer: Strong/Seat 2 name/Number of players"));
         QVERIFY(!dialog.name(3)->isEnabled());
         // Each column's heading stands right above the first seat's field.
         for (QLabel *heading : dialog.findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
@@ -80,6 +85,7 @@ private slots:
         QCOMPARE(dialog.name(3)->text(), QStringLiteral("Computer 2"));
         QTest::keyClick(dialog.kind(1), Qt::Key_End);   // Ann stays Ann; the computers renumber
         QTest::keyClick(dialog.kind(3), Qt::Key_Home);  // a given name follows its kind
+        QCOMPARE(dialog.kind(1)->accessibleDescription(), QStringLiteral("Computer: Perfect"));
         QTest::keyClick(&dialog, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.seats(), (std::vector<Seat>{{"Ann", SeatKind::Perfect},
@@ -101,7 +107,7 @@ private slots:
         QCOMPARE(heldFaces(t.turn()), (std::multiset<int>{6, 6, 6}));
         QCOMPARE(t.window.narration(), QStringLiteral("Robo keeps 6 6 6 and rolls again."));
         QCOMPARE(t.window.hintPanel()->text(), t.window.narration());
-        QVERIFY(!t.window.cmdRoll()->isEnabled() && !t.window.imgDiceSaved(0)->isEnabled());
+        QVERIFY(!t.window.cmdRoll()->isAvailable() && !t.window.imgDiceSaved(0)->isEnabled());
         const GameState before = t.state();
         t.window.cmdRoll_Click();
         t.hold(3);

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(t.settings.values.value("DefNumPlayers"), kept);
         QCOMPARE(t.prompts.prompts.size(), 2 + players);
         QCOMPARE(int(t.state().players.size()), players);
-        QCOMPARE(t.window.cmdRoll()->isEnabled() + t.window.mnuSaveGame()->isEnabled(), 2 * (players > 0));
+        QCOMPARE(t.window.cmdRoll()->isAvailable() + t.window.mnuSaveGame()->isEnabled(), 2 * (players > 0));
         QCOMPARE(t.window.ScoreCardTop()->cardModel()->look(0, std::max(players, 1)).text,
                  players ? QStringLiteral("P%1").arg(players) : "");
         QCOMPARE(column(t.window.ScoreCardTop(), 1) + column(t.window.ScoreCardBottom(), 2), QString(17, ' '));
@@ -196,8 +196,8 @@ private slots:
         t.platform.scriptRoll("1 2 3 4 5");
         t.window.cmdRoll_Click();
         QCOMPARE(t.turn().faces, diceOf("1 2 3 4 5"));
-        QVERIFY(t.window.rolling() && !t.window.cmdRoll()->isEnabled() && !t.window.mnuSaveGame()->isEnabled());
-        QVERIFY(!t.window.ScoreCardTop()->isEnabled() && !t.window.imgDiceRolled(0)->isEnabled());
+        QVERIFY(t.window.rolling() && !t.window.cmdRoll()->isAvailable() && !t.window.mnuSaveGame()->isEnabled());
+        QVERIFY(!t.window.ScoreCardTop()->takesMouse() && !t.window.imgDiceRolled(0)->isEnabled());
         t.platform.runScheduled(2);
         if (command.startsWith("new")) {
             t.prompts.yesNoAnswers << true;
@@ -232,8 +232,8 @@ private slots:
         const bool shownToTheEnd = command == "stay" || command == "save";
         if (!command.endsWith("roll"))
             QCOMPARE(t.platform.pauses.size() > 3, shownToTheEnd);
-        QVERIFY(!t.window.rolling() && t.window.cmdRoll()->isEnabled() && t.window.mnuSaveGame()->isEnabled());
-        QVERIFY(t.window.ScoreCardTop()->isEnabled() && t.window.imgDiceRolled(0)->isEnabled());
+        QVERIFY(!t.window.rolling() && t.window.cmdRoll()->isAvailable() && t.window.mnuSaveGame()->isEnabled());
+        QVERIFY(t.window.ScoreCardTop()->takesMouse() && t.window.imgDiceRolled(0)->isEnabled());
         const Dice expected = command == "new" ? Dice{} : command.endsWith("roll") ? diceOf("6 5 4 3 2")
                               : command == "load" ? diceOf("2 2 2 2 2") : diceOf("1 2 3 4 5");
         QCOMPARE(t.turn().faces, expected);
@@ -269,7 +269,7 @@ private slots:
                  (QStringList{"cue DieRoll", "cue GameOver", "ok Game Over!"}));
         QCOMPARE(t.prompts.prompts.last().text,
                  QStringLiteral("The game is over!\nCongratulations to Ann and Cy who won the game!"));
-        QVERIFY(!t.window.cmdRoll()->isEnabled() && !t.window.mnuSaveGame()->isEnabled());
+        QVERIFY(!t.window.cmdRoll()->isAvailable() && !t.window.mnuSaveGame()->isEnabled());
         QVERIFY(!QFile::exists(path));
         QCOMPARE(redHeadings(t.window.ScoreCardTop()), QList<int>());
         QCOMPARE(column(t.window.ScoreCardBottom(), 2), QStringLiteral("6 6 0 0 0 0 6 18 6 24"));
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(column(u.window.ScoreCardBottom(), 2), QStringLiteral("  25 30    55 0 55"));
         QCOMPARE(u.window.ScoreCardTop()->cardModel()->look(0, 3).text + column(u.window.ScoreCardBottom(), 3),
                  QString(9, ' '));
-        QVERIFY(u.window.cmdRoll()->isEnabled());
+        QVERIFY(u.window.cmdRoll()->isAvailable());
         for (int d = 0; d < 5; ++d)
             QCOMPARE(u.window.imgDiceSaved(d)->face() * 10 + u.window.imgDiceRolled(d)->face(), d < 3 ? 30 : 5);
     }
@@ -415,7 +415,7 @@ private slots:
         }
         QCOMPARE(t.prompts.promptsOf(Prompt::OpenFile).size(), 1);
         QVERIFY(t.state() == loaded);
-        QVERIFY(t.window.cmdRoll()->isEnabled() && t.window.mnuSaveGame()->isEnabled());
+        QVERIFY(t.window.cmdRoll()->isAvailable() && t.window.mnuSaveGame()->isEnabled());
         QVERIFY(!t.prompts.events.contains("quit"));
         QCOMPARE(readAll(existing), encodeSavedGame(toSavedGame(loaded)));
     }

@@ -11,6 +11,7 @@
 #include "frmReview.h"
 
 #include <QGroupBox>
+#include <cmath>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +47,20 @@ QRect cell(ScoreGridView *grid, int row, int col)
 {
     return {grid->columnViewportPosition(col), grid->rowViewportPosition(row), grid->columnWidth(col),
             grid->rowHeight(row)};
+}
+
+// The contrast of two colours as accessibility guidelines measure it, from 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto linear = [](double v) {
+            v /= 255;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 // Acts on the next modal dialog of this kind once its own event loop shows it; one still open
@@ -179,6 +194,46 @@ private slots:
         QVERIFY(t.state() == before);
         QCOMPARE(pixels(shot(grid->viewport()), cell(grid, 3, 1), faint), 0);
         QCOMPARE(t.settings.values.value("ShowPossibleScores"), QStringLiteral("False"));
+    }
+
+    void highContrast_data()
+    {
+        QTest::addColumn<int>("row");  // of the upper grid, in Ann's column
+        QTest::newRow("an entry above 0") << 1;
+        QTest::newRow("an entry of 0") << 2;
+        QTest::newRow("a would-be score") << 3;
+    }
+
+    // High Contrast darkens the text of a cell until it stands out at least 4.5 to 1 from the
+    // cell, whose colour stays; the card as it has always been has less.
+    void highContrast()
+    {
+        QFETCH(int, row);
+        Table t;
+        t.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+        t.window.mnuShowPossibleScores()->trigger();
+        GameState game = gameOf({"Ann"}, 1, "3 3 3 4 5");
+        enter(game, 0, {"Aces 3", "Twos 0"});
+        game.round = 2;
+        t.load(game);
+        ScoreGridView *grid = t.window.ScoreCardTop();
+        const QRect inside = cell(grid, row, 1).adjusted(2, 2, -3, -3);
+        auto look = [&] {
+            const QImage image = shot(grid->viewport());
+            const QColor back = image.pixelColor(inside.topLeft());
+            double most = 1;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    most = std::max(most, contrast(back, image.pixelColor(x, y)));
+            return std::pair(back, most);
+        };
+        const auto [back, before] = look();
+        t.window.mnuHighContrast()->trigger();
+        const auto [backThen, after] = look();
+        QVERIFY2(before < 4.5 && after >= 4.5, qPrintable(QStringLiteral("%1 then %2").arg(before).arg(after)));
+        QCOMPARE(backThen, back);
+        QCOMPARE(t.settings.values.value("HighContrast"), QStringLiteral("True"));
     }
 
     // The About window: its three labels in red on cyan. Other keys and buttons mean nothing to it;

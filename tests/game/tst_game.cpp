@@ -194,38 +194,57 @@ private slots:
 
     void undo_data()
     {
-        QTest::addColumn<QString>("after");  // "": Undo takes back Bob's entry; else it is refused
-        for (const char *after : {"", "the next player rolled", "the game ended", "a new game",
-                                  "a computer's entry"})
-            QTest::newRow(*after ? after : "taken back") << after;
+        // The entry is the second seat's, or the only seat's second.
+        QTest::addColumn<QString>("seats");  // a letter a seat, P a person, C a computer
+        QTest::addColumn<QString>("after");  // what is played after the entry
+        QTest::addColumn<bool>("undoable");
+        QTest::newRow("taken back") << "PP" << "" << true;
+        QTest::newRow("the next player rolled") << "PP" << "roll" << false;
+        QTest::newRow("alone, before the next roll") << "P" << "" << true;
+        QTest::newRow("the game ended") << "PP" << "end" << false;
+        QTest::newRow("a new game") << "PP" << "new" << false;
+        QTest::newRow("a computer rolled since") << "PPC" << "roll" << true;
+        QTest::newRow("computers' turns, the next person's begun")
+            << "PPCC" << "turn turn" << true;
+        QTest::newRow("computers' turns, the next person rolled")
+            << "PPCC" << "turn turn roll" << false;
+        QTest::newRow("a computer's turn, the entrant's own begun") << "CP" << "turn" << false;
     }
 
-    // Undo puts the game back as it was just before a person's entry, once; nothing else can be
-    // undone.
+    // Undo puts the game back as it was just before a person's entry, with the computers' moves
+    // since, once; a person's roll, or the entrant's own turn come round past a computer, end it.
     void undo()
     {
+        QFETCH(QString, seats);
         QFETCH(QString, after);
+        QFETCH(bool, undoable);
+        const QStringList names{"Ann", "Bob", "Cy", "Dee"};
+        std::vector<Seat> table;
+        for (int i = 0; i < seats.size(); ++i)
+            table.push_back({names[i], seats[i] == 'C' ? SeatKind::Casual : SeatKind::Human});
         Game game(platform);
-        const bool computer = after.startsWith("a computer");
-        game.start({{"Ann", computer ? SeatKind::Casual : SeatKind::Human}, {"Bob", SeatKind::Human}});
-        // When the game is to end, every category but Bob's Chance is used first.
-        for (int t = 0; t < (after.endsWith("ended") ? 2 * kCategoryCount - 1 : 1); ++t)
+        game.start(table);
+        // The first seat has its turn; when the game is to end, every category but the second
+        // seat's Chance is used first.
+        for (int t = 0; t < (after == "end" ? 2 * kCategoryCount - 1 : 1); ++t)
             turn(game, "6 6 6 6 6", Category(t / 2));
         roll(game, "1 2 3 4 5");
         game.hold(4);
         roll(game, "2 2 5 5 0");
         const GameState before = game.state();
         QVERIFY(game.score(Category::Chance));
-        if (after.endsWith("rolled"))
-            roll(game, "1 1 1 1 1");
-        else if (after == "a new game")
-            game.start(people({"Cy"}));
-        else if (computer)
-            turn(game, "3 3 3 3 3", Category::Threes);
+        for (const QString &step : after.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "roll")
+                roll(game, "1 1 1 1 1");
+            else if (step == "turn")
+                turn(game, "3 3 3 3 3", Category::Threes);
+            else if (step == "new")
+                game.start(people({"Cy"}));
+        }
         const GameState now = game.state();
-        QCOMPARE(game.canUndo(), after.isEmpty());
-        QCOMPARE(game.undo(), after.isEmpty());
-        QVERIFY(game.state() == (after.isEmpty() ? before : now));
+        QCOMPARE(game.canUndo(), undoable);
+        QCOMPARE(game.undo(), undoable);
+        QVERIFY(game.state() == (undoable ? before : now));
         QVERIFY(!game.undo());  // once only
     }
 
@@ -298,6 +317,26 @@ private slots:
         QCOMPARE(platform.runScheduled(3), 3);
         QCOMPARE(game.state().turn.rollsMade, 0);
         QCOMPARE(platform.pauses, (QList<int>(3, ComputerDriver::kRetryPause)));
+    }
+
+    // An Undo in the middle of the computer's turn gives the game back to the person; the
+    // computer's pending step does nothing, and its turn starts afresh after the new entry.
+    void computerAfterAnUndo()
+    {
+        Game game(platform);
+        ComputerDriver driver(game, platform, solved());
+        game.start({{"Ann", SeatKind::Human}, {"Robo", SeatKind::Perfect}});
+        turn(game, "1 1 1 2 3", Category::Aces);
+        platform.scriptRoll("6 6 6 2 3");
+        QCOMPARE(platform.runScheduled(2), 2);  // it rolls, then keeps the sixes
+        QVERIFY(game.undo());
+        QCOMPARE(platform.runScheduled(), 1);
+        QCOMPARE(game.state().turn.faces, diceOf("1 1 1 2 3"));
+        QVERIFY(game.score(Category::Threes));
+        platform.scriptRoll("2 2 4 4 5");
+        QCOMPARE(platform.runScheduled(1), 1);
+        QCOMPARE(game.state().turn.faces, diceOf("2 2 4 4 5"));
+        QCOMPARE(game.state().turn.rollsMade, 1);
     }
 
     void computerAfterAChange_data()

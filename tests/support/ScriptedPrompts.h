@@ -35,6 +35,7 @@ public:
     QList<Prompt> prompts;
     QStringList unexpected;
     QList<std::vector<Seat>> seatOffers;
+    bool screenReader = false;
 
     // Runs once, from inside the next prompt with this title, before it is answered: as a
     // command that overtakes a box while it closes.
@@ -74,6 +75,7 @@ public:
         static const char *const names[] = {"DieRoll", "Kelbrune", "GameOver"};
         events.append(QStringLiteral("cue ") + QLatin1String(names[int(cue)]));
     }
+    bool screenReaderOn() override { return screenReader; }
     void quit() override { events.append(QStringLiteral("quit")); }
 
     // The prompts of one kind, for short assertions.

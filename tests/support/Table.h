@@ -10,6 +10,7 @@
 #include "ScriptedPrompts.h"
 #include "OptimalPlay.h"
 #include "RecordStore.h"
+#include "RollButton.h"
 #include "frmMain.h"
 
 #include <QAction>
