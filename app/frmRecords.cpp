@@ -1,5 +1,6 @@
 #include "frmRecords.h"
 
+#include "MarkedRow.h"
 #include "PendingGames.h"
 #include "Prompts.h"
 #include "ShownName.h"
@@ -37,9 +38,6 @@ const std::array<const char *, frmRecords::StatisticCount> kStatisticNames = {
     QT_TRANSLATE_NOOP("frmRecords", "Kelbrunes"),
     //: The expected points lost to decisions short of the best, by the advisor's reckoning.
     QT_TRANSLATE_NOOP("frmRecords", "Points given away")};
-
-const QColor kMarkedBack(255, 236, 150);
-const QColor kMarkedText(0, 0, 0);
 
 QString percentOf(qint64 part, qint64 whole)
 {
@@ -265,14 +263,8 @@ void frmRecords::reload()
             auto *item = new QTableWidgetItem(texts[std::size_t(col)]);
             if (col == RankCol || col == ScoreCol)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (marked) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(kMarkedBack);
-                item->setForeground(kMarkedText);
-                item->setData(Qt::AccessibleDescriptionRole, tr("The game just finished"));
-            }
+            if (marked)
+                markItem(item, tr("The game just finished"));
             m_topTen->setItem(row, col, item);
         }
         if (marked && !markedPlayer) {

@@ -1,6 +1,7 @@
 #include "frmReview.h"
 
 #include "CardLayout.h"
+#include "MarkedRow.h"
 #include "ShownName.h"
 
 #include <QDialogButtonBox>
@@ -15,9 +16,6 @@
 
 namespace {
 enum Column { RoundCol, RollCol, DiceCol, ChoiceCol, BestCol, LostCol, ColumnCount };
-
-const QColor kMarkedBack(255, 236, 150);
-const QColor kMarkedText(0, 0, 0);
 
 QString facesText(const std::vector<int> &faces)
 {
@@ -167,15 +165,8 @@ QWidget *frmReview::seatPage(const GameState &game, const GameReview &review, in
             auto *item = new QTableWidgetItem(texts[col]);
             if (col == RoundCol || col == RollCol || col == LostCol)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (marked) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(kMarkedBack);
-                item->setForeground(kMarkedText);
-                item->setData(Qt::AccessibleDescriptionRole,
-                              tr("One of the three costliest decisions of the game"));
-            }
+            if (marked)
+                markItem(item, tr("One of the three costliest decisions of the game"));
             table->setItem(row, col, item);
         }
     }
