@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "Announcer.h"
+#include "Backdrop.h"
 #include "CardLayout.h"
 #include "ChanceToWin.h"
 #include "ComputerDriver.h"
@@ -30,42 +31,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScreen>
-
-namespace {
-const QColor kFocusFrame(255, 200, 0);
-
-// The client area: a black table for the score card, the dice and the Roll button, with a frame
-// around the control that has the focus when it is framed.
-class Backdrop : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-    void setFramed(QWidget *control) { m_framed = control; }
-    // Two pixels wide, a pixel off the control's edge: within the gap to its neighbours.
-    QRegion frame() const
-    {
-        const QRect edge = m_framed->geometry();
-        return QRegion(edge.adjusted(-3, -3, 3, 3)) - QRegion(edge.adjusted(-1, -1, 1, 1));
-    }
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QPainter painter(this);
-        painter.fillRect(event->rect(), Qt::black);
-        if (m_framed && m_framed->hasFocus()) {
-            painter.setClipRegion(frame());
-            painter.fillRect(rect(), kFocusFrame);
-        }
-    }
-
-private:
-    QWidget *m_framed = nullptr;
-};
-}  // namespace
 
 frmMain::frmMain(Platform &platform, Prompts &prompts, SettingsStore &settings,
                  OptimalPlay &advisor, records::RecordStore &records, QWidget *parent)
