@@ -71,7 +71,11 @@ frmHowToPlay::frmHowToPlay(QWidget *owner) : QDialog(owner)
     m_text->setPalette(colours);
     m_text->document()->setDocumentMargin(0);
     m_text->setHtml(rules);
+    // Laid out at its own width from the start: the text browser would otherwise lay it out at
+    // the width of its first, small viewport, many times as tall.
     constexpr int kWidth = 460;
+    m_text->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    m_text->setLineWrapColumnOrWidth(kWidth);
     m_text->document()->setTextWidth(kWidth);
     m_text->setFixedSize(kWidth, int(std::ceil(m_text->document()->size().height())));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
