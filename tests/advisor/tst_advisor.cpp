@@ -1,6 +1,5 @@
 #include "ComputerPlayer.h"
 #include "OptimalPlay.h"
-#include "TurnOutcomes.h"
 #include "WinChance.h"
 
 #include <QTest>
@@ -229,48 +228,6 @@ private slots:
         QVERIFY(!m_play.turnPlans(0, std::vector<int>{0, -1}, plans));
         QVERIFY(!m_play.turnPlans(0, std::vector<int>{0, 1}, std::span(plans).first(1)));
         QVERIFY(!OptimalPlay().turnPlan(0, 0));
-    }
-
-    // How a turn ends, by category and points, is worth what the advice says: the points and
-    // bonus entered plus what is to come after them, on the chances of each.
-    void turnOutcomesAreWorthTheAdvice_data()
-    {
-        QTest::addColumn<Position>("position");
-        QTest::newRow("empty card") << Position{};
-        QTest::newRow("upper section left, bonus near") << card("Aces Twos Fives Sixes", 27, 90);
-        QTest::newRow("after the first roll") << card("Threes FullHouse Chance", 50, 150, 1, "3 3 2 2 6");
-        QTest::newRow("after the second roll") << card("Kelbrune LargeStraight", 63, 200, 2, "2 3 4 5 5");
-        QTest::newRow("after the third roll") << card("Sixes FourOfAKind", 60, 160, 3, "6 6 6 1 2");
-    }
-
-    void turnOutcomesAreWorthTheAdvice()
-    {
-        QFETCH(Position, position);
-        const TurnOutcomes outcomes(m_play.turnPlan(position.usedMask, position.upperSum).value(),
-                                    position.rollsMade, position.dice);
-        double total = 0.0;
-        double worth = position.pointsSoFar;
-        for (int c = 0; c < kCategoryCount; ++c) {
-            for (int points = 0; points <= TurnOutcomes::kMostPoints; ++points) {
-                const double chance = outcomes.chance[std::size_t(c)][std::size_t(points)];
-                if (chance == 0.0)
-                    continue;
-                QVERIFY(!(position.usedMask & usedBit(Category(c))));
-                Position after;
-                after.usedMask = std::uint16_t(position.usedMask | usedBit(Category(c)));
-                after.upperSum = position.upperSum + (isUpper(Category(c)) ? points : 0);
-                const bool bonus = !earnsUpperBonus(position.upperSum)
-                                   && earnsUpperBonus(after.upperSum);
-                const double toCome = after.usedMask == kAllCategoriesUsed
-                                          ? 0.0
-                                          : m_play.expectedFinalScore(after).value();
-                total += chance;
-                worth += chance * (points + (bonus ? kUpperBonus : 0) + toCome);
-            }
-        }
-        QVERIFY(std::abs(total - 1.0) < 1e-12);
-        QVERIFY2(std::abs(worth - m_play.expectedFinalScore(position).value()) < 1e-9,
-                 qPrintable(QString::number(worth, 'f', 9)));
     }
 
     // A player's final score averages what the advice expects, whatever is still open.

@@ -2,7 +2,6 @@
 #include "Scoring.h"
 
 #include <QTest>
-#include <set>
 
 namespace {
 Dice dice(const QString &text)
@@ -47,28 +46,6 @@ private slots:
         QFETCH(Category, category);
         QFETCH(int, expected);
         QCOMPARE(::categoryScore(category, dice(roll)), expected);
-    }
-
-    // The run length against a plain reading of the rule: four or five consecutive faces present.
-    void straightLengthAgreesWithRunsOfFaces()
-    {
-        for (int code = 0; code < 7776; ++code) {
-            Dice d{};
-            for (int i = 0, rest = code; i < 5; ++i, rest /= 6)
-                d[std::size_t(i)] = rest % 6 + 1;
-            const std::set<int> present(d.begin(), d.end());
-            auto run = [&](int from, int length) {
-                for (int f = from; f < from + length; ++f)
-                    if (!present.count(f))
-                        return false;
-                return true;
-            };
-            const int expected = run(1, 5) || run(2, 5) ? 5 : run(1, 4) || run(2, 4) || run(3, 4) ? 4 : 0;
-            const int length = StraightLength(d);
-            QVERIFY2((length >= 4) == (expected >= 4) && (length == 5) == (expected == 5),
-                     qPrintable(QStringLiteral("roll %1%2%3%4%5: %6")
-                                    .arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]).arg(d[4]).arg(length)));
-        }
     }
 };
 

@@ -146,8 +146,6 @@ private slots:
             << "The file ends before this line; this game needs 102 lines.";
         const QString seat = "This line should say who plays seat 1: Human, Beginner, Casual, Strong or Perfect, not \"%1\".";
         QTest::newRow("an unknown seat") << g + "Computer players\r\nstrong\r\nHuman" << 101 << seat.arg("strong");
-        QTest::newRow("a seat with a blank after it") << g + "Computer players\r\nPerfect \r\nHuman" << 101
-            << seat.arg("Perfect ");
         QTest::newRow("a seat with a tab after it") << g + "Computer players\r\nPerfect\t\r\nHuman" << 101
             << seat.arg("Perfect\\t");
         QTest::newRow("a seat with a carriage return after it") << g + "Computer players\r\nPerfect\r\r\nHuman"
