@@ -1,6 +1,5 @@
 #include "ComputerPlayer.h"
 #include "OptimalPlay.h"
-#include "TurnOutcomes.h"
 #include "WinChance.h"
 
 #include <QTest>
@@ -12,24 +11,15 @@
 namespace {
 constexpr int kGames = 20;
 
-// Every category used but these.
-int usedAllBut(std::initializer_list<Category> free)
-{
-    int mask = kAllCategoriesUsed;
-    for (Category c : free)
-        mask &= ~usedBit(c);
-    return mask;
-}
-constexpr int kNoneUsed = 0;
+const QStringList kNames{"Aces", "Twos", "Threes", "Fours", "Fives", "Sixes", "ThreeOfAKind",
+                         "FourOfAKind", "FullHouse", "SmallStraight", "LargeStraight", "Kelbrune",
+                         "Chance"};
 
 // A move as a test row names it: "keep 3 4 5 6", "score Twos".
 QString describe(const Move &move)
 {
-    static const char *const kNames[kCategoryCount] = {
-        "Aces", "Twos", "Threes", "Fours", "Fives", "Sixes", "ThreeOfAKind", "FourOfAKind",
-        "FullHouse", "SmallStraight", "LargeStraight", "Kelbrune", "Chance"};
     if (move.kind == Move::Kind::Score)
-        return QStringLiteral("score ") + QLatin1String(kNames[int(move.category)]);
+        return QStringLiteral("score ") + kNames[int(move.category)];
     QStringList faces;
     for (int face : move.keepFaces)
         faces << QString::number(face);
@@ -45,29 +35,19 @@ Dice dice(const QString &text)
     return d;
 }
 
-// A card with only the categories named in `free` free ("Sixes Chance"), the given upper sum and
-// points, at the given point of a turn.
+// A card with only the categories named in `free` free ("Sixes Chance"), at a point of a turn.
 Position card(const QString &free, int upperSum, int points, int rollsMade = 0,
               const QString &faces = {})
 {
-    static const QStringList names{"Aces", "Twos", "Threes", "Fours", "Fives", "Sixes",
-                                   "ThreeOfAKind", "FourOfAKind", "FullHouse", "SmallStraight",
-                                   "LargeStraight", "Kelbrune", "Chance"};
     Position p;
     p.usedMask = kAllCategoriesUsed;
     for (const QString &name : free.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        p.usedMask &= std::uint16_t(~usedBit(Category(names.indexOf(name))));
+        p.usedMask &= std::uint16_t(~usedBit(Category(kNames.indexOf(name))));
     p.upperSum = upperSum;
     p.pointsSoFar = points;
     p.rollsMade = rollsMade;
     p.dice = dice(faces);
     return p;
-}
-
-// A finished card with this grand total.
-Position finished(int points)
-{
-    return card({}, 0, points);
 }
 
 QString percents(const std::vector<double> &chances)
@@ -96,10 +76,8 @@ private slots:
         QCOMPARE(m_play.expectedFinalScore(Position{}), advice->expectedFinal);
     }
 
-    // Whole seeded games, the table-free strengths with no table: two seats with one seed move alike,
-    // Perfect as advised, the others with another seed otherwise somewhere; every move is allowed.
-    // No move without a needed table, on a full card or after a fourth roll. The games score what
-    // they scored when the strengths were tuned, so any change of a strength's judgement shows.
+    // Whole seeded games: one seed moves alike, Perfect as advised, every move allowed. The games
+    // score what they scored when the strengths were tuned, so any change of judgement shows.
     void seatsPlayWholeGames()
     {
         const OptimalPlay unsolved;
@@ -161,61 +139,52 @@ private slots:
         QCOMPARE(points, (QList<int>{3663, 4207, 4819, 4944}));
     }
 
-    // The Beginner's mistakes are a person's: what it does with these dice, whatever its seed. Where
-    // two moves are listed, seeds must show both.
+    // The Beginner's mistakes are a person's, whatever its seed; where two moves are listed, seeds show both.
     void beginnerPlaysLikeAPerson_data()
     {
-        QTest::addColumn<int>("usedMask");
-        QTest::addColumn<int>("rollsMade");
-        QTest::addColumn<QString>("roll");
+        QTest::addColumn<Position>("position");
         QTest::addColumn<QStringList>("moves");
-        const int noLarge = usedBit(Category::LargeStraight);
+        const auto noLarge = std::uint16_t(usedBit(Category::LargeStraight));
 
-        QTest::newRow("more points in the cheaper row") << usedAllBut({Category::Twos, Category::Sixes})
-            << 3 << "2 2 2 2 6" << QStringList{"score Twos"};
-        QTest::newRow("aces before a lone three") << usedAllBut({Category::Aces, Category::Threes})
-            << 3 << "1 1 1 1 3" << QStringList{"score Aces"};
-        QTest::newRow("small straight rolled on for the large") << kNoneUsed << 1 << "1 3 4 5 6"
+        QTest::newRow("more points in the cheaper row") << card("Twos Sixes", 0, 0, 3, "2 2 2 2 6")
+            << QStringList{"score Twos"};
+        QTest::newRow("aces before a lone three") << card("Aces Threes", 0, 0, 3, "1 1 1 1 3")
+            << QStringList{"score Aces"};
+        QTest::newRow("small straight rolled on for the large") << Position{0, 0, 0, 1, dice("1 3 4 5 6")}
             << QStringList{"keep 3 4 5 6"};
-        QTest::newRow("small straight taken, large used") << noLarge << 2 << "1 3 4 5 6"
+        QTest::newRow("small straight taken, large used") << Position{noLarge, 0, 0, 2, dice("1 3 4 5 6")}
             << QStringList{"score SmallStraight"};
-        QTest::newRow("one face short of the large") << kNoneUsed << 1 << "1 2 3 5 6"
+        QTest::newRow("one face short of the large") << Position{0, 0, 0, 1, dice("1 2 3 5 6")}
             << QStringList{"keep 2 3 5 6"};
-        QTest::newRow("higher small straight chased") << noLarge << 2 << "1 2 3 5 6"
+        QTest::newRow("higher small straight chased") << Position{noLarge, 0, 0, 2, dice("1 2 3 5 6")}
             << QStringList{"keep 3 5 6"};
-        QTest::newRow("run open at both ends") << usedAllBut({Category::SmallStraight, Category::Chance})
-            << 1 << "2 3 4 6 6" << QStringList{"keep 2 3 4"};
-        QTest::newRow("three alike not broken for a run") << int(usedBit(Category::Threes)) << 1
-            << "3 3 3 4 5" << QStringList{"keep 3 3 3"};
-        QTest::newRow("three alike banked in their row") << kNoneUsed << 1 << "4 4 4 1 2"
+        QTest::newRow("run open at both ends") << card("SmallStraight Chance", 0, 0, 1, "2 3 4 6 6")
+            << QStringList{"keep 2 3 4"};
+        QTest::newRow("three alike not broken for a run")
+            << Position{std::uint16_t(usedBit(Category::Threes)), 0, 0, 1, dice("3 3 3 4 5")}
+            << QStringList{"keep 3 3 3"};
+        QTest::newRow("three alike banked in their row") << Position{0, 0, 0, 1, dice("4 4 4 1 2")}
             << QStringList{"score Fours"};
-        QTest::newRow("a gap or a pair") << kNoneUsed << 1 << "2 3 5 6 6"
+        QTest::newRow("a gap or a pair") << Position{0, 0, 0, 1, dice("2 3 5 6 6")}
             << QStringList{"keep 2 3 5 6", "keep 6 6"};
     }
 
     void beginnerPlaysLikeAPerson()
     {
-        QFETCH(int, usedMask);
-        QFETCH(int, rollsMade);
-        QFETCH(QString, roll);
+        QFETCH(Position, position);
         QFETCH(QStringList, moves);
-        Position p{std::uint16_t(usedMask), 0, 0, rollsMade, {}};
-        const QStringList faces = roll.split(QLatin1Char(' '));
-        for (std::size_t i = 0; i < 5; ++i)
-            p.dice[i] = faces.at(qsizetype(i)).toInt();
         QSet<QString> seen;
         for (std::uint64_t seed = 1; seed <= 20; ++seed) {
             ComputerPlayer beginner(SeatKind::Beginner, m_play, seed);
-            const QString move = describe(beginner.decide(p).value());
+            const QString move = describe(beginner.decide(position).value());
             QVERIFY2(moves.contains(move), qPrintable(move));
             seen << move;
         }
         QCOMPARE(seen.size(), moves.size());
     }
 
-    // A turn's plan makes advise()'s move at every roll: every roll of a few cards where many
-    // moves tie (one category free, or none used), and random rolls of random cards, each card's
-    // plan made with three others side by side.
+    // A turn's plan makes advise()'s move at every roll: every roll of cards where many moves tie,
+    // and random rolls of random cards planned four side by side.
     void turnPlansMoveAsAdvised()
     {
         const DiceSets &sets = DiceSets::instance();
@@ -259,48 +228,6 @@ private slots:
         QVERIFY(!m_play.turnPlans(0, std::vector<int>{0, -1}, plans));
         QVERIFY(!m_play.turnPlans(0, std::vector<int>{0, 1}, std::span(plans).first(1)));
         QVERIFY(!OptimalPlay().turnPlan(0, 0));
-    }
-
-    // How a turn ends, by category and points, is worth what the advice says: the points and
-    // bonus entered plus what is to come after them, on the chances of each.
-    void turnOutcomesAreWorthTheAdvice_data()
-    {
-        QTest::addColumn<Position>("position");
-        QTest::newRow("empty card") << Position{};
-        QTest::newRow("upper section left, bonus near") << card("Aces Twos Fives Sixes", 27, 90);
-        QTest::newRow("after the first roll") << card("Threes FullHouse Chance", 50, 150, 1, "3 3 2 2 6");
-        QTest::newRow("after the second roll") << card("Kelbrune LargeStraight", 63, 200, 2, "2 3 4 5 5");
-        QTest::newRow("after the third roll") << card("Sixes FourOfAKind", 60, 160, 3, "6 6 6 1 2");
-    }
-
-    void turnOutcomesAreWorthTheAdvice()
-    {
-        QFETCH(Position, position);
-        const TurnOutcomes outcomes(m_play.turnPlan(position.usedMask, position.upperSum).value(),
-                                    position.rollsMade, position.dice);
-        double total = 0.0;
-        double worth = position.pointsSoFar;
-        for (int c = 0; c < kCategoryCount; ++c) {
-            for (int points = 0; points <= TurnOutcomes::kMostPoints; ++points) {
-                const double chance = outcomes.chance[std::size_t(c)][std::size_t(points)];
-                if (chance == 0.0)
-                    continue;
-                QVERIFY(!(position.usedMask & usedBit(Category(c))));
-                Position after;
-                after.usedMask = std::uint16_t(position.usedMask | usedBit(Category(c)));
-                after.upperSum = position.upperSum + (isUpper(Category(c)) ? points : 0);
-                const bool bonus = !earnsUpperBonus(position.upperSum)
-                                   && earnsUpperBonus(after.upperSum);
-                const double toCome = after.usedMask == kAllCategoriesUsed
-                                          ? 0.0
-                                          : m_play.expectedFinalScore(after).value();
-                total += chance;
-                worth += chance * (points + (bonus ? kUpperBonus : 0) + toCome);
-            }
-        }
-        QVERIFY(std::abs(total - 1.0) < 1e-12);
-        QVERIFY2(std::abs(worth - m_play.expectedFinalScore(position).value()) < 1e-9,
-                 qPrintable(QString::number(worth, 'f', 9)));
     }
 
     // A player's final score averages what the advice expects, whatever is still open.
@@ -377,7 +304,7 @@ private slots:
         for (qsizetype seat = 0; seat <= rivals.size(); ++seat) {
             std::vector<Position> seats;
             for (int total : rivals)
-                seats.push_back(finished(total));
+                seats.push_back(card({}, 0, total));  // finished
             seats.insert(seats.begin() + seat, mover);
             QList<double> wanted = expected.mid(1);
             wanted.insert(seat, expected.front());
@@ -387,8 +314,7 @@ private slots:
                 near = std::abs(answer[i] - wanted[qsizetype(i)]) < 1e-6;
             QVERIFY2(near, qPrintable(percents(answer) + " in seat " + QString::number(seat)));
         }
-        // Alone: the chance to beat the best rival's total is the mover's chance against it,
-        // less the ties.
+        // Alone: the chance to beat the best rival's total is the mover's, less the ties.
         const int best = *std::max_element(rivals.begin(), rivals.end());
         const double beat = chances.chanceToBeat(mover, best).value();
         const ScoreDistribution finals = chances.finalScores({&mover, 1}, 0)->front();
@@ -415,30 +341,22 @@ private slots:
         };
         QVERIFY(refused({}, 0));
         QVERIFY(refused({mover, rival}, 2));
-        Position bad = rival;
-        bad.usedMask |= 1u << kCategoryCount;
-        QVERIFY(refused({mover, bad}, 0));
-        bad = rival;
-        bad.upperSum = -1;
-        QVERIFY(refused({mover, bad}, 0));
-        bad = rival;
-        bad.pointsSoFar = WinChance::kMostPointsSoFar + 1;
-        QVERIFY(refused({mover, bad}, 0));
-        bad = mover;
-        bad.rollsMade = 4;
-        QVERIFY(refused({bad, rival}, 0));
-        bad = mover;
-        bad.dice[2] = 7;
-        QVERIFY(refused({bad, rival}, 0));
-        QVERIFY(!chances.chanceToBeat(bad, 0));
+        std::vector<std::vector<Position>> bad(5, {mover, rival});
+        bad[0][1].usedMask |= 1u << kCategoryCount;
+        bad[1][1].upperSum = -1;
+        bad[2][1].pointsSoFar = WinChance::kMostPointsSoFar + 1;
+        bad[3][0].rollsMade = 4;
+        bad[4][0].dice[2] = 7;
+        for (std::size_t i = 0; i < bad.size(); ++i)
+            QVERIFY2(refused(bad[i], 0), qPrintable(QString::number(i)));
+        QVERIFY(!chances.chanceToBeat(bad[4][0], 0));
 
         OptimalPlay unsolved;
         QVERIFY(!WinChance(unsolved).winChances(seats, 0));
     }
 
-    // What one answer works out and keeps serves the next, as a game goes on from a seat's turn
-    // start to its rolls and the next seat's: nothing is left to work out (a stopped answer
-    // still comes), and the answers are those from nothing.
+    // What one answer keeps serves the next as the game goes on: a stopped answer still comes,
+    // and it is the answer worked out from nothing.
     void keptWorkServesTheNextPoints()
     {
         WinChance chances(m_play);
