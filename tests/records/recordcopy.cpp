@@ -1,7 +1,5 @@
-// A copy of the game that finishes one game and records it, for the tests of copies that share a
-// records folder. Arguments: the records file, the player's name, and the moment (milliseconds
-// since 1970) at which to finish, so that copies started apart finish together. Prints how it
-// went ("Recorded", "Pending" or "Refused", then any message) and exits with 0 once recorded.
+// A copy of the game that records one game at a given moment, so copies started apart finish
+// together. Arguments: records file, player's name, moment in ms since 1970. Prints the outcome.
 
 #include "Recorder.h"
 
