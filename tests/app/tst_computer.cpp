@@ -1,5 +1,4 @@
-// Games against the computer through the real window: set-up, a computer's first steps and
-// commands in the middle of its turn, and its seats in a saved game.
+// Games against the computer through the window: set-up, its turn, and its seats in a saved game.
 #include "ComputerDriver.h"
 #include "Table.h"
 #include "frmSeats.h"
@@ -12,39 +11,21 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <set>
-
-namespace {
-void newAgainst(Table &t, const std::vector<Seat> &seats)
-{
-    t.prompts.seatAnswers << seats;
-    t.window.mnuNewAgainstComputer()->trigger();
-}
-
-std::multiset<int> heldFaces(const Turn &turn)
-{
-    std::multiset<int> faces;
-    for (std::size_t i = 0; i < 5; ++i)
-        if (turn.held[i])
-            faces.insert(turn.faces[i]);
-    return faces;
-}
-}  // namespace
-
 class ComputerTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // The first offer is player 1's stored name against a strong computer, later the last set-up;
-    // New's own defaults are untouched. No, or Cancel, leave the game on the card as it was.
+    // First offered: player 1's stored name against a strong computer, later the last set-up; New's
+    // defaults stay. No, or Cancel, leave the game as it was.
     void setUpOffersAndRemembers()
     {
         Table t;
         t.settings.values.insert("DefPlayer1", "Zed");
         const std::vector<Seat> seats{{"Ann", SeatKind::Human}, {"Bot", SeatKind::Casual},
                                       {"Cy", SeatKind::Human}};
-        newAgainst(t, seats);
+        t.prompts.seatAnswers << seats;
+        t.window.mnuNewAgainstComputer()->trigger();
         QCOMPARE(t.prompts.seatOffers.first(),
                  (std::vector<Seat>{{"Zed", SeatKind::Human}, {"Computer 1", SeatKind::Strong}}));
         QCOMPARE(t.state().players[2].seat.name + seatKindName(t.state().players[1].seat.kind),
@@ -93,18 +74,18 @@ private slots:
                                                     {"Player3", SeatKind::Human}}));
     }
 
-    // The computer has rolled once and set dice aside, and the window tells of it; its roll is
-    // due next. A person's clicks meanwhile do nothing; a game saved now goes on from there when
-    // loaded.
+    // The window tells of the computer's keep; a person's clicks meanwhile do nothing; a game saved
+    // now goes on from there when loaded.
     void whileTheComputerPlays()
     {
         Table t;
         t.window.mnuShowHints()->trigger();
         t.window.mnuAnimateDice()->trigger();  // each roll lands at once: one step, one call
-        newAgainst(t, {{"Robo", SeatKind::Perfect}, {"Ann", SeatKind::Human}});
+        t.prompts.seatAnswers << std::vector<Seat>{{"Robo", SeatKind::Perfect}, {"Ann", SeatKind::Human}};
+        t.window.mnuNewAgainstComputer()->trigger();
         t.platform.scriptRoll("6 6 6 2 3");
         QCOMPARE(t.platform.runScheduled(2), 2);  // the first roll, then it keeps the sixes
-        QCOMPARE(heldFaces(t.turn()), (std::multiset<int>{6, 6, 6}));
+        QCOMPARE(t.turn().held, (std::array<bool, 5>{true, true, true, false, false}));
         QCOMPARE(t.window.narration(), QStringLiteral("Robo keeps 6 6 6 and rolls again."));
         QCOMPARE(t.window.hintPanel()->text(), t.window.narration());
         QVERIFY(!t.window.cmdRoll()->isAvailable() && !t.window.imgDiceSaved(0)->isEnabled());

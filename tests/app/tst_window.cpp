@@ -1,5 +1,4 @@
-// What the window paints, the hint panel through a turn, and what the platform adds of its own:
-// the input box's OK and Cancel, the sound cues.
+// What the window paints and shows, and what the platform adds: the input box, the sound cues.
 #include "DieBox.h"
 #include "GameStates.h"
 #include "MoveWords.h"
@@ -49,7 +48,7 @@ QRect cell(ScoreGridView *grid, int row, int col)
             grid->rowHeight(row)};
 }
 
-// The contrast of two colours as accessibility guidelines measure it, from 1 to 21.
+// The contrast ratio of two colours, from 1 to 21.
 double contrast(QColor a, QColor b)
 {
     auto luminance = [](QColor c) {
@@ -63,8 +62,7 @@ double contrast(QColor a, QColor b)
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
-// Acts on the next modal dialog of this kind once its own event loop shows it; one still open
-// after five seconds is closed, so a failing test does not hang.
+// Acts on the next modal dialog of this kind once shown; closes it after 5 s so no test hangs.
 template<typename Dialog>
 void onDialog(QTimer &poll, const std::function<void(Dialog *)> &act)
 {
@@ -108,7 +106,7 @@ private slots:
         QVERIFY(pixels(shot(t.window.imgDiceRolled(0)), box, light) > 1500);
         QVERIFY(pixels(shot(t.window.imgDiceSaved(1)), box, light) > 1500);
         QCOMPARE(pixels(shot(t.window.imgDiceRolled(1)), box, light), 0);
-        // The dice frames: an etched edge, grey outside white, and the red caption set into its top.
+        // The dice frames: an etched edge, grey outside white, the red caption set into its top.
         const QImage frame = shot(t.window.Frame1(0));
         int top = 0;
         while (top < 20 && frame.pixelColor(3, top) == Qt::black)
@@ -122,8 +120,7 @@ private slots:
             if (pixels(frame, QRect(7, y, 60, 1), red) > 0)
                 captionRows << y;
         QVERIFY(!captionRows.isEmpty() && std::abs(2 * top - captionRows.first() - captionRows.last()) <= 2);
-        // The hint panel fills the space under the Roll button: its caption, and its text in two
-        // lines on black.
+        // The hint panel fills the space under Roll: its caption, two lines of text on black.
         const QRect panel = t.window.hintFrame()->geometry(), roll = t.window.cmdRoll()->geometry();
         QVERIFY(panel.left() == roll.left() && panel.width() == roll.width() && panel.top() > roll.bottom()
                 && panel.bottom() == t.window.ScoreCardBottom()->geometry().bottom());
@@ -165,8 +162,8 @@ private slots:
         QVERIFY2(right - left > 5 && std::abs(left + right - 2 * chance.center().x()) <= 3,
                  qPrintable(QStringLiteral("text from %1 to %2 in %3").arg(left).arg(right).arg(chance.width())));
 
-        // Possible scores show faintly in the mover's free cells, and the cursor outlines where a
-        // key or a click scores; neither enters anything into the card or the file.
+        // Possible scores show faintly in the mover's free cells, the cursor outlines a row; neither
+        // enters anything.
         t.window.mnuShowPossibleScores()->trigger();
         t.roll("2 2 3 3 3");
         t.window.keyCursor(+1);
@@ -178,8 +175,7 @@ private slots:
             return pixels(shot(g->viewport()), cell(g, row, 1), [](QColor c) { return c == QColor(0, 0, 170); }) > 20;
         };
         QVERIFY(outlined(t.window.ScoreCardTop(), 1) && !outlined(grid, 3));
-        // The mouse outlines the row under it instead, until it leaves the grid; the other grid
-        // telling late that the mouse left it changes nothing.
+        // The mouse outlines the row under it until it leaves; the other grid's late Leave is ignored.
         ScoreGridView *upper = t.window.ScoreCardTop();
         QTest::mouseMove(upper->viewport(), cell(upper, 2, 1).center());
         const QPointF at = cell(grid, 3, 1).center();
@@ -204,8 +200,7 @@ private slots:
         QTest::newRow("a would-be score") << 3;
     }
 
-    // High Contrast darkens the text of a cell until it stands out at least 4.5 to 1 from the
-    // cell, whose colour stays; the card as it has always been has less.
+    // High Contrast darkens a cell's text to at least 4.5 to 1 against the cell, whose colour stays.
     void highContrast()
     {
         QFETCH(int, row);
@@ -236,8 +231,7 @@ private slots:
         QCOMPARE(t.settings.values.value("HighContrast"), QStringLiteral("True"));
     }
 
-    // The About window: its three labels in red on cyan. Other keys and buttons mean nothing to it;
-    // a click on a label or on the window closes it, and so do Escape, Enter and Space.
+    // About: red on cyan; a left click, Escape, Enter or Space close it, other keys and buttons not.
     void aboutWindow()
     {
         Table t;
@@ -272,8 +266,7 @@ private slots:
         }
     }
 
-    // The panel names the best move for the player to move and the score to expect; it never names
-    // a row already filled, and says nothing when no game is in progress.
+    // The panel names the mover's best move and the score to expect, nothing without a game.
     void hintPanelThroughATurn()
     {
         Table t;
@@ -321,8 +314,8 @@ private slots:
         QVERIFY(!again.hintFrame()->isHidden() && again.mnuShowPossibleScores()->isChecked());
     }
 
-    // After a game, Game > Review Last Game shows every decision weighed: the costliest first in
-    // words, then each seat's decisions with the costliest marked. A game loaded part-way says so.
+    // The review of the last game: the costliest decisions in words, each seat's with the costliest
+    // marked; a game loaded part-way says so.
     void reviewOfTheLastGame()
     {
         Table t;
@@ -356,8 +349,8 @@ private slots:
         QCOMPARE(review->seats()->tabText(0), QStringLiteral("Ann"));
     }
 
-    // With hints, the panel adds each player's chance to win once it is known for the game as it
-    // stands, and only then; a solo player sees the chance to beat their best recorded score.
+    // The hints add each chance to win once known for the game as it stands; alone, the chance to
+    // beat one's best recorded score.
     void chanceToWinInTheHints()
     {
         Table t;
@@ -399,8 +392,7 @@ private slots:
         QTest::newRow("Cancel gives nothing") << "Bob" << false << "";
     }
 
-    // The game's own handling of the input box: prompt, title and default shown, the text typed
-    // taken on OK, nothing on Cancel.
+    // The input box shows prompt, title and default, and gives the text on OK, nothing on Cancel.
     void inputBox()
     {
         QFETCH(QString, typed);
@@ -426,8 +418,7 @@ private slots:
         QCOMPARE(seen, (QStringList{"Player Name", "Player #1:\nWho?", "Player1"}));
     }
 
-    // The cues are the build's sound files beside the program: each is loaded and decoded ahead of
-    // its first use, and playing one starts it.
+    // The cues are the sound files beside the program, ready before their first use.
     void soundCuesLoadAndPlay()
     {
         QtPlatform platform;

@@ -9,8 +9,8 @@
 #include <functional>
 #include <random>
 
-// The game's platform as tests see it: the dice come from a script ("2 2 3 3 3"), timers wait
-// until runScheduled() runs them, and a modal window is open when a test says so.
+// The platform as tests see it: scripted dice, timers that wait for runScheduled(), a modal
+// window open when a test says so.
 class ScriptedPlatform : public Platform
 {
 public:
@@ -20,8 +20,7 @@ public:
     bool modal = false;
     QList<int> pauses;  // the delay of every call scheduled, in order
 
-    // Scripts the draws of one roll that shows these faces ("2 2 3 3 3"); held dice draw nothing
-    // and their faces in the text are ignored.
+    // Scripts a roll that shows these faces ("2 2 3 3 3"); held dice draw nothing.
     void scriptRoll(const QString &faces, const std::array<bool, 5> &held = {});
 
     double random() override;
@@ -31,10 +30,9 @@ public:
     void schedule(QObject *context, int ms, std::function<void()> call) override;
     bool modalOpen() override { return modal; }
 
-    // Runs what is scheduled, in order, also what those calls schedule, until nothing is left or
-    // `limit` calls have run; returns how many ran.
+    // Runs what is scheduled, in order, with what that schedules, up to `limit` calls; returns how
+    // many ran.
     int runScheduled(int limit = 100000);
-    int scheduled() const { return int(m_scheduled.size()); }
 
 private:
     std::mt19937 m_fallback{20261206u};

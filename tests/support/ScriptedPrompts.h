@@ -8,9 +8,8 @@
 #include <functional>
 #include <utility>
 
-// The window's questions as tests see them: every prompt is answered from a queue and recorded,
-// every cue is recorded. An unexpected prompt (its queue is empty) is recorded and answered
-// No / "" / cancel.
+// The window's questions as tests see them: prompts are recorded and answered from queues (an
+// unexpected one, its queue empty, with No / "" / cancel); cues are recorded.
 class ScriptedPrompts : public Prompts
 {
 public:
@@ -37,8 +36,7 @@ public:
     QList<std::vector<Seat>> seatOffers;
     bool screenReader = false;
 
-    // Runs once, from inside the next prompt with this title, before it is answered: as a
-    // command that overtakes a box while it closes.
+    // Runs once inside the next prompt with this title, as a command that overtakes a box.
     void duringPrompt(const QString &title, std::function<void()> command)
     {
         m_promptTitle = title;

@@ -22,7 +22,7 @@
 // short verbs for what a player does.
 struct Table
 {
-    // One advisor for every table of a test program, its table worked out once.
+    // One advisor for every table of a test program, solved once.
     static OptimalPlay &readyAdvisor()
     {
         static OptimalPlay advisor;
@@ -36,7 +36,7 @@ struct Table
     {
     }
 
-    QTemporaryDir files;  // saved games and the records the table writes for itself
+    QTemporaryDir files;  // its saved games and records
     ScriptedPlatform platform;
     ScriptedPrompts prompts;
     MemorySettings settings;
