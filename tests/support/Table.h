@@ -57,7 +57,7 @@ struct Table
     void roll(const QString &faces)
     {
         platform.scriptRoll(faces, turn().held);
-        window.cmdRoll_Click();
+        QTest::mouseClick(window.cmdRoll(), Qt::LeftButton);
         land();
     }
     // Runs the frames of the roll being shown until the dice land.
