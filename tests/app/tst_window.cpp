@@ -347,6 +347,7 @@ private slots:
         QVERIFY(table->item(0, 3)->font().bold() && !table->item(1, 3)->font().bold());
         QCOMPARE(table->item(1, 5)->text(), QStringLiteral("0.0"));
         QCOMPARE(review->seats()->tabText(0), QStringLiteral("Ann"));
+        QVERIFY(table->parentWidget()->findChild<QLabel *>()->text().startsWith("Ann gave away "));
     }
 
     // The hints add each chance to win once known for the game as it stands; alone, the chance to
