@@ -298,6 +298,20 @@ private slots:
         QCOMPARE(platform.pauses, (QList<int>(3, ComputerDriver::kRetryPause)));
     }
 
+    // Kept again, the dice already set aside stay where they are.
+    void computerKeepsItsSavedDice()
+    {
+        Game game(platform);
+        ComputerDriver driver(game, platform, solved());
+        game.start({{"Robo", SeatKind::Perfect}});
+        platform.scriptRoll("2 3 4 5 2");
+        QCOMPARE(platform.runScheduled(2), 2);
+        QCOMPARE(game.state().turn.held, (std::array<bool, 5>{true, true, true, true, false}));
+        platform.scriptRoll("0 0 0 0 5", game.state().turn.held);
+        QCOMPARE(platform.runScheduled(2), 2);
+        QCOMPARE(game.state().turn.held, (std::array<bool, 5>{true, true, true, true, false}));
+    }
+
     // An Undo mid-turn voids the computer's pending step; its turn starts afresh after the entry.
     void computerAfterAnUndo()
     {
