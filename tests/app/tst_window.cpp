@@ -99,6 +99,12 @@ private slots:
         QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);
         QTest::mouseClick(t.window.imgDiceRolled(1), Qt::LeftButton);  // now an empty box: nothing moves
         QTest::mouseClick(t.window.imgDiceRolled(2), Qt::RightButton);
+        // A quick double click holds the die and puts it back: its second click counts too.
+        QTest::mouseClick(t.window.imgDiceRolled(3), Qt::LeftButton);
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(9, 9), QPointF(9, 9), Qt::LeftButton,
+                           Qt::LeftButton, {});
+        QApplication::sendEvent(t.window.imgDiceSaved(3), &second);
+        QTest::mouseRelease(t.window.imgDiceSaved(3), Qt::LeftButton, {}, QPoint(9, 9));
         QCOMPARE(t.turn().held, (std::array<bool, 5>{false, true, false, false, false}));
 
         // A die is a white face on black, a one too; an empty box is black.
