@@ -227,6 +227,7 @@ private slots:
             cut << status->text();
 
         frmAbout about(&t.window);
+        QCOMPARE(about.Label1(2)->text() == "The Kelbrune! Crew", locale == QLocale::c());
         for (int i = 0; i < 3; ++i)
             if (widthOf(about.Label1(i)->text(), about.Label1(i)->font()) > about.Label1(i)->width())
                 cut << about.Label1(i)->text();
