@@ -411,6 +411,8 @@ private slots:
         QVERIFY(log.decisions().empty() && log.partWay());
         game.start(people({"Dee"}));
         QVERIFY(!log.partWay());
+        game.load(loaded);
+        QVERIFY(DecisionLog(game).partWay());  // a log begun on a game under way says so
     }
 
     // Play as advised loses nothing; a large straight entered as Chance loses what the table says.
