@@ -399,6 +399,17 @@ private slots:
         QTest::newRow("Cancel gives nothing") << "Bob" << false << "";
     }
 
+    // Exit closes every window and ends the program with success.
+    void quitEndsWell()
+    {
+        QWidget window;
+        window.show();
+        QtPlatform platform;
+        QTimer::singleShot(0, &window, [&] { platform.quit(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!window.isVisible());
+    }
+
     // The input box shows prompt, title and default, and gives the text on OK, nothing on Cancel.
     void inputBox()
     {
