@@ -122,6 +122,28 @@ int DiceSets::rollOf(const Dice &dice) const
     return indexOf(std::vector<int>(dice.begin(), dice.end())) - kFirstRoll;
 }
 
+std::span<const std::int16_t> DiceSets::keepsOf(int roll) const
+{
+    struct Keeps
+    {
+        std::vector<std::int16_t> sets;
+        std::array<std::size_t, kRollCount + 1> start{};
+    };
+    static const Keeps keeps = [this] {
+        Keeps all;
+        for (int r = 0; r < kRollCount; ++r) {
+            all.start[std::size_t(r)] = all.sets.size();
+            for (int k = kFirstRoll - 1; k >= 0; --k)
+                if (contains(kFirstRoll + r, k))
+                    all.sets.push_back(std::int16_t(k));
+        }
+        all.start[kRollCount] = all.sets.size();
+        return all;
+    }();
+    const auto r = std::size_t(roll);
+    return std::span(keeps.sets).subspan(keeps.start[r], keeps.start[r + 1] - keeps.start[r]);
+}
+
 bool DiceSets::contains(int whole, int part) const
 {
     for (int f = 1; f <= 6; ++f)

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Every multiset of zero to five dice: what a player can keep between rolls, and (with five dice)
@@ -34,6 +35,9 @@ public:
     int rollOf(const Dice &dice) const;
     // Whether set `part` is contained in set `whole`.
     bool contains(int whole, int part) const;
+    // Every set of fewer than five of roll r's dice, largest index first: the order in which the
+    // advisor weighs keeps, and the place a turn plan stores for one.
+    std::span<const std::int16_t> keepsOf(int roll) const;
 
     // For a set of fewer than five dice: the set with one more die of face f, at [f - 1].
     const std::array<std::uint16_t, 6> &withOneMore(int k) const

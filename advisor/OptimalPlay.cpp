@@ -421,31 +421,6 @@ std::optional<OptimalPlay::Choices> OptimalPlay::choices(const Position &positio
 }
 
 namespace {
-// For each roll, every set of fewer than five of its dice, in the order advise() weighs keeps.
-struct KeepsOfRolls
-{
-    std::vector<std::int16_t> sets;
-    std::array<std::uint16_t, kRolls + 1> start{};
-
-    KeepsOfRolls()
-    {
-        const DiceSets &dice = DiceSets::instance();
-        for (int r = 0; r < kRolls; ++r) {
-            start[std::size_t(r)] = std::uint16_t(sets.size());
-            for (int k = kFirstRoll - 1; k >= 0; --k)
-                if (dice.contains(kFirstRoll + r, k))
-                    sets.push_back(std::int16_t(k));
-        }
-        start[kRolls] = std::uint16_t(sets.size());
-    }
-
-    static const KeepsOfRolls &instance()
-    {
-        static const KeepsOfRolls keeps;
-        return keeps;
-    }
-};
-
 // advise()'s choice in each lane between entering a roll (worth `entry`) and keeping one of
 // `count` sets of its dice (in advise()'s order): a set only when worth more by over kTie than
 // the entry and every set before it. That scan is a chain of dependent comparisons, so the
@@ -510,7 +485,6 @@ void planLanes(std::uint16_t usedMask, const std::array<int, L> &upperSums, Futu
     keepWorth(middle);
 
     const RollTable &table = RollTable::instance();
-    const KeepsOfRolls &keeps = KeepsOfRolls::instance();
     for (int r = 0; r < kRolls; ++r) {
         // advise() enters the dice in the first category worth the most.
         std::array<Lanes<L>, kCategoryCount> worth{};
@@ -542,8 +516,9 @@ void planLanes(std::uint16_t usedMask, const std::array<int, L> &upperSums, Futu
             category[l] = categories[std::size_t(i)];
         }
 
-        const std::int16_t *sets = &keeps.sets[keeps.start[std::size_t(r)]];
-        const int setCount = keeps.start[std::size_t(r) + 1] - keeps.start[std::size_t(r)];
+        const std::span<const std::int16_t> keeps = DiceSets::instance().keepsOf(r);
+        const std::int16_t *sets = keeps.data();
+        const int setCount = int(keeps.size());
         const std::array<std::int16_t, L> afterFirst = bestKeeps(middle, sets, setCount, bestEntry);
         const std::array<std::int16_t, L> afterSecond = bestKeeps(last, sets, setCount, bestEntry);
         for (std::size_t l = 0; l < used; ++l) {

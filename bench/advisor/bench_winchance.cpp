@@ -125,16 +125,7 @@ int planKey(std::uint16_t mask, int upperSum)
 class PlanCache
 {
 public:
-    explicit PlanCache(const OptimalPlay &play) : m_play(play), m_slot(8192 * 64, -1)
-    {
-        const DiceSets &sets = DiceSets::instance();
-        for (int r = 0; r < kRolls; ++r) {
-            m_keepStart[std::size_t(r)] = std::uint16_t(m_keeps.size());
-            for (int k = kFirstRoll - 1; k >= 0; --k)
-                if (sets.contains(kFirstRoll + r, k))
-                    m_keeps.push_back(std::int16_t(k));
-        }
-    }
+    explicit PlanCache(const OptimalPlay &play) : m_play(play), m_slot(8192 * 64, -1) {}
 
     // Makes sure every card the seats can reach has its plan; on all cores.
     void cover(const std::vector<Position> &seats)
@@ -208,7 +199,7 @@ public:
     int keep(const std::uint16_t *plan, int roll, int rollsMade) const
     {
         const int place = plan[roll] >> (rollsMade == 1 ? 11 : 6) & 31;
-        return place == 31 ? -1 : m_keeps[std::size_t(m_keepStart[std::size_t(roll)] + place)];
+        return place == 31 ? -1 : DiceSets::instance().keepsOf(roll)[std::size_t(place)];
     }
     static Category category(const std::uint16_t *plan, int roll)
     {
@@ -224,10 +215,8 @@ private:
                 const std::int16_t set = plan.keep[std::size_t(after)][std::size_t(r)];
                 if (set == OptimalPlay::TurnPlan::kScoreNow)
                     return 31;
-                int i = 0;
-                while (m_keeps[std::size_t(m_keepStart[std::size_t(r)] + i)] != set)
-                    ++i;
-                return i;
+                const std::span<const std::int16_t> keeps = DiceSets::instance().keepsOf(r);
+                return int(std::find(keeps.begin(), keeps.end(), set) - keeps.begin());
             };
             to[r] = std::uint16_t(place(0) << 11 | place(1) << 6
                                   | int(plan.category[std::size_t(r)]));
@@ -237,8 +226,6 @@ private:
     const OptimalPlay &m_play;
     std::vector<std::int32_t> m_slot;
     std::vector<std::uint16_t> m_plans;
-    std::vector<std::int16_t> m_keeps;
-    std::array<std::uint16_t, kRolls> m_keepStart{};
 };
 
 // Dice from a 64-bit generator, two faces a draw: each from 32 bits times six, the top bits.
