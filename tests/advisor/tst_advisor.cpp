@@ -1,4 +1,5 @@
 #include "ComputerPlayer.h"
+#include "GameStates.h"
 #include "OptimalPlay.h"
 #include "WinChance.h"
 
@@ -26,15 +27,6 @@ QString describe(const Move &move)
     return QStringLiteral("keep ") + faces.join(QLatin1Char(' '));
 }
 
-Dice dice(const QString &text)
-{
-    Dice d{};
-    const QStringList faces = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (std::size_t i = 0; i < 5; ++i)
-        d[i] = faces.value(qsizetype(i)).toInt();
-    return d;
-}
-
 // A card with only the categories named in `free` free ("Sixes Chance"), at a point of a turn.
 Position card(const QString &free, int upperSum, int points, int rollsMade = 0,
               const QString &faces = {})
@@ -46,7 +38,7 @@ Position card(const QString &free, int upperSum, int points, int rollsMade = 0,
     p.upperSum = upperSum;
     p.pointsSoFar = points;
     p.rollsMade = rollsMade;
-    p.dice = dice(faces);
+    p.dice = diceOf(faces);
     return p;
 }
 
@@ -150,22 +142,22 @@ private slots:
             << QStringList{"score Twos"};
         QTest::newRow("aces before a lone three") << card("Aces Threes", 0, 0, 3, "1 1 1 1 3")
             << QStringList{"score Aces"};
-        QTest::newRow("small straight rolled on for the large") << Position{0, 0, 0, 1, dice("1 3 4 5 6")}
+        QTest::newRow("small straight rolled on for the large") << Position{0, 0, 0, 1, diceOf("1 3 4 5 6")}
             << QStringList{"keep 3 4 5 6"};
-        QTest::newRow("small straight taken, large used") << Position{noLarge, 0, 0, 2, dice("1 3 4 5 6")}
+        QTest::newRow("small straight taken, large used") << Position{noLarge, 0, 0, 2, diceOf("1 3 4 5 6")}
             << QStringList{"score SmallStraight"};
-        QTest::newRow("one face short of the large") << Position{0, 0, 0, 1, dice("1 2 3 5 6")}
+        QTest::newRow("one face short of the large") << Position{0, 0, 0, 1, diceOf("1 2 3 5 6")}
             << QStringList{"keep 2 3 5 6"};
-        QTest::newRow("higher small straight chased") << Position{noLarge, 0, 0, 2, dice("1 2 3 5 6")}
+        QTest::newRow("higher small straight chased") << Position{noLarge, 0, 0, 2, diceOf("1 2 3 5 6")}
             << QStringList{"keep 3 5 6"};
         QTest::newRow("run open at both ends") << card("SmallStraight Chance", 0, 0, 1, "2 3 4 6 6")
             << QStringList{"keep 2 3 4"};
         QTest::newRow("three alike not broken for a run")
-            << Position{std::uint16_t(usedBit(Category::Threes)), 0, 0, 1, dice("3 3 3 4 5")}
+            << Position{std::uint16_t(usedBit(Category::Threes)), 0, 0, 1, diceOf("3 3 3 4 5")}
             << QStringList{"keep 3 3 3"};
-        QTest::newRow("three alike banked in their row") << Position{0, 0, 0, 1, dice("4 4 4 1 2")}
+        QTest::newRow("three alike banked in their row") << Position{0, 0, 0, 1, diceOf("4 4 4 1 2")}
             << QStringList{"score Fours"};
-        QTest::newRow("a gap or a pair") << Position{0, 0, 0, 1, dice("2 3 5 6 6")}
+        QTest::newRow("a gap or a pair") << Position{0, 0, 0, 1, diceOf("2 3 5 6 6")}
             << QStringList{"keep 2 3 5 6", "keep 6 6"};
     }
 
@@ -329,10 +321,10 @@ private slots:
         std::vector<Position> seats{mover, card("Chance", 0, 210)};
         const std::vector<double> answer = chances.winChances(seats, 0).value();
         seats[1].rollsMade = 3;
-        seats[1].dice = dice("6 6 6 6 6");
+        seats[1].dice = diceOf("6 6 6 6 6");
         QCOMPARE(chances.winChances(seats, 0).value(), answer);
         seats[1].rollsMade = 9;
-        seats[1].dice = dice("0 0 0 0 0");
+        seats[1].dice = diceOf("0 0 0 0 0");
         QCOMPARE(chances.winChances(seats, 0).value(), answer);
         const Position rival = seats[1];
 
@@ -366,13 +358,13 @@ private slots:
         for (const char *faces : {"5 5 5 2 1", "5 5 5 5 1"}) {
             std::vector<Position> rolled = later.empty() ? start : later.back();
             ++rolled[0].rollsMade;
-            rolled[0].dice = dice(QString::fromLatin1(faces));
+            rolled[0].dice = diceOf(QString::fromLatin1(faces));
             later.push_back(rolled);
         }
         std::vector<Position> next = start;
         next[0] = card("Aces SmallStraight Kelbrune Chance", 35, 140);
         next[1].rollsMade = 1;
-        next[1].dice = dice("3 3 3 4 4");
+        next[1].dice = diceOf("3 3 3 4 4");
         later.push_back(next);
 
         std::stop_source stopped;

@@ -37,35 +37,20 @@ private slots:
     // Each test starts in the system's language, English here.
     void cleanup() { language::install(); }
 
-    // The first of a locale's languages the game speaks, region or not; English for the rest.
-    void chosenFromTheLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("Austrian German") << "de_AT" << "de";
-        QTest::newRow("Canadian French") << "fr_CA" << "fr";
-        QTest::newRow("British English") << "en_GB" << "en";
-    }
-    void chosenFromTheLocale()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, chosen);
-        QCOMPARE(language::install(QLocale(locale)), chosen);
-    }
-
-    // LANGUAGE first, then LC_ALL, LC_MESSAGES and LANG; each row runs this program afresh.
+    // LANGUAGE first, then LC_ALL, LC_MESSAGES and LANG, the first language the game speaks, region
+    // or not; each row runs this program afresh.
     void chosenFromTheSystem_data()
     {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("LANG") << QStringList{"LANG=de_DE.UTF-8"} << "de";
+        QTest::newRow("LANG, a region") << QStringList{"LANG=de_AT.UTF-8"} << "de";
         QTest::newRow("LC_MESSAGES over LANG")
-            << QStringList{"LC_MESSAGES=fr_FR.UTF-8", "LANG=de_DE.UTF-8"} << "fr";
+            << QStringList{"LC_MESSAGES=fr_CA.UTF-8", "LANG=de_DE.UTF-8"} << "fr";
         QTest::newRow("LC_ALL over LANG") << QStringList{"LC_ALL=fr_FR.UTF-8", "LANG=de_DE.UTF-8"}
                                           << "fr";
         QTest::newRow("LANGUAGE, its first spoken language")
             << QStringList{"LANGUAGE=es:fr:de", "LANG=es_ES.UTF-8"} << "fr";
-        QTest::newRow("LANGUAGE English first") << QStringList{"LANGUAGE=en:de", "LANG=de_DE.UTF-8"}
+        QTest::newRow("LANGUAGE English first") << QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"}
                                                 << "en";
         QTest::newRow("C") << QStringList{"LC_ALL=C.UTF-8"} << "en";
         QTest::newRow("none spoken") << QStringList{"LANG=pt_BR.UTF-8"} << "en";
@@ -85,17 +70,14 @@ private slots:
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), chosen);
     }
 
-    // The German window: menus, status line, hints with numbers and plural forms, a refused file,
-    // Qt's own buttons.
+    // The German window: menus, status line, hints with numbers, a refused file, Qt's own buttons.
     void germanWindow()
     {
         QCOMPARE(language::install(kGerman), QStringLiteral("de"));
         Table t;
         QCOMPARE(t.window.menuBar()->actions().at(0)->text(), QStringLiteral("&Spiel"));
         QCOMPARE(t.window.mnuNewGame()->text(), QStringLiteral("&Neu"));
-        QCOMPARE(t.window.mnuShowPossibleScores()->text(), QStringLiteral("&Mögliche Punkte anzeigen"));
         QCOMPARE(t.window.cmdRoll()->text(), QStringLiteral("Würfeln!"));
-        QCOMPARE(t.window.Frame1(0)->title(), QStringLiteral("Behaltene Würfel"));
 
         t.window.mnuShowHints()->trigger();
         t.newGame({"Ann", "Bob"});
@@ -105,28 +87,9 @@ private slots:
         t.roll("2 3 4 5 6");
         QCOMPARE(t.window.hintPanel()->text().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("Ann: Jetzt Gr. Straße für 40 Punkte eintragen."));
-        QCOMPARE(t.window.ScoreCardBottom()->model()->index(5, 0).data().toString(),
-                 QStringLiteral("Gr. Straße"));
-
-        // One point, in the singular.
-        GameState last = gameOf({"Ann"}, 3, "1 6 6 6 5");
-        enter(last, 0, {"Twos 8", "Threes 9", "Fours 12", "Fives 15", "Sixes 18", "3K 0", "4K 0",
-                        "FullHouse 0", "SmStraight 0", "LgStraight 0", "Kelbrune 0", "Chance 5"});
-        last.round = 12;
-        t.load(last);
-        QCOMPARE(t.window.hintPanel()->text(),
-                 QStringLiteral("Ann: Einser für 1 Punkt eintragen.\n"
-                                "Erwartete Endsumme bei bestem Spiel: 103,0"));
-        QCOMPARE(t.window.status()->text(), QStringLiteral("Ann — Kategorie wählen"));
 
         // A saved game refused: the line and the limits in the sentence.
-        SavedGame seven = toSavedGame(gameOf({"Ann"}));
-        QByteArray bytes = encodeSavedGame(seven);
-        bytes.replace(0, 3, " 7 ");
-        const QString path = t.files.filePath(QStringLiteral("seven.sav"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        const QString path = t.writeGame(toSavedGame(gameOf(QStringList(7, "Ann"))));
         t.prompts.fileAnswers << path;
         t.window.mnuLoadGame()->trigger();
         const auto told = t.prompts.promptsOf(ScriptedPrompts::Prompt::Ok);
@@ -162,14 +125,11 @@ private slots:
                                 {ended.addSecs(60), {seat("Ann", "Human", 180, 0)}}})
                     .ok);
         frmRecords window(t.records, t.prompts);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Rekorde"));
         QTableWidget *top = window.topTen();
         QCOMPARE(top->item(0, 2)->text(), QStringLiteral("Stark"));
         QCOMPARE(top->item(0, 3)->text(), QStringLiteral("1.240"));
-        QCOMPARE(top->item(1, 2)->text(), QStringLiteral("Mensch"));
         QCOMPARE(top->item(1, 4)->text(), QStringLiteral("01.03.26"));
         window.players()->setCurrentRow(0);
-        QCOMPARE(window.players()->currentItem()->text(), QStringLiteral("Ann"));
         QCOMPARE(window.statistic(frmRecords::Average)->text(), QStringLiteral("215,0"));
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("1 von 2 Spielen (50\u00A0%)"));
         window.players()->setCurrentRow(1);
