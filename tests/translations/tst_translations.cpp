@@ -13,48 +13,6 @@ namespace {
 // The language the code is written in: its file holds the plural forms alone.
 const QString kSourceFile = QStringLiteral("kelbrune_en.ts");
 
-struct Message
-{
-    QString context;
-    QString source;
-    bool numerus = false;
-    QString type;                // "" when finished, else unfinished, vanished or obsolete
-    QStringList translations;    // one, or one a plural form
-};
-
-QList<Message> messagesOf(const QString &path)
-{
-    QList<Message> messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Message m;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isEndElement() && xml.name() == u"message")
-            messages << m;
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == u"name") {
-            context = xml.readElementText();
-        } else if (name == u"message") {
-            m = Message{context, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes", {}, {}};
-        } else if (name == u"source") {
-            m.source = xml.readElementText();
-        } else if (name == u"translation") {
-            m.type = xml.attributes().value(QLatin1String("type")).toString();
-            if (!m.numerus)
-                m.translations << xml.readElementText();
-        } else if (name == u"numerusform") {
-            m.translations << xml.readElementText();
-        }
-    }
-    return messages;
-}
-
 // The arguments a text takes: %1 to %9 and %n, written %L1 or %Ln too.
 QSet<QString> argumentsOf(const QString &text)
 {
@@ -63,11 +21,6 @@ QSet<QString> argumentsOf(const QString &text)
     for (auto it = argument.globalMatch(text); it.hasNext();)
         found << it.next().captured(1);
     return found;
-}
-
-QString where(const Message &m)
-{
-    return m.context + QStringLiteral(": \"") + m.source + QLatin1Char('"');
 }
 }  // namespace
 
@@ -106,18 +59,42 @@ private slots:
         QVERIFY(lupdate.waitForFinished(60000));
         QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
 
-        const QList<Message> messages = messagesOf(copy);
-        QVERIFY(!messages.isEmpty());
+        QFile read(copy);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&read);
+        QString context, source;
+        bool numerus = false;
+        int messages = 0;
         QStringList problems;
-        for (const Message &m : messages) {
-            if (!m.type.isEmpty())
-                problems << m.type + QLatin1Char(' ') + where(m);
-            else if (m.translations.isEmpty() || m.translations.contains(QString()))
-                problems << QStringLiteral("empty ") + where(m);
-            for (const QString &translation : m.translations)
-                if (argumentsOf(translation) != argumentsOf(m.source))
-                    problems << where(m) + QStringLiteral(" as \"") + translation + QLatin1Char('"');
+        auto where = [&] { return context + QStringLiteral(": \"") + source + QLatin1Char('"'); };
+        auto check = [&](const QString &translation) {
+            if (translation.isEmpty())
+                problems << QStringLiteral("empty ") + where();
+            else if (argumentsOf(translation) != argumentsOf(source))
+                problems << where() + QStringLiteral(" as \"") + translation + QLatin1Char('"');
+        };
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto name = xml.name();
+            if (name == u"name") {
+                context = xml.readElementText();
+            } else if (name == u"message") {
+                numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+                ++messages;
+            } else if (name == u"source") {
+                source = xml.readElementText();
+            } else if (name == u"translation") {
+                const QString type = xml.attributes().value(QLatin1String("type")).toString();
+                if (!type.isEmpty())
+                    problems << type + QLatin1Char(' ') + where();
+                if (!numerus)
+                    check(xml.readElementText());
+            } else if (name == u"numerusform") {
+                check(xml.readElementText());
+            }
         }
+        QVERIFY(messages > 0 && !xml.hasError());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };
