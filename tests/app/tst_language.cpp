@@ -70,7 +70,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), chosen);
     }
 
-    // The German window: menus, status line, hints with numbers, a refused file, Qt's own buttons.
+    // The German window: menus, status line, hints with numbers, a refused file, Qt's own buttons,
+    // the records.
     void germanWindow()
     {
         QCOMPARE(language::install(kGerman), QStringLiteral("de"));
@@ -104,37 +105,24 @@ private slots:
         QMessageBox box(QMessageBox::NoIcon, {}, {}, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
 
-        language::install();
-        Table english;
-        QCOMPARE(english.window.menuBar()->actions().at(0)->text(), QStringLiteral("&Game"));
-    }
-
-    // The records in German: kinds of seats, figures, dates and plural forms.
-    void germanRecords()
-    {
-        language::install(kGerman);
-        Table t;
-        using records::SeatRecord;
-        auto seat = [](const QString &name, const QString &kind, int grand, int bonus) {
-            return SeatRecord{name, kind, grand - bonus, bonus, 0, grand, {}, std::nullopt};
-        };
+        // The records: kinds of seats, figures, dates and plural forms.
         const QDateTime ended(QDate(2026, 3, 1), QTime(20, 0));
-        QVERIFY(t.records
-                    .recordAll({{ended, {seat("Ann", "Human", 250, 35),
-                                         seat("Computer 1", "Strong", 1240, 0)}},
-                                {ended.addSecs(60), {seat("Ann", "Human", 180, 0)}}})
-                    .ok);
+        const records::SeatRecord ann{"Ann", "Human", 215, 35, 0, 250, {}, {}};
+        const records::SeatRecord robo{"Computer 1", "Strong", 1240, 0, 0, 1240, {}, {}};
+        QVERIFY(t.records.recordAll({{ended, {ann, robo}}, {ended.addSecs(60), {ann}}}).ok);
         frmRecords window(t.records, t.prompts);
-        QTableWidget *top = window.topTen();
-        QCOMPARE(top->item(0, 2)->text(), QStringLiteral("Stark"));
-        QCOMPARE(top->item(0, 3)->text(), QStringLiteral("1.240"));
-        QCOMPARE(top->item(1, 4)->text(), QStringLiteral("01.03.26"));
+        auto topRow = [&](int col) { return window.topTen()->item(0, col)->text(); };
+        QCOMPARE(topRow(2) + ' ' + topRow(3) + ' ' + topRow(4), QStringLiteral("Stark 1.240 01.03.26"));
         window.players()->setCurrentRow(0);
-        QCOMPARE(window.statistic(frmRecords::Average)->text(), QStringLiteral("215,0"));
-        QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("1 von 2 Spielen (50\u00A0%)"));
+        QCOMPARE(window.statistic(frmRecords::Average)->text(), QStringLiteral("250,0"));
+        QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("2 von 2 Spielen (100\u00A0%)"));
         window.players()->setCurrentRow(1);
         QCOMPARE(window.players()->currentItem()->text(), QStringLiteral("Computer 1 (Stark)"));
         QCOMPARE(window.statistic(frmRecords::Bonus)->text(), QStringLiteral("0 von 1 Spiel (0\u00A0%)"));
+
+        language::install();
+        Table english;
+        QCOMPARE(english.window.menuBar()->actions().at(0)->text(), QStringLiteral("&Game"));
     }
 
     // Nothing is cut off: the card's labels, offered names, captions, Roll, the status line, About.

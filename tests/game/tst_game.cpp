@@ -413,10 +413,7 @@ private slots:
         game.start(people({"Ann", "Bob"}));
         QVERIFY(!log.partWay());
         roll(game, "2 2 5 6 1");
-        game.hold(0);
-        game.hold(1);
-        game.hold(3);
-        game.release(3);
+        QVERIFY(game.hold(0) && game.hold(1) && game.hold(3) && game.release(3));
         roll(game, "0 0 2 3 4");
         roll(game, "0 0 2 2 4");  // kept the two twos again
         QVERIFY(game.score(Category::Twos));

@@ -36,12 +36,6 @@ GameState goldenGame()
     return game;
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Every write past the first bytes fails, as on a full disk, until the limit is lifted.
 struct WriteLimit
 {

@@ -30,14 +30,16 @@ inline GameState gameOf(const QStringList &names, int rolls = 0, const QString &
     return state;
 }
 
+// The categories' short names in tests, in card order.
+inline const QStringList kCategoryNames{"Aces", "Twos", "Threes", "Fours", "Fives", "Sixes", "3K", "4K",
+                                       "FullHouse", "SmStraight", "LgStraight", "Kelbrune", "Chance"};
+
 // Enters entries ("Aces 3", "Chance 0") on player p's sheet.
 inline void enter(GameState &state, int player, const QStringList &entries)
 {
-    static const QStringList names{"Aces", "Twos", "Threes", "Fours", "Fives", "Sixes", "3K",
-                                   "4K", "FullHouse", "SmStraight", "LgStraight", "Kelbrune", "Chance"};
     for (const QString &entry : entries) {
         const QStringList parts = entry.split(QLatin1Char(' '));
-        state.players[std::size_t(player)].sheet.enter(Category(names.indexOf(parts[0])),
+        state.players[std::size_t(player)].sheet.enter(Category(kCategoryNames.indexOf(parts[0])),
                                                        parts[1].toInt());
     }
 }

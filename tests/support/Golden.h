@@ -41,6 +41,13 @@ inline QByteArray joined(const QByteArrayList &lines, const QByteArray &lineEnd 
     return bytes;
 }
 
+// Writes a whole file.
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // A file's bytes, for comparing with what a save must write.
 inline QByteArray readAll(const QString &path)
 {
